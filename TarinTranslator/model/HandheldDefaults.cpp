@@ -1,0 +1,7 @@
+#include "TarinTranslator/model/HandheldPlatform.h"
+
+namespace tarin {
+
+void applyHandheldDefaults(MissionPlan& /*plan*/) {}
+
+}  // namespace tarin

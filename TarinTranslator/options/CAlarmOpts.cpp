@@ -1,0 +1,7 @@
+#include "TarinTranslator/options/CAlarmOpts.h"
+
+TARIN_OPTION_CLASS_IMPL(CAlarmOpts, CSerial, TARIN_CALARMOPTS_FIELDS);
+
+bool CAlarmOpts::NeedsToBeCleared() const {
+    return ClearNeeded_;
+}

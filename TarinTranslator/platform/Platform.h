@@ -1,0 +1,46 @@
+#pragma once
+
+// Small stand-ins for the host platform services the library relies on: the modal
+// message box, the temporary directory, the file error and the lock.
+
+#include <filesystem>
+#include <functional>
+#include <mutex>
+#include <stdexcept>
+#include <string>
+
+#include "TarinTranslator/platform/Export.h"
+
+namespace tarin {
+
+// Receives the messages the library would show in a modal message box.
+using MessageHandler = std::function<void(const std::wstring& message)>;
+
+// Replaces the message handler; an empty handler restores the default, which writes
+// the message as one line to standard error. Returns the previous handler.
+TARIN_API MessageHandler setMessageHandler(MessageHandler handler);
+
+// Shows `message` through the current handler (one acknowledgement, no choice).
+void showMessage(const std::wstring& message);
+
+// An image or output file that cannot be read or written.
+class TARIN_API FileError : public std::runtime_error {
+  public:
+    FileError(const std::filesystem::path& file, const std::string& what);
+    const std::filesystem::path& file() const { return file_; }
+
+  private:
+    std::filesystem::path file_;
+};
+
+// The system's temporary directory, with a trailing separator.
+std::string tempDirectory();
+
+// A process-wide lock that can be held across a scope.
+using CriticalSection = std::mutex;
+
+// UTF-8 <-> wide conversions (wide text holds one code point per unit).
+std::string toUtf8(std::wstring_view text);
+std::wstring fromUtf8(std::string_view text);
+
+}  // namespace tarin

@@ -1,0 +1,148 @@
+#include "TarinTranslator/platform_xml/Convert.h"
+
+#include <algorithm>
+
+#include "TarinTranslator/platform/Platform.h"
+
+namespace tarin {
+
+namespace {
+
+bool isSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+int digitValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'z') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'Z') return c - 'A' + 10;
+    return 99;
+}
+
+// The common part of both conversions: sign and magnitude, with `overflow` set when the
+// magnitude does not fit in 32 bits.
+struct Scanned {
+    bool negative = false;
+    uint64_t magnitude = 0;
+    bool overflow = false;
+};
+
+Scanned scan(const char* p, int base) {
+    Scanned r;
+    while (isSpace(*p)) ++p;
+    if (*p == '+' || *p == '-') {
+        r.negative = *p == '-';
+        ++p;
+    }
+    if (base == 0) {
+        if (p[0] == '0' && (p[1] == 'x' || p[1] == 'X') && digitValue(p[2]) < 16) {
+            base = 16;
+            p += 2;
+        } else if (p[0] == '0') {
+            base = 8;
+        } else {
+            base = 10;
+        }
+    } else if (base == 16 && p[0] == '0' && (p[1] == 'x' || p[1] == 'X') && digitValue(p[2]) < 16) {
+        p += 2;
+    }
+    if (base < 2 || base > 36) return r;
+    for (int d; (d = digitValue(*p)) < base; ++p) {
+        r.magnitude = r.magnitude * static_cast<uint64_t>(base) + static_cast<uint64_t>(d);
+        if (r.magnitude > 0xFFFFFFFFull) {
+            r.overflow = true;
+            r.magnitude = 0xFFFFFFFFull + 1;  // keep it bounded while the digits run on
+        }
+    }
+    return r;
+}
+
+}  // namespace
+
+bool parseLong(const char* text, int base, int32_t min, int32_t max, int32_t& out) {
+    if (!text) return false;
+    Scanned s = scan(text, base);
+    if (s.overflow) return false;
+    int64_t value =
+        s.negative ? -static_cast<int64_t>(s.magnitude) : static_cast<int64_t>(s.magnitude);
+    if (value < kLongMin || value > kLongMax) return false;
+    if (value < min || value > max) return false;
+    out = static_cast<int32_t>(value);
+    return true;
+}
+
+bool parseULong(const char* text, int base, uint32_t min, uint32_t max, uint32_t& out) {
+    if (!text) return false;
+    Scanned s = scan(text, base);
+    if (s.overflow) return false;
+    auto value = static_cast<uint32_t>(s.magnitude);
+    if (s.negative) value = static_cast<uint32_t>(0u - value);
+    if (value < min || value > max) return false;
+    out = value;
+    return true;
+}
+
+bool lookupText(const char* text, const VocabTable& table, uint32_t& out) {
+    return text && lookupValue(std::string_view(text), table, out);
+}
+
+bool readLong(pugi::xml_attribute attr, int32_t& out, int32_t min, int32_t max, int base) {
+    return attr && parseLong(attr.value(), base, min, max, out);
+}
+
+bool readULong(pugi::xml_attribute attr, uint32_t& out, uint32_t min, uint32_t max, int base) {
+    return attr && parseULong(attr.value(), base, min, max, out);
+}
+
+bool readULong16(pugi::xml_attribute attr, uint16_t& out, uint32_t min, uint32_t max, int base) {
+    uint32_t value = 0;
+    if (!readULong(attr, value, min, max, base)) return false;
+    out = static_cast<uint16_t>(value);
+    return true;
+}
+
+bool readULong8(pugi::xml_attribute attr, uint8_t& out, uint32_t min, uint32_t max, int base) {
+    uint32_t value = 0;
+    if (!readULong(attr, value, min, max, base)) return false;
+    out = static_cast<uint8_t>(value);
+    return true;
+}
+
+bool readString(pugi::xml_attribute attr, std::wstring& out) {
+    if (!attr) return false;
+    out = pugi::as_wide(attr.value());
+    return true;
+}
+
+bool readFixedString(pugi::xml_attribute attr, wchar_t* out, std::size_t capacity) {
+    if (!attr) return false;
+    copyFixed(out, capacity, pugi::as_wide(attr.value()));
+    return true;
+}
+
+bool readBool(pugi::xml_attribute attr, uint8_t& out) {
+    if (!attr) return false;
+    std::string_view text = attr.value();
+    if (text == "true" || text == "1") {
+        out = 1;
+    } else if (text == "false" || text == "0") {
+        out = 0;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+bool lookupValue(pugi::xml_attribute attr, const VocabTable& table, uint32_t& out) {
+    return attr && lookupValue(std::string_view(attr.value()), table, out);
+}
+
+bool hasName(pugi::xml_attribute attr, const char* name) {
+    return attr && std::string_view(attr.name()) == name;
+}
+
+bool isOneOf(uint32_t value, std::initializer_list<uint32_t> allowed) {
+    return std::find(allowed.begin(), allowed.end(), value) != allowed.end();
+}
+
+}  // namespace tarin

@@ -1,0 +1,49 @@
+#pragma once
+
+// Conversions from attribute text to record fields. Numbers follow the C library's
+// whole-number conversion with a 32-bit long: leading white space is skipped, the
+// conversion stops at the first character that is not a digit of the base, text without
+// digits gives 0, and a magnitude beyond 32 bits fails. Unsigned conversion accepts a
+// minus sign and wraps ("-1" gives 4294967295).
+
+#include <cstddef>
+#include <cstdint>
+#include <initializer_list>
+#include <limits>
+#include <pugixml.hpp>
+#include <string>
+
+#include "TarinTranslator/model/PlanTexts.h"
+#include "TarinTranslator/model/Vocabulary.h"
+
+namespace tarin {
+
+inline constexpr int32_t kLongMin = std::numeric_limits<int32_t>::min();
+inline constexpr int32_t kLongMax = std::numeric_limits<int32_t>::max();
+inline constexpr uint32_t kULongMax = std::numeric_limits<uint32_t>::max();
+
+// Plain text. A null pointer counts as absent and fails.
+bool parseLong(const char* text, int base, int32_t min, int32_t max, int32_t& out);
+bool parseULong(const char* text, int base, uint32_t min, uint32_t max, uint32_t& out);
+bool lookupText(const char* text, const VocabTable& table, uint32_t& out);
+
+// Attributes. A null attribute is absent and fails; a present attribute with an empty
+// value is the empty text. On failure the output is left unchanged.
+bool readLong(pugi::xml_attribute attr, int32_t& out, int32_t min = kLongMin,
+              int32_t max = kLongMax, int base = 10);
+bool readULong(pugi::xml_attribute attr, uint32_t& out, uint32_t min = 0, uint32_t max = kULongMax,
+               int base = 10);
+bool readULong16(pugi::xml_attribute attr, uint16_t& out, uint32_t min = 0,
+                 uint32_t max = kULongMax, int base = 10);
+bool readULong8(pugi::xml_attribute attr, uint8_t& out, uint32_t min = 0, uint32_t max = kULongMax,
+                int base = 10);
+bool readString(pugi::xml_attribute attr, std::wstring& out);
+// Copies at most capacity - 1 characters and terminates the array.
+bool readFixedString(pugi::xml_attribute attr, wchar_t* out, std::size_t capacity);
+bool readBool(pugi::xml_attribute attr, uint8_t& out);
+bool lookupValue(pugi::xml_attribute attr, const VocabTable& table, uint32_t& out);
+bool hasName(pugi::xml_attribute attr, const char* name);
+
+bool isOneOf(uint32_t value, std::initializer_list<uint32_t> allowed);
+
+}  // namespace tarin

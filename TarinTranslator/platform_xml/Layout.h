@@ -1,0 +1,225 @@
+#pragma once
+
+// Section layouts as data. A section's XML attributes, its summary items, the attributes
+// its reader converts and the ranges its check admits are each a constant list of items
+// over the section's record; the functions here serve every section from those lists.
+//
+// Field kinds: uint32_t (unsigned numbers and enumerated values), int32_t (signed
+// numbers) and std::wstring (texts).
+
+#include <cstdint>
+#include <initializer_list>
+#include <ostream>
+#include <pugixml.hpp>
+#include <span>
+#include <string>
+#include <variant>
+
+#include "TarinTranslator/model/RadioType.h"
+#include "TarinTranslator/model/Vocabulary.h"
+#include "TarinTranslator/platform_xml/Convert.h"
+#include "TarinTranslator/platform_xml/XmlText.h"
+
+namespace tarin {
+
+template <class R>
+using Member = std::variant<uint32_t R::*, int32_t R::*, std::wstring R::*>;
+
+// ---------------------------------------------------------------------------------------
+// XML text: each item writes `literal`, the value and "'\n".
+
+template <class R>
+struct XmlAttr {
+    const char* literal;  // e.g. "   speakerMode='"
+    Member<R> field;
+    const VocabTable* names = nullptr;  // enumerated: written as its name
+    Gate gate = Gate::All;
+    bool omitEmpty = false;  // texts: no line at all when empty
+};
+
+// ---------------------------------------------------------------------------------------
+// Summary text: each item writes `literal` and the value; Quoted appends a double quote
+// after the (raw) text, whose opening quote ends the literal.
+
+enum class Shown : uint8_t { Number, Name, Raw, Quoted };
+
+template <class R>
+struct SummaryItem {
+    const char* literal;  // e.g. ", PTT: "
+    Member<R> field;
+    Shown shown = Shown::Number;
+    const VocabTable* names = nullptr;  // for Shown::Name
+    Gate gate = Gate::All;
+};
+
+// ---------------------------------------------------------------------------------------
+// Reading: each item names an attribute and how it converts.
+
+enum class Use : uint8_t {
+    Required,  // absent or unconvertible: the read fails
+    Optional,  // absent: field unchanged; present and unconvertible: the read fails
+    Tolerant,  // any failure only leaves the field unchanged
+};
+
+template <class R>
+struct ReadAttr {
+    const char* name;
+    Member<R> field;
+    const VocabTable* names = nullptr;  // enumerated: matched against the table's names
+    Use use = Use::Required;
+    Gate gate = Gate::All;
+    int64_t min = kLongMin;   // numbers: accepted range (unsigned fields use the
+    int64_t max = kULongMax;  // part of it that fits their type)
+    int base = 10;
+};
+
+// ---------------------------------------------------------------------------------------
+// Checks: a number lies in [min, max], a text's length lies in [min, max].
+
+template <class R>
+struct Check {
+    Member<R> field;
+    int64_t min;
+    int64_t max;
+    Gate gate = Gate::All;
+};
+
+// ---------------------------------------------------------------------------------------
+
+template <class R>
+void writeXmlAttrs(std::wostream& os, const R& rec, std::span<const XmlAttr<R>> items) {
+    for (const XmlAttr<R>& item : items) {
+        if (!gateOpen(item.gate)) continue;
+        if (auto* text = std::get_if<std::wstring R::*>(&item.field)) {
+            if (item.omitEmpty && (rec.*(*text)).empty()) continue;
+            os << item.literal;
+            putEscaped(os, rec.*(*text));
+        } else if (auto* u = std::get_if<uint32_t R::*>(&item.field)) {
+            os << item.literal;
+            if (item.names) {
+                os << lookupName(rec.*(*u), *item.names);
+            } else {
+                os << rec.*(*u);
+            }
+        } else {
+            int32_t value = rec.*std::get<int32_t R::*>(item.field);
+            os << item.literal;
+            if (item.names) {
+                os << lookupName(static_cast<uint32_t>(value), *item.names);
+            } else {
+                os << value;
+            }
+        }
+        os << "'\n";
+    }
+}
+
+template <class R>
+void writeSummaryItems(std::wostream& os, const R& rec, std::span<const SummaryItem<R>> items) {
+    for (const SummaryItem<R>& item : items) {
+        if (!gateOpen(item.gate)) continue;
+        os << item.literal;
+        if (auto* text = std::get_if<std::wstring R::*>(&item.field)) {
+            os << rec.*(*text);
+            if (item.shown == Shown::Quoted) os << L'"';
+        } else if (auto* u = std::get_if<uint32_t R::*>(&item.field)) {
+            if (item.shown == Shown::Name) {
+                os << lookupName(rec.*(*u), *item.names);
+            } else {
+                os << rec.*(*u);
+            }
+        } else {
+            int32_t value = rec.*std::get<int32_t R::*>(item.field);
+            if (item.shown == Shown::Name) {
+                os << lookupName(static_cast<uint32_t>(value), *item.names);
+            } else {
+                os << value;
+            }
+        }
+    }
+}
+
+// Converts one attribute into its field; false when absent or unconvertible.
+template <class R>
+bool convertAttr(pugi::xml_attribute attr, R& rec, const ReadAttr<R>& item) {
+    if (!attr) return false;
+    if (auto* text = std::get_if<std::wstring R::*>(&item.field)) {
+        return readString(attr, rec.*(*text));
+    }
+    if (auto* u = std::get_if<uint32_t R::*>(&item.field)) {
+        if (item.names) return lookupValue(attr, *item.names, rec.*(*u));
+        uint32_t min = item.min < 0 ? 0 : static_cast<uint32_t>(item.min);
+        uint32_t max = item.max > kULongMax ? kULongMax : static_cast<uint32_t>(item.max);
+        return readULong(attr, rec.*(*u), min, max, item.base);
+    }
+    int32_t& field = rec.*std::get<int32_t R::*>(item.field);
+    if (item.names) {
+        uint32_t value = 0;
+        if (!lookupValue(attr, *item.names, value)) return false;
+        field = static_cast<int32_t>(value);
+        return true;
+    }
+    int32_t min = item.min < kLongMin ? kLongMin : static_cast<int32_t>(item.min);
+    int32_t max = item.max > kLongMax ? kLongMax : static_cast<int32_t>(item.max);
+    return readLong(attr, field, min, max, item.base);
+}
+
+// Fetches each gated item by name, in list order, and converts it as its Use says.
+// Stops with false at the first failure that counts.
+template <class R>
+bool readAttrs(pugi::xml_node node, R& rec, std::span<const ReadAttr<R>> items) {
+    for (const ReadAttr<R>& item : items) {
+        if (!gateOpen(item.gate)) continue;
+        pugi::xml_attribute attr = node.attribute(item.name);
+        if (!attr) {
+            if (item.use == Use::Required) return false;
+            continue;
+        }
+        if (!convertAttr(attr, rec, item) && item.use != Use::Tolerant) return false;
+    }
+    return true;
+}
+
+// True when every item with this name is present on `node`.
+template <class R>
+bool allPresent(pugi::xml_node node, std::span<const ReadAttr<R>> items) {
+    for (const ReadAttr<R>& item : items)
+        if (gateOpen(item.gate) && !node.attribute(item.name)) return false;
+    return true;
+}
+
+// Visits the attributes of `node` in document order and converts those that match a
+// gated item; others are skipped. `seen` (optional) gets one flag per item converted.
+template <class R>
+bool walkAttrs(pugi::xml_node node, R& rec, std::span<const ReadAttr<R>> items,
+               bool* seen = nullptr) {
+    for (pugi::xml_attribute attr : node.attributes()) {
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            const ReadAttr<R>& item = items[i];
+            if (!gateOpen(item.gate) || !hasName(attr, item.name)) continue;
+            if (!convertAttr(attr, rec, item)) return false;
+            if (seen) seen[i] = true;
+            break;
+        }
+    }
+    return true;
+}
+
+template <class R>
+bool checkRanges(const R& rec, std::span<const Check<R>> checks) {
+    for (const Check<R>& check : checks) {
+        if (!gateOpen(check.gate)) continue;
+        int64_t value;
+        if (auto* text = std::get_if<std::wstring R::*>(&check.field)) {
+            value = static_cast<int64_t>((rec.*(*text)).size());
+        } else if (auto* u = std::get_if<uint32_t R::*>(&check.field)) {
+            value = rec.*(*u);
+        } else {
+            value = rec.*std::get<int32_t R::*>(check.field);
+        }
+        if (value < check.min || value > check.max) return false;
+    }
+    return true;
+}
+
+}  // namespace tarin
