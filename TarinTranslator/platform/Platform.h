@@ -40,7 +40,7 @@ std::string tempDirectory();
 using CriticalSection = std::mutex;
 
 // UTF-8 <-> wide conversions (wide text holds one code point per unit).
-std::string toUtf8(std::wstring_view text);
-std::wstring fromUtf8(std::string_view text);
+TARIN_API std::string toUtf8(std::wstring_view text);
+TARIN_API std::wstring fromUtf8(std::string_view text);
 
 }  // namespace tarin

@@ -1,0 +1,77 @@
+#include "TarinTranslator/api/Exports.h"
+
+#include <pugixml.hpp>
+
+#include "TarinTranslator/api/TarinTranslator.h"
+
+namespace {
+
+tarin::PlanTexts texts(const CString& name, const CString& description, const CString& notes,
+                       const CString& author, const CString& locale, const CString& pin = {},
+                       const CString& aacVersion = {}) {
+    return {name.str(),   description.str(), notes.str(),     author.str(),
+            locale.str(), pin.str(),         aacVersion.str()};
+}
+
+std::filesystem::path pathOf(const CString& text) {
+    return tarin::toUtf8(text.str());
+}
+
+}  // namespace
+
+extern "C" {
+
+bool TarinRadioWrite(const CString& basePath, const CString& name, const CString& description,
+                     const CString& notes, const CString& author, const CString& locale,
+                     const CString& pin, const CString& aacVersion, int32_t domainMode) {
+    return tarin::writeClassicMissionPlan(
+        pathOf(basePath), texts(name, description, notes, author, locale, pin, aacVersion),
+        domainMode == 2);
+}
+
+bool QMRadioWrite(const CString& basePath, const CString& name, const CString& description,
+                  const CString& notes, const CString& author, const CString& locale,
+                  const CString& pin, const CString& aacVersion, uint32_t radioType) {
+    return tarin::writeHandheldMissionPlan(
+        pathOf(basePath), texts(name, description, notes, author, locale, pin, aacVersion),
+        radioType);
+}
+
+bool TarinMobileRadioWrite(const CString& basePath, const CString& name, const CString& description,
+                           const CString& notes, const CString& author, const CString& locale,
+                           uint32_t radioType) {
+    return tarin::writeMobileMissionPlan(
+        pathOf(basePath), texts(name, description, notes, author, locale), radioType);
+}
+
+int32_t ParseTarinData(const CString& xmlText, const CString& basePath, bool mobile,
+                       int32_t /*unused*/, bool toTempDir) {
+    std::string document = pugi::as_utf8(xmlText.str());
+    bool ok = mobile
+                  ? tarin::unpackMobileMissionPlan(std::move(document), pathOf(basePath), toTempDir)
+                  : tarin::unpackHandheldMissionPlan(std::move(document), pathOf(basePath));
+    return ok ? 1 : 0;
+}
+
+int32_t ParseMissionPlanData(const CString& xmlText, const CString& basePath, bool mobile,
+                             uint32_t radioType) {
+    std::string document = pugi::as_utf8(xmlText.str());
+    bool ok =
+        mobile ? tarin::unpackMobileMissionPlan(std::move(document), pathOf(basePath), false,
+                                                radioType)
+               : tarin::unpackHandheldMissionPlan(std::move(document), pathOf(basePath), radioType);
+    return ok ? 1 : 0;
+}
+
+void GetPlatformDataDefaultsCStr(CString& out) {
+    out = tarin::handheldDefaults();
+}
+
+void GetPlatformDataDefaultsString(CString& out, uint32_t radioType) {
+    out = tarin::handheldDefaults(radioType);
+}
+
+void GetMobilePlatformDataDefaultsCStr(CString& out) {
+    out = tarin::mobileDefaults();
+}
+}

@@ -1,0 +1,183 @@
+#include <fstream>
+#include <mutex>
+#include <sstream>
+
+#include "TarinTranslator/api/TarinTranslator.h"
+#include "TarinTranslator/mission_plan/MissionPlanDocument.h"
+#include "TarinTranslator/platform/OutputFile.h"
+#include "TarinTranslator/platform_xml/Sections.h"
+
+namespace tarin {
+
+namespace {
+
+const std::wstring kDefaultDomain = L"TACCOM_RADIO01";
+
+// Held while a handheld write of a given radio type reads its images.
+CriticalSection radioWriteLock;
+
+std::filesystem::path withSuffix(const std::filesystem::path& base, const char* suffix) {
+    std::filesystem::path file = base;
+    file += suffix;
+    return file;
+}
+
+// Reads a whole image file; an unreadable file raises FileError naming it.
+std::vector<uint8_t> readImage(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary | std::ios::ate);
+    if (!in) throw FileError(file, "Cannot open image file");
+    std::streamoff length = in.tellg();
+    if (length < 0) throw FileError(file, "Cannot take the length of image file");
+    std::vector<uint8_t> bytes(static_cast<std::size_t>(length));
+    in.seekg(0);
+    if (length > 0 && !in.read(reinterpret_cast<char*>(bytes.data()), length))
+        throw FileError(file, "Cannot read image file");
+    return bytes;
+}
+
+void readImages(const std::filesystem::path& base, std::vector<uint8_t>& fl,
+                std::vector<uint8_t>& ee) {
+    fl = readImage(withSuffix(base, ".fl"));
+    ee = readImage(withSuffix(base, ".ee"));
+}
+
+void copyTexts(PlanTextFields& fields, const PlanTexts& texts, bool handheld) {
+    setFixed(fields.name, texts.name);
+    setFixed(fields.description, texts.description);
+    setFixed(fields.notes, texts.notes);
+    setFixed(fields.author, texts.author);
+    setFixed(fields.locale, texts.locale);
+    if (handheld) setFixed(fields.pin, texts.pin);
+}
+
+// Writes a text file in UTF-8 with CR LF line ends through `write`; the file appears
+// only when complete.
+template <class Write>
+bool writeTextFile(const std::filesystem::path& target, Write write) {
+    AtomicFile file;
+    if (!file.open(target)) return false;
+    {
+        Utf8FileBuf buffer(file);
+        std::wostream os(&buffer);
+        {
+            XmlModeScope xml(os);
+            write(os);
+        }
+        os.flush();
+        if (buffer.failed() || !os) return false;
+    }
+    return file.commit();
+}
+
+bool writeHandheld(const std::filesystem::path& base, const PlanTexts& texts, uint32_t radioType,
+                   bool domain, bool locked) {
+    MissionPlan plan;
+    plan.planRadioType = radioType;
+    plan.Platform.radioType = radioType;
+    if (locked) {
+        std::lock_guard<CriticalSection> guard(radioWriteLock);
+        readImages(base, plan.Platform.flData, plan.Platform.eeData);
+    } else {
+        readImages(base, plan.Platform.flData, plan.Platform.eeData);
+    }
+    if (domain) setFixed(plan.domain, kDefaultDomain);
+    copyTexts(plan, texts, true);
+    setFixed(plan.Platform.AACversion, texts.aacVersion);
+    applyHandheldDefaults(plan);
+    return writeTextFile(withSuffix(base, ".xml"),
+                         [&](std::wostream& os) { writeMissionPlan(os, plan); });
+}
+
+bool writeFailed(const std::filesystem::path& file) {
+    showMessage(L"Unable to write " + fromUtf8(file.string()) + L".");
+    return false;
+}
+
+// Writes the unpacked files of a plan: the two images and the platform file.
+template <class WritePlatform>
+bool writeUnpacked(const std::filesystem::path& prefix, const std::vector<uint8_t>& fl,
+                   const std::vector<uint8_t>& ee, WritePlatform writePlatform) {
+    auto fl_file = withSuffix(prefix, ".fl");
+    if (!writeFileAtomically(fl_file, fl.data(), fl.size())) return writeFailed(fl_file);
+    auto ee_file = withSuffix(prefix, ".ee");
+    if (!writeFileAtomically(ee_file, ee.data(), ee.size())) return writeFailed(ee_file);
+    auto pd_file = withSuffix(prefix, ".pd");
+    if (!writeTextFile(pd_file, writePlatform)) return writeFailed(pd_file);
+    return true;
+}
+
+}  // namespace
+
+bool writeClassicMissionPlan(const std::filesystem::path& base, const PlanTexts& texts,
+                             bool domain) {
+    return writeHandheld(base, texts, kClassicRadioType, domain, false);
+}
+
+bool writeHandheldMissionPlan(const std::filesystem::path& base, const PlanTexts& texts,
+                              uint32_t radioType) {
+    return writeHandheld(base, texts, radioType, false, true);
+}
+
+bool writeMobileMissionPlan(const std::filesystem::path& base, const PlanTexts& texts,
+                            uint32_t radioType) {
+    MobileMissionPlan plan;
+    plan.MobilePlatform.radioType = radioType;
+    readImages(base, plan.MobilePlatform.flData, plan.MobilePlatform.eeData);
+    copyTexts(plan, texts, false);
+    applyMobileDefaults(plan);
+    return writeTextFile(withSuffix(base, ".xml"),
+                         [&](std::wostream& os) { writeMobileMissionPlan(os, plan); });
+}
+
+bool unpackHandheldMissionPlan(std::string document, const std::filesystem::path& base,
+                               std::optional<uint32_t> radioType) {
+    MissionPlan plan;
+    plan.planRadioType = radioType.value_or(kClassicRadioType);
+    plan.Platform.radioType = plan.planRadioType;
+    if (!readMissionPlan(document.data(), document.size(), plan)) {
+        showMessage(kParseFailureMessage);
+        return false;
+    }
+    document = std::string();  // the text is no longer needed; free it before writing
+    return writeUnpacked(base, plan.Platform.flData, plan.Platform.eeData,
+                         [&](std::wostream& os) { writePlatformConfig(os, plan.Platform); });
+}
+
+bool unpackMobileMissionPlan(std::string document, const std::filesystem::path& base,
+                             bool toTempDir, std::optional<uint32_t> radioType) {
+    MobileMissionPlan plan;
+    plan.MobilePlatform.radioType = radioType.value_or(0);
+    if (!readMobileMissionPlan(document.data(), document.size(), plan)) {
+        showMessage(kParseFailureMessage);
+        return false;
+    }
+    document = std::string();
+    std::filesystem::path prefix =
+        toTempDir ? std::filesystem::path(tempDirectory() + base.string()) : base;
+    return writeUnpacked(
+        prefix, plan.MobilePlatform.flData, plan.MobilePlatform.eeData,
+        [&](std::wostream& os) { writeMobilePlatformConfig(os, plan.MobilePlatform); });
+}
+
+std::wstring handheldDefaults(std::optional<uint32_t> radioType) {
+    MissionPlan plan;
+    plan.planRadioType = radioType.value_or(kClassicRadioType);
+    plan.Platform.radioType = plan.planRadioType;
+    applyHandheldDefaults(plan);
+    std::wostringstream os;
+    XmlModeScope xml(os);
+    writePlatformConfig(os, plan.Platform);
+    return os.str();
+}
+
+std::wstring mobileDefaults() {
+    MobileMissionPlan plan;
+    plan.MobilePlatform.radioType = kClassicRadioType;
+    applyMobileDefaults(plan);
+    std::wostringstream os;
+    XmlModeScope xml(os);
+    writeMobilePlatformConfig(os, plan.MobilePlatform);
+    return os.str();
+}
+
+}  // namespace tarin

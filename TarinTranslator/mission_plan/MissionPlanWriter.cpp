@@ -1,0 +1,202 @@
+#include <array>
+#include <cstdio>
+#include <iomanip>
+
+#include "TarinTranslator/mission_plan/Base64.h"
+#include "TarinTranslator/mission_plan/MissionPlanDocument.h"
+#include "TarinTranslator/platform/OutputFile.h"
+#include "TarinTranslator/platform_xml/Sections.h"
+
+namespace tarin {
+
+namespace {
+
+constexpr const char* kDocumentStartA =
+    "<?xml version='1.0' encoding='utf-8'?>\n\t\t\t  <missionPlan "
+    "xsi:noNamespaceSchemaLocation='";
+constexpr const char* kDocumentStartB =
+    "' \n\t\t\t  xmlns:xsi='http://www.w3.org/2001/XMLSchema-instance'>\n";
+
+// "\n" followed by a flush, as the summary's end of line.
+std::wostream& endOfLine(std::wostream& os) {
+    return os << L'\n' << std::flush;
+}
+
+// The six planInfo texts in document order.
+struct NamedText {
+    const char* xml;
+    const char* summary;
+    const wchar_t* (*get)(const PlanTextFields&);
+};
+
+const NamedText kPlanInfoTexts[] = {
+    {"\n       name='", "Plan info:\n  Name:         ",
+     [](const PlanTextFields& t) -> const wchar_t* { return t.name; }},
+    {"\n       description='",
+     "\n  Description:  ", [](const PlanTextFields& t) -> const wchar_t* { return t.description; }},
+    {"\n       notes='",
+     "\n  Notes:        ", [](const PlanTextFields& t) -> const wchar_t* { return t.notes; }},
+    {"\n       author='",
+     "\n  Author:       ", [](const PlanTextFields& t) -> const wchar_t* { return t.author; }},
+    {"\n       locale='",
+     "\n  Locale:       ", [](const PlanTextFields& t) -> const wchar_t* { return t.locale; }},
+    {"\n       pin='",
+     "\n  Pin:          ", [](const PlanTextFields& t) -> const wchar_t* { return t.pin; }},
+};
+
+void writeVersionInfoStart(std::wostream& os) {
+    os << "<versionInfo version='";
+    putEscaped(os, kVersionStamp);
+    os << "' date='";
+    putEscaped(os, dateStamp(std::time(nullptr)));
+}
+
+void writeWaveforms(std::wostream& os, const std::vector<uint8_t>& ee,
+                    const std::vector<uint8_t>& fl) {
+    os << "<ecpWaveformConfig>\n<ee-data>";
+    writeBlob(os, ee);
+    os << "</ee-data>\n<fl-data>";
+    writeBlob(os, fl);
+    os << "</fl-data>\n</ecpWaveformConfig>\n";
+}
+
+void writeByteDump(std::wostream& os, const std::vector<uint8_t>& bytes) {
+    static const char kHex[] = "0123456789abcdef";
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (i) os << L' ';
+        os << kHex[bytes[i] >> 4] << kHex[bytes[i] & 15];
+    }
+}
+
+std::wostream& writeMissionLoad(std::wostream& os, const HandheldPlatform& platform) {
+    if (!isXmlMode(os)) {
+        os << "MissionPlan.Platform: ";
+        writePlatformConfig(os, platform);
+        endOfLine(os) << "MissionPlan.EE Data: ";
+        writeByteDump(os, platform.eeData);
+        endOfLine(os) << "MissionPlan.FL Data: ";
+        writeByteDump(os, platform.flData);
+        return endOfLine(os);
+    }
+    const char* element = isExtendedCode(platform.radioType) ? "MissionLoad" : "qd470PMissionLoad";
+    os << '<' << element << ">\n";
+    writeVersionInfoStart(os);
+    os << "'  AACversion = '";
+    putEscaped(os, platform.AACversion);
+    os << "' />\n";
+    writePlatformConfig(os, platform);
+    writeWaveforms(os, platform.eeData, platform.flData);
+    return os << "</" << element << ">\n";
+}
+
+std::wostream& writeMobileMissionLoad(std::wostream& os, const MobilePlatformRecord& platform) {
+    if (!isXmlMode(os)) {
+        os << "MobileMissionPlan.MobilePlatform: ";
+        writeMobilePlatformConfig(os, platform);
+        endOfLine(os) << "MobileMissionPlan.EE Data: ";
+        writeByteDump(os, platform.eeData);
+        endOfLine(os) << "MobileMissionPlan.FL Data: ";
+        writeByteDump(os, platform.flData);
+        return endOfLine(os);
+    }
+    os << "<MissionLoadQD470M>\n";
+    writeVersionInfoStart(os);
+    os << "' />\n";
+    writeMobilePlatformConfig(os, platform);
+    writeWaveforms(os, platform.eeData, platform.flData);
+    return os << "</MissionLoadQD470M>\n";
+}
+
+void writeDocument(std::wostream& os, const PlanTextFields& texts, const char* schema,
+                   void (*writeLoad)(std::wostream&, const void*), const void* platform) {
+    if (isXmlMode(os)) os << kDocumentStartA << schema << kDocumentStartB;
+    writePlanInfo(os, texts);
+    writeLoad(os, platform);
+    if (isXmlMode(os)) {
+        os << "</missionPlan>\n";
+    } else {
+        endOfLine(os);
+    }
+}
+
+}  // namespace
+
+std::wstring dateStamp(std::time_t when) {
+    std::tm utc{};
+    gmtime_r(&when, &utc);
+    char text[64];
+    std::snprintf(text, sizeof text, "%d-%02d-%02dT%02d:%02d:%02dZ", utc.tm_year + 1900,
+                  utc.tm_mon + 1, utc.tm_mday, utc.tm_hour, utc.tm_min, utc.tm_sec);
+    return std::wstring(text, text + std::char_traits<char>::length(text));
+}
+
+std::wostream& writePlanInfo(std::wostream& os, const PlanTextFields& texts) {
+    if (!isXmlMode(os)) {
+        for (const NamedText& t : kPlanInfoTexts) os << t.summary << t.get(texts);
+        return os << "\n";
+    }
+    bool any = false;
+    for (const NamedText& t : kPlanInfoTexts) any = any || t.get(texts)[0] != L'\0';
+    if (!any) return os;
+    os << "  <vexInfo";
+    if (texts.domain[0] != L'\0') {
+        os << "\n        domain='";
+        putEscaped(os, texts.domain);
+        os << "'";
+    }
+    os << ">\n  <planInfo";
+    for (const NamedText& t : kPlanInfoTexts) {
+        const wchar_t* value = t.get(texts);
+        if (value[0] == L'\0') continue;
+        os << t.xml;
+        putEscaped(os, value);
+        os << "'";
+    }
+    return os << " />\n\t\t\t\t  </vexInfo>\n";
+}
+
+std::wostream& writeBlob(std::wostream& os, const std::vector<uint8_t>& bytes) {
+    if (!isXmlMode(os)) {
+        writeByteDump(os, bytes);
+        return os;
+    }
+    constexpr std::size_t kChunkBytes = 3 * 16384;
+    std::array<char, base64Length(kChunkBytes)> chunk;
+    auto* direct = dynamic_cast<Utf8FileBuf*>(os.rdbuf());
+    std::wstring wide;
+    for (std::size_t at = 0; at < bytes.size(); at += kChunkBytes) {
+        std::size_t n = std::min(kChunkBytes, bytes.size() - at);
+        std::size_t length = base64Length(n);
+        base64Encode(bytes.data() + at, n, chunk.data());
+        if (direct) {
+            // Base64 is ASCII: it goes to the file without per-character conversion.
+            direct->putAscii(chunk.data(), length);
+        } else {
+            wide.assign(chunk.data(), chunk.data() + length);
+            os.write(wide.data(), static_cast<std::streamsize>(length));
+        }
+    }
+    return os;
+}
+
+std::wostream& writeMissionPlan(std::wostream& os, const MissionPlan& plan) {
+    writeDocument(
+        os, plan, "MissionLoadV4Schema.xsd",
+        [](std::wostream& s, const void* p) {
+            writeMissionLoad(s, *static_cast<const HandheldPlatform*>(p));
+        },
+        &plan.Platform);
+    return os;
+}
+
+std::wostream& writeMobileMissionPlan(std::wostream& os, const MobileMissionPlan& plan) {
+    writeDocument(
+        os, plan, "MobilMissionLoadV4Schema.xsd",
+        [](std::wostream& s, const void* p) {
+            writeMobileMissionLoad(s, *static_cast<const MobilePlatformRecord*>(p));
+        },
+        &plan.MobilePlatform);
+    return os;
+}
+
+}  // namespace tarin
