@@ -1,0 +1,64 @@
+#pragma once
+
+// Helpers shared by the tests: writing a record as XML text and loading text the way
+// the document reader does.
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <pugixml.hpp>
+#include <sstream>
+#include <string>
+
+#include "TarinTranslator/mission_plan/MissionPlanDocument.h"
+#include "TarinTranslator/model/RadioType.h"
+#include "TarinTranslator/platform_xml/XmlText.h"
+
+namespace tarin::test {
+
+// Runs `write` on a wide string stream in XML mode (or summary mode) with the given radio
+// type as the thread's current one, and returns the text.
+template <class Write>
+std::wstring written(Write write, uint32_t radioType = 0, bool xml = true) {
+    currentRadioType() = radioType;
+    std::wostringstream os;
+    os << XmlMode(xml);
+    write(os);
+    return os.str();
+}
+
+// Parses wide text as the document reader does and returns the document.
+inline bool load(pugi::xml_document& doc, const std::wstring& text) {
+    std::string utf8 = pugi::as_utf8(text);
+    return doc.load_buffer(utf8.data(), utf8.size(), kDocumentParseOptions, pugi::encoding_utf8);
+}
+
+inline std::string readFile(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline void writeFile(const std::filesystem::path& file, const std::string& bytes) {
+    std::ofstream(file, std::ios::binary) << bytes;
+}
+
+// A fresh directory under the system's temporary directory, removed on destruction.
+class TempDir {
+  public:
+    TempDir() {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "tarin-test-XXXXXX").string();
+        path_ = mkdtemp(pattern.data());
+    }
+    ~TempDir() {
+        std::error_code ec;
+        std::filesystem::remove_all(path_, ec);
+    }
+    const std::filesystem::path& path() const { return path_; }
+    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+
+  private:
+    std::filesystem::path path_;
+};
+
+}  // namespace tarin::test

@@ -1,0 +1,210 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <thread>
+
+#include "TarinTranslator/api/Exports.h"
+#include "TarinTranslator/api/TarinTranslator.h"
+#include "TestSupport.h"
+
+namespace tarin {
+namespace {
+
+using test::readFile;
+using test::TempDir;
+using test::writeFile;
+
+std::string crlf(const std::wstring& text) {
+    std::string out;
+    for (char c : toUtf8(text)) {
+        if (c == '\n') out += '\r';
+        out += c;
+    }
+    return out;
+}
+
+// Collects the messages of the library while alive.
+struct Messages {
+    Messages() {
+        previous = setMessageHandler([this](const std::wstring& m) { seen.push_back(m); });
+    }
+    ~Messages() { setMessageHandler(previous); }
+    std::vector<std::wstring> seen;
+    MessageHandler previous;
+};
+
+class EntryPoints : public testing::Test {
+  protected:
+    void SetUp() override {
+        writeFile(dir / "r.fl", std::string("\xFF", 1));
+        writeFile(dir / "r.ee", "");
+    }
+    CString base() const { return CString(fromUtf8((dir / "r").string())); }
+    std::string xml() const { return readFile(dir / "r.xml"); }
+    TempDir dir;
+};
+
+TEST_F(EntryPoints, ClassicWriteTextsDomainAndImages) {
+    ASSERT_TRUE(TarinRadioWrite(base(), L"n", L"", std::wstring(300, L'x').c_str(), L"Jos\u00e9",
+                                L"", L"", L"1234567890", 2));
+    std::string doc = xml();
+    EXPECT_NE(doc.find("domain='TACCOM_RADIO01'"), std::string::npos);
+    EXPECT_NE(doc.find("notes='" + std::string(256, 'x') + "'"), std::string::npos);
+    EXPECT_EQ(doc.find(std::string(257, 'x')), std::string::npos);
+    EXPECT_NE(doc.find("AACversion = '123456' />"), std::string::npos);
+    EXPECT_NE(doc.find("author='Jos\xC3\xA9'"), std::string::npos);
+    EXPECT_NE(doc.find("<qd470PMissionLoad>\r\n"), std::string::npos);
+    EXPECT_NE(doc.find("<fl-data>/w==</fl-data>\r\n<ee-data>") == std::string::npos, false);
+    EXPECT_NE(doc.find("<ee-data></ee-data>\r\n<fl-data>/w==</fl-data>\r\n"), std::string::npos);
+    for (std::size_t i = doc.find('\n'); i != std::string::npos; i = doc.find('\n', i + 1))
+        ASSERT_EQ(doc[i - 1], '\r') << "every line ends in CR LF";
+    EXPECT_NE(doc.substr(0, 3), "\xEF\xBB\xBF");
+
+    ASSERT_TRUE(TarinRadioWrite(base(), L"n", L"", L"", L"", L"", L"", L"", 1));
+    EXPECT_EQ(xml().find("domain="), std::string::npos);
+}
+
+TEST_F(EntryPoints, ElementOfTheMissionLoadFollowsTheRadioType) {
+    for (uint32_t code : {146u, 151u, 153u, 199u, 265u, 272u, 273u}) {
+        ASSERT_TRUE(QMRadioWrite(base(), L"n", L"", L"", L"", L"", L"", L"", code));
+        EXPECT_NE(xml().find("<MissionLoad>"), std::string::npos) << code;
+    }
+    ASSERT_TRUE(QMRadioWrite(base(), L"n", L"", L"", L"", L"", L"", L"", 5));
+    EXPECT_NE(xml().find("<qd470PMissionLoad>"), std::string::npos);
+}
+
+TEST_F(EntryPoints, UnreadableImageOrOutputLeavesThePreviousDocument) {
+    ASSERT_TRUE(TarinRadioWrite(base(), L"first", L"", L"", L"", L"", L"", L"", 0));
+    std::string before = xml();
+    std::filesystem::remove(dir / "r.ee");
+    try {
+        TarinRadioWrite(base(), L"second", L"", L"", L"", L"", L"", L"", 0);
+        ADD_FAILURE() << "a missing image must raise";
+    } catch (const FileError& e) {
+        EXPECT_EQ(e.file(), dir / "r.ee");
+    }
+    EXPECT_EQ(xml(), before);
+
+    CString nowhere(fromUtf8((dir / "missing-dir" / "r").string()));
+    writeFile(dir / "r.ee", "");
+    std::filesystem::create_directory(dir / "missing-dir");
+    std::filesystem::copy(dir / "r.fl", dir / "missing-dir" / "r.fl");
+    std::filesystem::copy(dir / "r.ee", dir / "missing-dir" / "r.ee");
+    std::filesystem::permissions(dir / "missing-dir", std::filesystem::perms::owner_read |
+                                                          std::filesystem::perms::owner_exec);
+    if (::geteuid() != 0)
+        EXPECT_FALSE(TarinRadioWrite(nowhere, L"n", L"", L"", L"", L"", L"", L"", 0));
+    std::filesystem::permissions(dir / "missing-dir", std::filesystem::perms::owner_all);
+    for (auto& entry : std::filesystem::directory_iterator(dir.path()))
+        EXPECT_EQ(entry.path().string().find(".tmp"), std::string::npos) << "no temporary left";
+}
+
+TEST_F(EntryPoints, ParseFailureShowsTheMessageAndWritesNothing) {
+    Messages messages;
+    EXPECT_EQ(ParseTarinData(L"", base(), false, 0, false), 0);
+    EXPECT_EQ(ParseTarinData(L"<missionPlan/>", base(), true, 0, false), 0);
+    ASSERT_EQ(messages.seen.size(), 2u);
+    EXPECT_EQ(messages.seen[0], L"Unable to Parse VEX data from xml.");
+    EXPECT_FALSE(std::filesystem::exists(dir / "r.pd"));
+}
+
+TEST_F(EntryPoints, MobileRoundTripWithAnExtendedRadioType) {
+    writeFile(dir / "r.fl", std::string("\x00\x7F\xFF", 3));
+    ASSERT_TRUE(TarinMobileRadioWrite(base(), L"mobile", L"", L"", L"", L"", 151));
+    std::wstring text = fromUtf8(xml());
+    EXPECT_EQ(text.find(L"friendlyName"), std::wstring::npos);
+
+    // A fresh thread: nothing left over from the write.
+    int32_t result = -1;
+    std::thread([&] {
+        result = ParseMissionPlanData(text, CString(base().str() + L"-out"), true, 151);
+    }).join();
+    ASSERT_EQ(result, 1);
+    EXPECT_EQ(readFile(dir / "r-out.fl"), std::string("\x00\x7F\xFF", 3));
+    EXPECT_EQ(readFile(dir / "r-out.ee"), "");
+    EXPECT_EQ(readFile(dir / "r-out.pd").find("friendlyName"), std::string::npos);
+}
+
+TEST_F(EntryPoints, MobileUnpackIntoTheTemporaryDirectory) {
+    ASSERT_TRUE(TarinMobileRadioWrite(base(), L"mobile", L"", L"", L"", L"", 0));
+    std::wstring text = fromUtf8(xml());
+    std::string name = "tarin-temp-" + std::to_string(::getpid());
+    ASSERT_EQ(ParseTarinData(text, fromUtf8(name).c_str(), true, 0, true), 1);
+    std::filesystem::path tmp = std::filesystem::path(tempDirectory()) / name;
+    for (const char* suffix : {".fl", ".ee", ".pd"}) {
+        std::filesystem::path file = tmp;
+        file += suffix;
+        EXPECT_TRUE(std::filesystem::exists(file)) << file;
+        std::filesystem::remove(file);
+    }
+    CString out;
+    GetMobilePlatformDataDefaultsCStr(out);
+    EXPECT_EQ(readFile(dir / "r.xml").find(crlf(out.str())) != std::string::npos, true);
+}
+
+TEST_F(EntryPoints, DefaultsTextsBeginAndEndWithThePlatformElement) {
+    CString classic, vr;
+    GetPlatformDataDefaultsCStr(classic);
+    GetPlatformDataDefaultsString(vr, 151);
+    for (const CString* text : {&classic, &vr}) {
+        EXPECT_EQ(text->str().rfind(L"<platformConfig>\n", 0), 0u);
+        EXPECT_EQ(text->str().substr(text->str().size() - 18), L"</platformConfig>\n");
+    }
+    EXPECT_NE(classic.str(), vr.str());
+}
+
+TEST_F(EntryPoints, RadioTypeOfAThreadDoesNotLeakIntoAnother) {
+    currentRadioType() = 151;
+    uint32_t seen = 99;
+    std::thread([&] { seen = currentRadioType(); }).join();
+    EXPECT_EQ(seen, 0u);
+    EXPECT_EQ(currentRadioType(), 151u);
+}
+
+// The command-line tool, run as a process.
+struct ToolRun {
+    int status;
+    std::string out;
+};
+
+ToolRun runTool(const std::string& args) {
+    std::string command = std::string(TARIN_TOOL_PATH) + " " + args + " 2>&1";
+    FILE* pipe = ::popen(command.c_str(), "r");
+    ToolRun run{-1, {}};
+    char buffer[4096];
+    while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) run.out.append(buffer, n);
+    int status = ::pclose(pipe);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+TEST_F(EntryPoints, CommandLineTool) {
+    ToolRun defaults = runTool("defaults --mobile");
+    EXPECT_EQ(defaults.status, 0);
+    EXPECT_EQ(defaults.out, toUtf8(mobileDefaults()));
+    EXPECT_EQ(runTool("defaults --radio-type 151").out, toUtf8(handheldDefaults(151)));
+    EXPECT_EQ(runTool("--version").status, 0);
+    EXPECT_EQ(runTool("--help").status, 0);
+
+    std::string b = (dir / "r").string();
+    EXPECT_EQ(runTool("write " + b + " --mobile --radio-type 7 --name 'Caf\xC3\xA9'").status, 0);
+    EXPECT_NE(xml().find("name='Caf\xC3\xA9'"), std::string::npos);
+    ToolRun parsed = runTool("parse " + b + ".xml " + b + "-back --mobile --radio-type 7");
+    EXPECT_EQ(parsed.status, 0) << parsed.out;
+    EXPECT_EQ(readFile(dir / "r-back.fl"), "\xFF");
+
+    writeFile(dir / "bad.xml", "<missionPlan>");
+    ToolRun bad = runTool("parse " + (dir / "bad.xml").string() + " " + b);
+    EXPECT_NE(bad.status, 0);
+    EXPECT_EQ(bad.out, "Unable to Parse VEX data from xml.\n");
+
+    ToolRun missing = runTool("write " + (dir / "none").string());
+    EXPECT_NE(missing.status, 0);
+    EXPECT_NE(missing.out.find("none.fl"), std::string::npos);
+    EXPECT_EQ(std::count(missing.out.begin(), missing.out.end(), '\n'), 1);
+    EXPECT_NE(runTool("frobnicate").status, 0);
+}
+
+}  // namespace
+}  // namespace tarin

@@ -1,0 +1,169 @@
+#include <gtest/gtest.h>
+
+#include "TarinTranslator/model/Vocabulary.h"
+#include "TarinTranslator/platform_xml/Convert.h"
+#include "TarinTranslator/platform_xml/Layout.h"
+#include "TestSupport.h"
+
+namespace tarin {
+namespace {
+
+pugi::xml_attribute attrOf(pugi::xml_document& doc, const char* value) {
+    doc.reset();
+    doc.append_child("e").append_attribute("a") = value;
+    return doc.child("e").attribute("a");
+}
+
+TEST(Convert, NumbersFollowTheThirtyTwoBitWholeNumberRules) {
+    int32_t s = 7;
+    EXPECT_TRUE(parseLong("abc", 10, -5, 5, s));
+    EXPECT_EQ(s, 0);
+    s = 7;
+    EXPECT_FALSE(parseLong("abc", 10, 1, 5, s));
+    EXPECT_EQ(s, 7);
+    EXPECT_TRUE(parseLong("  12abc", 10, kLongMin, kLongMax, s));
+    EXPECT_EQ(s, 12);
+    EXPECT_TRUE(parseLong("-2147483648", 10, kLongMin, kLongMax, s));
+    EXPECT_EQ(s, kLongMin);
+    EXPECT_FALSE(parseLong("2147483648", 10, kLongMin, kLongMax, s));
+    EXPECT_FALSE(parseLong("99999999999999999999999", 10, kLongMin, kLongMax, s));
+    EXPECT_FALSE(parseLong(nullptr, 10, kLongMin, kLongMax, s));
+
+    uint32_t u = 0;
+    EXPECT_TRUE(parseULong("-1", 10, 0, kULongMax, u));
+    EXPECT_EQ(u, 4294967295u);
+    EXPECT_FALSE(parseULong("-1", 10, 0, 100, u));
+    EXPECT_TRUE(parseULong("4294967295", 10, 0, kULongMax, u));
+    EXPECT_FALSE(parseULong("4294967296", 10, 0, kULongMax, u));
+    EXPECT_TRUE(parseULong("0x10", 0, 0, kULongMax, u));
+    EXPECT_EQ(u, 16u);
+    EXPECT_TRUE(parseULong("010", 0, 0, kULongMax, u));
+    EXPECT_EQ(u, 8u);
+    EXPECT_TRUE(parseULong("0x", 0, 0, kULongMax, u));
+    EXPECT_EQ(u, 0u);
+    EXPECT_TRUE(parseULong("70000", 16, 0, kULongMax, u));
+    EXPECT_EQ(u, 0x70000u);
+}
+
+TEST(Convert, AttributeHelpers) {
+    pugi::xml_document doc;
+    int32_t s = 3;
+    EXPECT_TRUE(readLong(attrOf(doc, ""), s, -5, 5)) << "an empty value is present text";
+    EXPECT_EQ(s, 0);
+    EXPECT_FALSE(readLong(pugi::xml_attribute(), s));
+
+    uint8_t b = 9;
+    for (const char* yes : {"true", "1"}) {
+        EXPECT_TRUE(readBool(attrOf(doc, yes), b));
+        EXPECT_EQ(b, 1);
+    }
+    for (const char* no : {"false", "0"}) {
+        EXPECT_TRUE(readBool(attrOf(doc, no), b));
+        EXPECT_EQ(b, 0);
+    }
+    EXPECT_FALSE(readBool(attrOf(doc, "TRUE"), b));
+    EXPECT_FALSE(readBool(attrOf(doc, "yes"), b));
+
+    wchar_t fixed[16];
+    EXPECT_TRUE(readFixedString(attrOf(doc, "abcdefghijklmnopqrstuvwxyz"), fixed, 16));
+    EXPECT_EQ(std::wstring(fixed), L"abcdefghijklmno");
+
+    std::wstring text;
+    EXPECT_TRUE(readString(attrOf(doc, "\xC3\xA9t\xC3\xA9"), text));
+    EXPECT_EQ(text, L"\u00e9t\u00e9");
+}
+
+TEST(Vocabulary, LookupsAreLinearAndFirstMatchWins) {
+    EXPECT_STREQ(lookupName(6, OnOffNames), "???????");
+    EXPECT_STREQ(lookupName(2, TimeZoneNames), "SST");
+    EXPECT_STREQ(lookupName(13, TimeZoneNames), "GMT");
+    uint32_t v = 99;
+    EXPECT_TRUE(lookupValue("NUT", TimeZoneNames, v));
+    EXPECT_EQ(v, 2u);
+    EXPECT_FALSE(lookupValue("on", OnOffNames, v));
+    EXPECT_TRUE(lookupValue("ON", OnOffNames, v));
+    EXPECT_EQ(v, 1u);
+    EXPECT_TRUE(lookupValue("", WifiEncryptionNames, v));
+    EXPECT_EQ(v, 0u);
+    EXPECT_FALSE(lookupValue("", OnOffNames, v));
+    EXPECT_FALSE(lookupValue(pugi::xml_attribute(), WifiEncryptionNames, v));
+    EXPECT_STREQ(lookupName(15, ShortMenuItemNames), "");
+    EXPECT_STREQ(lookupName(16, ShortMenuItemNames), "");
+    EXPECT_TRUE(lookupValue("", ShortMenuItemNames, v));
+    EXPECT_EQ(v, 15u);
+}
+
+TEST(Vocabulary, TablesHaveTheirSizesAndSparseValues) {
+    EXPECT_EQ(MapDatumNames.count, 235u);
+    EXPECT_EQ(ProgBtnOpcodeNames.count, 88u);
+    EXPECT_EQ(TimeZoneNames.count, 74u);
+    EXPECT_EQ(MenuFunctionNames.count, 122u);
+    EXPECT_EQ(StatusIconNames.count, 33u);
+    EXPECT_STREQ(lookupName(234, MapDatumNames), "DATUM_ZAN");
+    EXPECT_STREQ(lookupName(87, ProgBtnOpcodeNames), "FUNC_KVL_LLA");
+    EXPECT_STREQ(lookupName(53, ProgBtnNames), "ExtIoIn3");
+    EXPECT_STREQ(lookupName(58, ButtonFunctionNames), "FUNC_ECI_TIMEOUT");
+    EXPECT_STREQ(lookupName(0, NorthingNames), "NONE");
+    EXPECT_STREQ(lookupName(27, TimeZoneNames), "LINT");
+}
+
+TEST(XmlText, EscapingAndModes) {
+    EXPECT_EQ(escapeXml(L"a<b & 'c' \"d\" >"), L"a&lt;b &amp; &apos;c&apos; &quot;d&quot; &gt;");
+    EXPECT_EQ(escapeXml(L""), L"");
+    EXPECT_EQ(escapeXml(L"\u00e9\u4e2d"), L"\u00e9\u4e2d");
+
+    std::wostringstream os;
+    EXPECT_FALSE(isXmlMode(os)) << "a fresh stream writes summary text";
+    os << XmlMode(true);
+    EXPECT_TRUE(isXmlMode(os));
+    os << XmlMode(false);
+    EXPECT_FALSE(isXmlMode(os));
+}
+
+struct Sample {
+    uint32_t mode = 1;
+    int32_t level = -3;
+    std::wstring label = L"x";
+};
+
+const XmlAttr<Sample> kSampleXml[] = {
+    {"   mode='", &Sample::mode, &OnOffNames},
+    {"   level='", &Sample::level},
+    {"   label='", &Sample::label, nullptr, Gate::Classic, true},
+};
+
+const ReadAttr<Sample> kSampleRead[] = {
+    {.name = "mode", .field = &Sample::mode, .names = &OnOffNames},
+    {.name = "level", .field = &Sample::level, .use = Use::Optional, .min = -5, .max = 5},
+    {.name = "label", .field = &Sample::label, .use = Use::Tolerant},
+};
+
+TEST(Layout, WritesGatedAttributesAndReadsByUse) {
+    Sample s;
+    EXPECT_EQ(
+        test::written([&](std::wostream& os) { writeXmlAttrs<Sample>(os, s, kSampleXml); }, 0),
+        L"   mode='ON'\n   level='-3'\n   label='x'\n");
+    EXPECT_EQ(
+        test::written([&](std::wostream& os) { writeXmlAttrs<Sample>(os, s, kSampleXml); }, 146),
+        L"   mode='ON'\n   level='-3'\n");
+    s.label.clear();
+    EXPECT_EQ(
+        test::written([&](std::wostream& os) { writeXmlAttrs<Sample>(os, s, kSampleXml); }, 0),
+        L"   mode='ON'\n   level='-3'\n");
+
+    pugi::xml_document doc;
+    Sample r;
+    ASSERT_TRUE(test::load(doc, L"<e mode='OFF' />"));
+    EXPECT_TRUE(readAttrs<Sample>(doc.child("e"), r, kSampleRead));
+    EXPECT_EQ(r.mode, 0u);
+    EXPECT_EQ(r.level, -3) << "an absent optional attribute leaves its field";
+
+    ASSERT_TRUE(test::load(doc, L"<e mode='OFF' level='9' />"));
+    EXPECT_FALSE(readAttrs<Sample>(doc.child("e"), r, kSampleRead));
+    ASSERT_TRUE(test::load(doc, L"<e level='2' />"));
+    EXPECT_FALSE(readAttrs<Sample>(doc.child("e"), r, kSampleRead)) << "mode is required";
+    EXPECT_FALSE(readAttrs<Sample>(pugi::xml_node(), r, kSampleRead));
+}
+
+}  // namespace
+}  // namespace tarin
