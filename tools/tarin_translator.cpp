@@ -1,10 +1,10 @@
 // tarin-translator: writes mission plans from waveform images, unpacks them, and prints
 // default platform configurations.
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -120,10 +120,12 @@ int runWrite(const Options& o) {
 
 int runParse(const Options& o) {
     expectPositional(o, 2, "XMLFILE BASE");
-    std::ifstream in(o.positional[0], std::ios::binary);
+    std::ifstream in(o.positional[0], std::ios::binary | std::ios::ate);
     if (!in) throw Failure{"cannot read " + o.positional[0]};
-    std::string document((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) throw Failure{"cannot read " + o.positional[0]};
+    std::string document(static_cast<std::size_t>(std::max<std::streamoff>(in.tellg(), 0)), '\0');
+    in.seekg(0);
+    if (!in.read(document.data(), static_cast<std::streamsize>(document.size())))
+        throw Failure{"cannot read " + o.positional[0]};
     const std::string& base = o.positional[1];
     // The library reports its own failures (one line) through the message handler.
     bool ok =

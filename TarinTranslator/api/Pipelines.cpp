@@ -23,20 +23,20 @@ std::filesystem::path withSuffix(const std::filesystem::path& base, const char* 
 }
 
 // Reads a whole image file; an unreadable file raises FileError naming it.
-std::vector<uint8_t> readImage(const std::filesystem::path& file) {
+ByteVector readImage(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary | std::ios::ate);
     if (!in) throw FileError(file, "Cannot open image file");
     std::streamoff length = in.tellg();
     if (length < 0) throw FileError(file, "Cannot take the length of image file");
-    std::vector<uint8_t> bytes(static_cast<std::size_t>(length));
+    ByteVector bytes(static_cast<std::size_t>(length));
     in.seekg(0);
     if (length > 0 && !in.read(reinterpret_cast<char*>(bytes.data()), length))
         throw FileError(file, "Cannot read image file");
     return bytes;
 }
 
-void readImages(const std::filesystem::path& base, std::vector<uint8_t>& fl,
-                std::vector<uint8_t>& ee) {
+void readImages(const std::filesystem::path& base, ByteVector& fl,
+                ByteVector& ee) {
     fl = readImage(withSuffix(base, ".fl"));
     ee = readImage(withSuffix(base, ".ee"));
 }
@@ -95,8 +95,8 @@ bool writeFailed(const std::filesystem::path& file) {
 
 // Writes the unpacked files of a plan: the two images and the platform file.
 template <class WritePlatform>
-bool writeUnpacked(const std::filesystem::path& prefix, const std::vector<uint8_t>& fl,
-                   const std::vector<uint8_t>& ee, WritePlatform writePlatform) {
+bool writeUnpacked(const std::filesystem::path& prefix, const ByteVector& fl,
+                   const ByteVector& ee, WritePlatform writePlatform) {
     auto fl_file = withSuffix(prefix, ".fl");
     if (!writeFileAtomically(fl_file, fl.data(), fl.size())) return writeFailed(fl_file);
     auto ee_file = withSuffix(prefix, ".ee");

@@ -45,7 +45,7 @@ void base64Encode(const uint8_t* data, std::size_t size, char* out) {
     }
 }
 
-bool decodeBlob(std::string_view text, std::vector<uint8_t>& out) {
+bool decodeBlob(std::string_view text, ByteVector& out) {
     out.resize(text.size() / 4 * 3 + 2);
     uint8_t* w = out.data();
     const auto* p = reinterpret_cast<const uint8_t*>(text.data());

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "TarinTranslator/model/ByteVector.h"
+
 namespace tarin {
 
 // The standard Base64 alphabet, shared by the encoder and the decoder.
@@ -23,6 +25,6 @@ void base64Encode(const uint8_t* data, std::size_t size, char* out);
 // group of two or three characters gives one or two bytes, a single leftover nothing.
 // The bytes replace `out`. False when the text stops at a character outside the
 // alphabet (a blank, a line break, a non-ASCII character) before any "=".
-bool decodeBlob(std::string_view text, std::vector<uint8_t>& out);
+bool decodeBlob(std::string_view text, ByteVector& out);
 
 }  // namespace tarin

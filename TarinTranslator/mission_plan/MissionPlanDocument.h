@@ -22,7 +22,7 @@ inline constexpr const wchar_t* kVersionStamp = L"v4.000";
 std::wostream& writeMissionPlan(std::wostream& os, const MissionPlan& plan);
 std::wostream& writeMobileMissionPlan(std::wostream& os, const MobileMissionPlan& plan);
 std::wostream& writePlanInfo(std::wostream& os, const PlanTextFields& texts);
-std::wostream& writeBlob(std::wostream& os, const std::vector<uint8_t>& bytes);
+std::wostream& writeBlob(std::wostream& os, const ByteVector& bytes);
 
 // "YYYY-MM-DDThh:mm:ssZ" of a UTC calendar time.
 std::wstring dateStamp(std::time_t when);
@@ -39,6 +39,6 @@ bool readMissionPlan(char* data, std::size_t size, MissionPlan& plan);
 bool readMobileMissionPlan(char* data, std::size_t size, MobileMissionPlan& plan);
 
 // Reads the text of a BLOB element into `bytes`, reporting problems on standard output.
-bool ParseBlobData(pugi::xml_node node, std::vector<uint8_t>& bytes);
+bool ParseBlobData(pugi::xml_node node, ByteVector& bytes);
 
 }  // namespace tarin

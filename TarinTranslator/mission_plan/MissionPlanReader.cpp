@@ -52,7 +52,7 @@ bool checkVersion(pugi::xml_node versionInfo) {
     return true;
 }
 
-bool readWaveforms(pugi::xml_node load, std::vector<uint8_t>& ee, std::vector<uint8_t>& fl) {
+bool readWaveforms(pugi::xml_node load, ByteVector& ee, ByteVector& fl) {
     return ParseBlobData(load.first_element_by_path("ecpWaveformConfig/ee-data"), ee) &&
            ParseBlobData(load.first_element_by_path("ecpWaveformConfig/fl-data"), fl);
 }
@@ -75,7 +75,7 @@ bool readMobileMissionLoad(pugi::xml_node load, MobilePlatformRecord& platform) 
 
 }  // namespace
 
-bool ParseBlobData(pugi::xml_node node, std::vector<uint8_t>& bytes) {
+bool ParseBlobData(pugi::xml_node node, ByteVector& bytes) {
     if (!node) {
         report("ParseBlobData", "No parent node for BLOB data!");
         return false;

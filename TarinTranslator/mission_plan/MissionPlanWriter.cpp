@@ -51,8 +51,8 @@ void writeVersionInfoStart(std::wostream& os) {
     putEscaped(os, dateStamp(std::time(nullptr)));
 }
 
-void writeWaveforms(std::wostream& os, const std::vector<uint8_t>& ee,
-                    const std::vector<uint8_t>& fl) {
+void writeWaveforms(std::wostream& os, const ByteVector& ee,
+                    const ByteVector& fl) {
     os << "<ecpWaveformConfig>\n<ee-data>";
     writeBlob(os, ee);
     os << "</ee-data>\n<fl-data>";
@@ -60,7 +60,7 @@ void writeWaveforms(std::wostream& os, const std::vector<uint8_t>& ee,
     os << "</fl-data>\n</ecpWaveformConfig>\n";
 }
 
-void writeByteDump(std::wostream& os, const std::vector<uint8_t>& bytes) {
+void writeByteDump(std::wostream& os, const ByteVector& bytes) {
     static const char kHex[] = "0123456789abcdef";
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         if (i) os << L' ';
@@ -155,7 +155,7 @@ std::wostream& writePlanInfo(std::wostream& os, const PlanTextFields& texts) {
     return os << " />\n\t\t\t\t  </vexInfo>\n";
 }
 
-std::wostream& writeBlob(std::wostream& os, const std::vector<uint8_t>& bytes) {
+std::wostream& writeBlob(std::wostream& os, const ByteVector& bytes) {
     if (!isXmlMode(os)) {
         writeByteDump(os, bytes);
         return os;

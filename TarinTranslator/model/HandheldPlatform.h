@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "TarinTranslator/model/Accessory.h"
+#include "TarinTranslator/model/ByteVector.h"
 #include "TarinTranslator/model/AudioConfig.h"
 #include "TarinTranslator/model/BluetoothConfig.h"
 #include "TarinTranslator/model/Buttons.h"
@@ -64,8 +65,8 @@ struct HandheldPlatform {
     SystemOptionMap SystemConfig;
     OverridesConfig overrides;
     wchar_t AACversion[7] = {};
-    std::vector<uint8_t> eeData;
-    std::vector<uint8_t> flData;
+    ByteVector eeData;
+    ByteVector flData;
 
     bool operator==(const HandheldPlatform&) const = default;
 };

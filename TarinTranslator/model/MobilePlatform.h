@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "TarinTranslator/model/BluetoothConfig.h"
+#include "TarinTranslator/model/ByteVector.h"
 #include "TarinTranslator/model/GpsConfig.h"
 #include "TarinTranslator/model/PlanTexts.h"
 #include "TarinTranslator/model/TimeDateConfig.h"
@@ -42,8 +43,8 @@ struct MobilePlatformRecord {
     MobileMiscConfig miscConfig;
     TimeDateConfig TimeDateCfg;
     uint32_t radioType = 0;
-    std::vector<uint8_t> eeData;
-    std::vector<uint8_t> flData;
+    ByteVector eeData;
+    ByteVector flData;
     bool operator==(const MobilePlatformRecord&) const = default;
 };
 

@@ -139,6 +139,12 @@ void Utf8FileBuf::flushBytes() {
 
 void Utf8FileBuf::putAscii(const char* text, std::size_t size) {
     encodeWide();
+    if (size >= kByteChunk / 2) {
+        // Large runs go to the file as they are, without another copy.
+        flushBytes();
+        if (!file_.write(text, size)) failed_ = true;
+        return;
+    }
     while (size > 0) {
         std::size_t room = kByteChunk - std::min(bytes_.size(), kByteChunk);
         if (room == 0) {
