@@ -1,15 +1,84 @@
+#include <algorithm>
+#include <string>
+#include <string_view>
+
+#include "TarinTranslator/platform_xml/Layout.h"
 #include "TarinTranslator/platform_xml/Sections.h"
 
-// This section group is not written or read yet: its writers write nothing and its
-// readers accept anything.
+// shortMenu: the short menu of a classic handheld, one shortMenuItem per position.
 
 namespace tarin {
 
-std::wostream& writeShortMenu(std::wostream& os, const ShortMenuMap& /*menu*/) {
-    return os;
+namespace {
+
+using SM = ShortMenuItem;
+
+constexpr int32_t kShortMenuSize = 16;
+
+const XmlAttr<SM> kShortMenuXml[] = {
+    {"     name='", &SM::name, &ShortMenuItemNames},
+    {"     position='", &SM::position},
+    {"     extraData='", &SM::extraData},
+};
+
+const SummaryItem<SM> kShortMenuSummary[] = {
+    {"", &SM::name, Shown::Name, &ShortMenuItemNames},
+    {": /\"", &SM::position, Shown::Quoted},
+    {"/\"", &SM::extraData, Shown::Quoted},
+};
+
+const ReadAttr<SM> kShortMenuRead[] = {
+    {.name = "name", .field = &SM::name, .names = &ShortMenuItemNames},
+    {.name = "position", .field = &SM::position},
+    {.name = "extraData", .field = &SM::extraData},
+};
+
+// The value of a leading decimal integer as the C library's text-to-int conversion gives
+// it: white space skipped, 0 without digits, saturated beyond 32 bits.
+int32_t leadingInt(const char* text) {
+    int32_t value = 0;
+    if (parseLong(text, 10, kLongMin, kLongMax, value)) return value;
+    std::string_view rest(text);
+    rest.remove_prefix(std::min(rest.find_first_not_of(" \t\n\v\f\r"), rest.size()));
+    return !rest.empty() && rest.front() == '-' ? kLongMin : kLongMax;
 }
 
-bool readShortMenu(pugi::xml_node /*node*/, ShortMenuMap& /*menu*/) {
+}  // namespace
+
+std::wostream& writeShortMenu(std::wostream& os, const ShortMenuMap& menu) {
+    if (isXmlMode(os)) {
+        for (const auto& [position, item] : menu) {
+            os << "     <shortMenuItem\n";
+            writeXmlAttrs<SM>(os, item, kShortMenuXml);
+            os << "       />\n";
+        }
+        return os;
+    }
+    os << "{";
+    const char* separator = "";
+    for (const auto& [position, item] : menu) {
+        os << separator;
+        writeSummaryItems<SM>(os, item, kShortMenuSummary);
+        separator = ", ";
+    }
+    return os << "}";
+}
+
+bool readShortMenu(pugi::xml_node node, ShortMenuMap& menu) {
+    menu.clear();
+    if (!node) {
+        // No short menu in the document: every position shows its own item.
+        for (int32_t i = 0; i < kShortMenuSize; ++i)
+            menu[i] = SM{static_cast<uint32_t>(i), std::to_wstring(i), L""};
+        return true;
+    }
+    ShortMenuMap working;
+    for (pugi::xml_node child : node.children("shortMenuItem")) {
+        SM item;
+        if (!readAttrs<SM>(child, item, kShortMenuRead)) return false;
+        working.try_emplace(leadingInt(child.attribute("position").value()), std::move(item));
+    }
+    menu = std::move(working);
     return true;
 }
 

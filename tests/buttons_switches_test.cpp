@@ -1,0 +1,642 @@
+#include <gtest/gtest.h>
+
+#include <pugixml.hpp>
+#include <sstream>
+#include <string>
+
+#include "TarinTranslator/model/HandheldPlatform.h"
+#include "TarinTranslator/model/RadioType.h"
+#include "TarinTranslator/platform_xml/Sections.h"
+#include "TarinTranslator/platform_xml/XmlText.h"
+
+using namespace tarin;
+
+namespace {
+
+constexpr uint32_t kClassic = 0;
+constexpr uint32_t kHazard = 146;
+
+constexpr unsigned kParseOptions =
+    pugi::parse_cdata | pugi::parse_escapes | pugi::parse_eol | pugi::parse_wnorm_attribute;
+
+// What the writers put out for a value that its table does not name.
+const std::wstring kUnknown(7, L'?');
+
+// A text with the five XML special characters and letters beyond ASCII.
+const std::wstring kSpecial = L"<&>'\"\u00e9\u03a9";
+
+template <class T>
+using Writer = std::wostream& (*)(std::wostream&, const T&);
+
+template <class T>
+std::wstring xml(Writer<T> write, const T& value) {
+    std::wostringstream os;
+    os << XmlMode(true);
+    write(os, value);
+    return os.str();
+}
+
+template <class T>
+std::wstring summary(Writer<T> write, const T& value) {
+    std::wostringstream os;
+    write(os, value);
+    return os.str();
+}
+
+// Loads `text` and hands its document element to `read`.
+template <class Read>
+bool readFrom(const std::string& text, Read read) {
+    pugi::xml_document doc;
+    EXPECT_TRUE(doc.load_string(text.c_str(), kParseOptions)) << text;
+    return read(doc.document_element());
+}
+
+template <class Read>
+bool readFrom(const std::wstring& text, Read read) {
+    return readFrom(pugi::as_utf8(text), read);
+}
+
+// The sections inside the literals that the root writer puts around them.
+std::wstring progButtonsElement(const HandheldPlatform& p) {
+    return L"   <progButtons\n" + xml(writeTwoPosSwitch, p.twoPosSwitch) +
+           xml(writeThreePosSwitch, p.threePosSwitch) +
+           xml(writeThreePosSwitchPositions, p.threePosValues) + L"    >\n" +
+           xml(writeProgButtons, p.progButtons) + xml(writeRadioLockList, p.RadioLockList) +
+           L"   </progButtons>\n";
+}
+std::wstring accessoryElement(const AccessoryButtonMap& buttons) {
+    return L"<accessoryConfig     >\n" + xml(writeAccessoryButtons, buttons) +
+           L"   </accessoryConfig>\n";
+}
+std::wstring progBtnsElement(const ProgBtnMap& buttons) {
+    return L"   <progBtns>\n" + xml(writeProgBtns, buttons) + L"   </progBtns>\n";
+}
+std::wstring progSwitchesElement(const ProgSwitchesConfig& switches) {
+    return L"   <progSwitches>\n" + xml(writeProgSwitches, switches) + L"   </progSwitches>\n";
+}
+std::wstring shortMenuElement(const ShortMenuMap& menu) {
+    return L"   <shortMenu>\n" + xml(writeShortMenu, menu) + L"   </shortMenu>\n";
+}
+
+// ---- the defaults of these sections ---------------------------------------------------
+
+HandheldPlatform classicDefaults() {
+    HandheldPlatform p;
+    p.progButtons = {{1, {34, L"0.0", L""}},
+                     {2, {14, L"0.0", L""}},
+                     {3, {15, L"0.0", L""}},
+                     {4, {19, L"", L""}}};
+    p.threePosValues = {1, L"1", L"2", L"3"};
+    p.twoPosSwitch._2PosFunction = 1;
+    return p;
+}
+
+AccessoryButtonMap accessoryDefaults(bool extended) {
+    if (!extended)
+        return {{1, {0, L"", L"", L""}}, {2, {0, L"", L"", L""}}, {3, {18, L"", L"", L""}}};
+    return {{1, {0, L"0", L"1", L""}}, {2, {0, L"1", L"2", L""}}, {3, {18, L"3", L"4", L""}}};
+}
+
+ProgBtnMap progBtnDefaults(uint32_t code) {
+    ProgBtnMap buttons;
+    const bool hazard = isHazardCode(code);
+    for (int key = hazard ? 1 : 23; key <= (hazard ? 22 : 53); ++key) buttons[key].opcode = 1;
+    if (hazard) {
+        buttons[1].opcode = 3;
+        buttons[2].opcode = 14;
+        buttons[3].opcode = 15;
+    }
+    buttons[hazard ? 4 : 23].opcode = 19;
+    return buttons;
+}
+
+ProgSwitchesConfig progSwitchDefaults() {
+    ProgSwitchesConfig s;
+    s.switches[0] = {{0, {12, L"OFF", 0}}, {1, {12, L"ON", 0}}};
+    s.switches[1] = {{0, {2, L"1", 0}}, {1, {2, L"2", 0}}, {2, {2, L"3", 0}}, {3, {2, L"4", 0}}};
+    s.switches[2] = {{0, {20, L"GROUP", 0}}};
+    return s;
+}
+
+ShortMenuMap shortMenuDefaults() {
+    ShortMenuMap menu;
+    for (int32_t i = 0; i < 16; ++i)
+        menu[i] = {static_cast<uint32_t>(i < 7 ? i : 14), std::to_wstring(i), L""};
+    return menu;
+}
+
+}  // namespace
+
+// ======================================================================================
+// XML and summary text
+
+TEST(ButtonsXmlTest, ClassicProgButtonsElement) {
+    currentRadioType() = kClassic;
+    HandheldPlatform p = classicDefaults();
+    EXPECT_EQ(
+        progButtonsElement(p),
+        L"   <progButtons\n"
+        L"      _2PosFunction='PTCT'\n      _2PosAValue=''\n      _2PosBValue=''\n"
+        L"\t _2PosA_VAIndex='0'\n\t _2PosB_VAIndex='0'\n"
+        L"     _3PosAFunc='CHAN_BANK'\n     _3PosBFunc='CHAN_BANK'\n"
+        L"     _3PosCFunc='CHAN_BANK'\n"
+        L"\t _3PosAIndex='1'\n\t _3PosBIndex='2'\n\t _3PosCIndex='3'\n"
+        L"      _3PosFunction='CHAN_BANK'\n"
+        L"      _3PosAValue='1'\n      _3PosBValue='2'\n      _3PosCValue='3'\n"
+        L"    >\n"
+        L"      <progButton\n         buttonName='TOP_SIDE'\n         function='MONITOR_CLEAR'\n"
+        L"         delay='0.0'\n         extraData=''\n       />\n"
+        L"      <progButton\n         buttonName='MID_SIDE'\n         function='ZONE_UP'\n"
+        L"         delay='0.0'\n         extraData=''\n       />\n"
+        L"      <progButton\n         buttonName='BOT_SIDE'\n         function='ZONE_DOWN'\n"
+        L"         delay='0.0'\n         extraData=''\n       />\n"
+        L"      <progButton\n         buttonName='EMERGENCY'\n         function='EMERGENCY_CALL'\n"
+        L"         delay=''\n         extraData=''\n       />\n"
+        L"   </progButtons>\n");
+
+    p.progButtons[3] = {99, L"9", L"<q>"};
+    EXPECT_EQ(summary(writeProgButtons, p.progButtons),
+              L"{TOP_SIDE: MONITOR_CLEAR/\"\", MID_SIDE: ZONE_UP/\"\", BOT_SIDE: FUNC_PTT/\"<q>\", "
+              L"EMERGENCY: EMERGENCY_CALL/\"\"}");
+    EXPECT_NE(progButtonsElement(p).find(L"         extraData='&lt;q&gt;'\n"), std::wstring::npos);
+}
+
+TEST(SwitchesXmlTest, ClassicSwitchesAndLockList) {
+    HandheldPlatform p = classicDefaults();
+    p.twoPosSwitch._2PosAValue = L"a&";
+    EXPECT_EQ(summary(writeTwoPosSwitch, p.twoPosSwitch),
+              L"{Function: PTCT, A: \"a&\", B: \"\" VAIndexA: \"0\" VAIndexB: \"0\"}");
+    EXPECT_EQ(summary(writeThreePosSwitch, p.threePosSwitch),
+              L" AFunc: \"CHAN_BANK, BFunc: \"CHAN_BANK, CFunc: \"CHAN_BANK AIndex: \"1\" "
+              L"BIndex: \"2\" CIndex: \"3\"}");
+    EXPECT_EQ(summary(writeThreePosSwitchPositions, p.threePosValues),
+              L"{Function: CHAN_BANK, A: \"1\", B: \"2\", C: \"3\"}");
+
+    const RadioLockSequence locks = {0, 9, 42};
+    EXPECT_EQ(xml(writeRadioLockList, locks),
+              L"          <RadioLockList>\n"
+              L"      <RadioLockSelection>PTT</RadioLockSelection>\n"
+              L"      <RadioLockSelection>USER_PROG_BOTTOM</RadioLockSelection>\n"
+              L"      <RadioLockSelection>" +
+                  kUnknown +
+                  L"</RadioLockSelection>\n"
+                  L"         </RadioLockList>\n");
+    EXPECT_EQ(summary(writeRadioLockList, locks),
+              L"{RadioLockSelection: PTT'\n, RadioLockSelection: USER_PROG_BOTTOM'\n, "
+              L"RadioLockSelection: " +
+                  kUnknown + L"'\n}");
+    EXPECT_EQ(xml(writeRadioLockList, RadioLockSequence{}), L"");
+    EXPECT_EQ(summary(writeRadioLockList, RadioLockSequence{}), L"");
+}
+
+TEST(ButtonsXmlTest, AccessoryButtonsPerRadioType) {
+    currentRadioType() = kClassic;
+    EXPECT_EQ(xml(writeAccessoryButtons, accessoryDefaults(false)),
+              L"<accessoryButtons>"
+              L"      <accessoryButton\n         buttonName='ACC_USER_1'\n"
+              L"         function='UNASSIGNED'\n         extraData=''\n       />\n"
+              L"      <accessoryButton\n         buttonName='ACC_USER_2'\n"
+              L"         function='UNASSIGNED'\n         extraData=''\n       />\n"
+              L"      <accessoryButton\n         buttonName='ACC_EMERGENCY'\n"
+              L"         function='EMERGENCY_CALL'\n         extraData=''\n       />\n"
+              L"</accessoryButtons>");
+    EXPECT_EQ(summary(writeAccessoryButtons, accessoryDefaults(false)),
+              L"{ACC_USER_1: UNASSIGNED/\"\", ACC_USER_2: UNASSIGNED/\"\", "
+              L"ACC_EMERGENCY: EMERGENCY_CALL/\"\"}");
+
+    for (uint32_t code : {146u, 199u, 265u}) {
+        currentRadioType() = code;
+        EXPECT_EQ(xml(writeAccessoryButtons, AccessoryButtonMap{{3, {18, L"3", L"4", L"<x>"}}}),
+                  L"<accessoryButtons>"
+                  L"      <accessoryButton\n         buttonName='ACC_EMERGENCY'\n"
+                  L"         function='EMERGENCY_CALL'\n         extraData='&lt;x&gt;'\n"
+                  L"  delay='3'\n  timeout='4'\n       />\n"
+                  L"</accessoryButtons>");
+        EXPECT_EQ(
+            summary(writeAccessoryButtons, accessoryDefaults(true)),
+            L"{ACC_USER_1: UNASSIGNED/\"1\"/\"0\"/\"\", ACC_USER_2: UNASSIGNED/\"2\"/\"1\"/\"\", "
+            L"ACC_EMERGENCY: EMERGENCY_CALL/\"4\"/\"3\"/\"\"}");
+    }
+    for (uint32_t code : {151u, 153u, 272u, 273u}) {
+        currentRadioType() = code;
+        EXPECT_EQ(xml(writeAccessoryButtons, accessoryDefaults(true)), L"");
+        EXPECT_EQ(summary(writeAccessoryButtons, accessoryDefaults(true)), L"");
+    }
+}
+
+TEST(ButtonsXmlTest, ProgBtns) {
+    currentRadioType() = kHazard;
+    ProgBtnMap buttons = {{1, {3, L"0.0", L"0.0", L"", 0, 65535, 65535}},
+                          {53, {70, L"1.5", L"2", L"a&b", -1, 4294967295u, 7}},
+                          {60, {88, L"", L"", L"", 0, 0, 0}}};
+    EXPECT_EQ(progBtnsElement(buttons),
+              L"   <progBtns>\n"
+              L"<progBtn\n   name='TOP_SIDE'\n   opcode='FUNC_MONITOR_CLEAR'\n   delay='0.0'\n"
+              L"   timeout='0.0'\n   extraData=''\n   presetSysZoneType='0'\n"
+              L"   sysZoneIndex='65535'\n   groupIndex='65535'\n    />\n"
+              L"<progBtn\n   name='ExtIoIn3'\n   opcode='FUNC_USER_PRESET'\n   delay='1.5'\n"
+              L"   timeout='2'\n   extraData='a&amp;b'\n   presetSysZoneType='-1'\n"
+              L"   sysZoneIndex='4294967295'\n   groupIndex='7'\n    />\n"
+              L"<progBtn\n   name='" +
+                  kUnknown + L"'\n   opcode='" + kUnknown +
+                  L"'\n   delay=''\n"
+                  L"   timeout=''\n   extraData=''\n   presetSysZoneType='0'\n"
+                  L"   sysZoneIndex='0'\n   groupIndex='0'\n    />\n"
+                  L"   </progBtns>\n");
+    buttons.erase(60);
+    EXPECT_EQ(summary(writeProgBtns, buttons),
+              L"{TOP_SIDE: FUNC_MONITOR_CLEAR/\"0.0\"/\"0.0\"/\"\", "
+              L"ExtIoIn3: FUNC_USER_PRESET/\"2\"/\"1.5\"/\"a&b\"}");
+    EXPECT_EQ(summary(writeProgBtns, ProgBtnMap{}), L"{}");
+}
+
+TEST(SwitchesXmlTest, ProgSwitchesPerRadioType) {
+    ProgSwitchesConfig s;
+    s.switches[2] = {{-1, {20, L"G&", 7}}};
+    s.switches[0] = {{0, {12, L"OFF", 0}}, {1, {12, L"ON", 0}}};
+    s.RadioLockList = {0, 9};
+    const std::wstring lockList =
+        L"<RadioLockList>\n"
+        L"<RadioLockSelection>BtnPTT</RadioLockSelection>\n"
+        L"<RadioLockSelection>VOLUME_KNOB</RadioLockSelection>\n"
+        L"</RadioLockList>\n";
+    currentRadioType() = kHazard;
+    EXPECT_EQ(progSwitchesElement(s),
+              L"   <progSwitches>\n"
+              L"<progSwitch\n   name='VolSw'\n >\n"
+              L"<posValue\n   pos='0'\n   opcode='FUNC_SECUR_ENABLE_TGL'\n   param='OFF'\n"
+              L"   VAFileIndex='0'\n    />\n"
+              L"<posValue\n   pos='1'\n   opcode='FUNC_SECUR_ENABLE_TGL'\n   param='ON'\n"
+              L"   VAFileIndex='0'\n    />\n"
+              L"</progSwitch>\n"
+              L"<progSwitch\n   name='ChanKnob'\n >\n"
+              L"<posValue\n   pos='-1'\n   opcode='FUNC_GROUP'\n   param='G&amp;'\n"
+              L"   VAFileIndex='7'\n    />\n"
+              L"</progSwitch>\n" +
+                  lockList + L"   </progSwitches>\n");
+    s.switches.erase(0);
+    EXPECT_EQ(summary(writeProgSwitches, s),
+              L"progSwitch name='ChanKnob >\n"
+              L"posValue pos='-1   opcode='FUNC_GROUP   param='G&   VAFileIndex='7    />\n"
+              L"BtnPTT    />\nVOLUME_KNOB    />\n");
+
+    currentRadioType() = 151;
+    EXPECT_EQ(summary(writeProgSwitches, s), L"BtnPTT    />\nVOLUME_KNOB    />\n");
+    EXPECT_EQ(xml(writeProgSwitches, s), lockList);
+
+    s.RadioLockList.clear();
+    currentRadioType() = kHazard;
+    EXPECT_EQ(progSwitchesElement(s).find(L"RadioLockList"), std::wstring::npos);
+}
+
+TEST(ShortMenuXmlTest, TextAndSummary) {
+    currentRadioType() = kClassic;
+    const ShortMenuMap menu = {{0, {0, L"0", L""}}, {7, {16, L"7", L"<e>"}}};
+    EXPECT_EQ(shortMenuElement(menu),
+              L"   <shortMenu>\n"
+              L"     <shortMenuItem\n     name='startScan'\n     position='0'\n"
+              L"     extraData=''\n       />\n"
+              L"     <shortMenuItem\n     name=''\n     position='7'\n"
+              L"     extraData='&lt;e&gt;'\n       />\n"
+              L"   </shortMenu>\n");
+    EXPECT_EQ(summary(writeShortMenu, menu), L"{startScan: /\"0\"/\"\", : /\"7\"/\"<e>\"}");
+}
+
+// ======================================================================================
+// Reading
+
+namespace {
+
+const std::string kSwitchAttrs =
+    " _2PosFunction='SCAN' _2PosAValue='a' _2PosBValue='b' _2PosA_VAIndex='4'"
+    " _2PosB_VAIndex='5' _3PosAFunc='ZONE' _3PosBFunc='SYSTEM' _3PosCFunc='RADIOLOCK'"
+    " _3PosAIndex='x' _3PosBIndex='y' _3PosCIndex='z' _3PosFunction='ZONE_SELECT'"
+    " _3PosAValue='p' _3PosBValue='q' _3PosCValue='r'";
+
+bool readButtons(HandheldPlatform& p, const std::string& children,
+                 const std::string& attrs = kSwitchAttrs) {
+    return readFrom("<progButtons" + attrs + ">" + children + "</progButtons>",
+                    [&](pugi::xml_node n) { return readProgButtonsElement(n, p); });
+}
+
+std::string button(const char* name, const char* function, const char* more = "") {
+    return std::string("<progButton buttonName='") + name + "' function='" + function +
+           "' extraData=''" + more + "/>";
+}
+
+}  // namespace
+
+TEST(ButtonsReadTest, ProgButtonsElement) {
+    HandheldPlatform p;
+    ASSERT_TRUE(readButtons(p, button("EMERGENCY", "EMERGENCY_CALL", " delay='2.0'") +
+                                   button("TOP_SIDE", "SITE_ALIAS") +
+                                   button("MID_SIDE", "FUNC_PRIVATE", " delay='x&lt;'") +
+                                   button("MID_SIDE", "ZONE_UP", " delay='9'")));
+    EXPECT_EQ(
+        p.progButtons,
+        (ProgButtonMap{{1, {35, L"0.0", L""}}, {2, {106, L"x<", L""}}, {4, {19, L"0.0", L""}}}));
+    EXPECT_EQ(p.twoPosSwitch, (TwoPosSwitchConfig{5, L"a", L"b", L"4", L"5"}));
+    EXPECT_EQ(p.threePosSwitch, (ThreePosSwitchConfig{7, 8, 9, L"x", L"y", L"z"}));
+    EXPECT_EQ(p.threePosValues, (ThreePosSwitchValues{2, L"p", L"q", L"r"}));
+
+    // One invalid button empties the list; the element still reads.
+    for (const std::string& bad :
+         {button("TOP_SIDE", "NOPE"), button("SIDE", "ZONE_UP"),
+          std::string("<progButton buttonName='TOP_SIDE' function='ZONE_UP'/>")}) {
+        EXPECT_TRUE(readButtons(p, button("BOT_SIDE", "ZONE_UP") + bad)) << bad;
+        EXPECT_TRUE(p.progButtons.empty()) << bad;
+    }
+    EXPECT_FALSE(readProgButtonsElement(pugi::xml_node(), p));
+
+    // Without _3PosCIndex none of the position attributes is read; likewise for the two
+    // VA indexes of the two-position switch.
+    HandheldPlatform q;
+    ASSERT_TRUE(readButtons(q, "",
+                            " _2PosFunction='SCAN' _2PosAValue='a' _2PosBValue='b'"
+                            " _2PosA_VAIndex='4' _3PosAFunc='ZONE' _3PosBFunc='ZONE'"
+                            " _3PosCFunc='ZONE' _3PosAIndex='x' _3PosBIndex='y'"
+                            " _3PosFunction='CHAN_SELECT' _3PosAValue='' _3PosBValue=''"
+                            " _3PosCValue=''"));
+    EXPECT_EQ(q.threePosSwitch, ThreePosSwitchConfig{});
+    EXPECT_EQ(q.twoPosSwitch, (TwoPosSwitchConfig{5, L"a", L"b", L"0", L"0"}));
+
+    // _2PosFunction is required even when every button is valid; what was read before
+    // the failure stays.
+    HandheldPlatform r;
+    EXPECT_FALSE(readButtons(r, button("TOP_SIDE", "ZONE_UP"),
+                             kSwitchAttrs.substr(kSwitchAttrs.find(" _2PosAValue"))));
+    EXPECT_EQ(r.threePosValues, (ThreePosSwitchValues{2, L"p", L"q", L"r"}));
+    std::string lowerCase = kSwitchAttrs;
+    lowerCase.replace(lowerCase.find("RADIOLOCK"), 9, "radiolock");
+    EXPECT_FALSE(readButtons(r, "", lowerCase));
+}
+
+TEST(ButtonsReadTest, ClassicRadioLockList) {
+    HandheldPlatform p;
+    ASSERT_TRUE(readButtons(p,
+                            "<RadioLockList><RadioLockSelection>PTT</RadioLockSelection>"
+                            "<RadioLockSelection>PTT</RadioLockSelection></RadioLockList>"));
+    EXPECT_EQ(p.RadioLockList, (RadioLockSequence{0, 0}));
+    for (const char* bad :
+         {"<RadioLockSelection/>", "<RadioLockSelection>BtnPTT</RadioLockSelection>",
+          "<RadioLockSelection><x>PTT</x></RadioLockSelection>"}) {
+        EXPECT_FALSE(readButtons(p, std::string("<RadioLockList>") + bad + "</RadioLockList>"));
+        EXPECT_EQ(p.RadioLockList, (RadioLockSequence{0, 0})) << bad;
+    }
+    ASSERT_TRUE(readButtons(p, ""));
+    EXPECT_TRUE(p.RadioLockList.empty());
+}
+
+TEST(ButtonsReadTest, ProgBtnEntries) {
+    currentRadioType() = kHazard;
+    HandheldPlatform p;
+    auto read = [&](const std::string& children) {
+        return readFrom("<progBtns>" + children + "</progBtns>",
+                        [&](pugi::xml_node n) { return readProgBtns(n, p); });
+    };
+    auto btn = [](const char* name, const char* opcode, const std::string& more = "",
+                  const std::string& extraData = "") {
+        return std::string("<progBtn name='") + name + "' opcode='" + opcode +
+               "' timeout='0' extraData='" + extraData + "'" + more + "/>";
+    };
+    ASSERT_TRUE(read(btn("Key0", "FUNC_USER_PRESET",
+                         " presetSysZoneType='ON' sysZoneIndex='600' groupIndex='1249'") +
+                     btn("Key1", "FUNC_USER_DEFINED_PRESET",
+                         " presetSysZoneType='1' sysZoneIndex='0x10' groupIndex='x'") +
+                     btn("Key2", "FUNC_NOOP", " presetSysZoneType='ON' sysZoneIndex='3'") +
+                     btn("Key3", "FUNC_NOOP", " delay='abc'") + btn("Key3", "FUNC_ZONE_UP") +
+                     btn("Key4", "FUNC_VOICE_PLAYBACK", " delay='-5'", std::string(30, 'v'))));
+    EXPECT_EQ(p.progBtns,
+              (ProgBtnMap{{5, {70, L"0.0", L"0", L"", 1, 65535, 1249}},
+                          {6, {71, L"0.0", L"0", L"", 1, 0, 0}},
+                          {7, {1, L"0.0", L"0", L"", 0, 65535, 65535}},
+                          {8, {1, L"abc", L"0", L"", 0, 65535, 65535}},
+                          {9, {5, L"-5", L"0", std::wstring(30, L'v'), 0, 65535, 65535}}}));
+    ASSERT_TRUE(read(btn("Key0", "FUNC_NOOP", " delay='100000.0'")));
+    EXPECT_EQ(p.progBtns.size(), 1u);
+
+    for (const std::string& bad :
+         {btn("KeyZ", "FUNC_NOOP"), btn("Key1", "FUNC_UNKNOWN"),
+          btn("Key1", "FUNC_NOOP", " delay='100000.1'"), btn("Key1", "FUNC_NOOP", " delay='-1'"),
+          btn("Key1", "FUNC_NOOP", " delay='1e999'"),
+          std::string("<progBtn name='Key1' opcode='FUNC_NOOP' extraData=''/>"),
+          btn("Key1", "FUNC_NOOP", "", std::string(21, 'x')), btn("Key1", "FUNC_USER_PRESET"),
+          btn("Key1", "FUNC_USER_PRESET", " presetSysZoneType='on'")}) {
+        EXPECT_TRUE(read(btn("Key0", "FUNC_NOOP") + bad)) << bad;
+        EXPECT_TRUE(p.progBtns.empty()) << bad;
+    }
+    EXPECT_FALSE(readProgBtns(pugi::xml_node(), p));
+}
+
+TEST(ButtonsReadTest, AccessoryButtonEntries) {
+    AccessoryButtonMap buttons;
+    auto read = [&](const std::string& children) {
+        return readFrom("<accessoryConfig><accessoryButtons>" + children +
+                            "</accessoryButtons></accessoryConfig>",
+                        [&](pugi::xml_node n) { return readAccessoryButtons(n, buttons); });
+    };
+    const std::string noTimes =
+        "<accessoryButton buttonName='ACC_USER_2' function='ZONE_UP' extraData='abc'/>";
+    const std::string times =
+        "<accessoryButton buttonName='ACC_USER_1' function='EMERGENCY_CLEAR' extraData=''"
+        " delay='10.0' timeout='0'/>";
+
+    currentRadioType() = kClassic;
+    ASSERT_TRUE(read(noTimes + times));
+    EXPECT_EQ(buttons, (AccessoryButtonMap{{1, {34, L"", L"", L""}}, {2, {14, L"", L"", L"abc"}}}));
+    currentRadioType() = kHazard;
+    ASSERT_TRUE(read(times));
+    EXPECT_EQ(buttons, (AccessoryButtonMap{{1, {34, L"10.0", L"0", L""}}}));
+    EXPECT_TRUE(read(times + noTimes));
+    EXPECT_TRUE(buttons.empty());
+    EXPECT_TRUE(read(times + "<accessoryButton buttonName='ACC_USER_2' function='ZONE_UP'"
+                             " extraData='' delay='10.5' timeout='0'/>"));
+    EXPECT_TRUE(buttons.empty());
+
+    for (uint32_t code : {kClassic, kHazard}) {
+        currentRadioType() = code;
+        for (const char* bad :
+             {"function='BLUETOOTH_TOGGLE' extraData=''",
+              "function='ZONE_UP' extraData='1234567890123'", "function='ZONE_UP'"}) {
+            EXPECT_TRUE(read(times + "<accessoryButton buttonName='ACC_USER_2' " + bad +
+                             " delay='0' timeout='0'/>"));
+            EXPECT_TRUE(buttons.empty()) << bad;
+        }
+    }
+    buttons = {{1, {}}};
+    EXPECT_TRUE(readFrom("<accessoryConfig/>",
+                         [&](pugi::xml_node n) { return readAccessoryButtons(n, buttons); }));
+    EXPECT_TRUE(buttons.empty());
+    buttons = {{1, {}}};
+    EXPECT_FALSE(readAccessoryButtons(pugi::xml_node(), buttons));
+    EXPECT_TRUE(buttons.empty());
+}
+
+TEST(SwitchesReadTest, ProgSwitchPositions) {
+    currentRadioType() = kHazard;
+    HandheldPlatform p;
+    auto read = [&](const std::string& children) {
+        return readFrom("<progSwitches>" + children + "</progSwitches>",
+                        [&](pugi::xml_node n) { return readProgSwitches(n, p); });
+    };
+    ASSERT_TRUE(
+        read("<progSwitch name='ChanSw'>"
+             "<posValue pos='0' opcode='FUNC_NOOP' param='a'/>"
+             "<posValue pos='1' opcode='FUNC_GROUP' param='b' VAFileIndex='65535'/>"
+             "<posValue pos=' -2x' opcode='FUNC_SYSTEM' param='c'/>"
+             "<posValue pos='1' opcode='FUNC_NOOP' param='d' VAFileIndex='0'/>"
+             "</progSwitch>"
+             "<progSwitch name='VolSw'><posValue pos='0' opcode='FUNC_NOOP' param=''/>"
+             "</progSwitch>"
+             "<progSwitch name='ChanSw'/>"
+             "<RadioLockList><RadioLockSelection>BtnPTT</RadioLockSelection>"
+             "<RadioLockSelection>VOLUME_KNOB</RadioLockSelection></RadioLockList>"));
+    EXPECT_EQ(p.progSwitches.switches,
+              (ProgSwitchMap{{0, {}}, {1, {{-2, {19, L"c", 65535}}, {1, {20, L"b", 65535}}}}}));
+    EXPECT_EQ(p.progSwitches.RadioLockList, (RadioLockSequence{0, 9}));
+
+    const ProgSwitchesConfig before = p.progSwitches;
+    for (const char* bad :
+         {"<progSwitch name='Knob'/>",
+          "<progSwitch name='VolSw'><posValue pos='0' opcode='FUNC_NOOP' param='' "
+          "VAFileIndex='65536'/></progSwitch>",
+          "<progSwitch name='VolSw'><posValue pos='0' opcode='FUNC_NOOP'/></progSwitch>",
+          "<progSwitch name='VolSw'><posValue opcode='FUNC_NOOP' param=''/></progSwitch>",
+          "<progSwitch name='VolSw'><posValue pos='0' opcode='FUNC_ZONE_UP' param=''/>"
+          "</progSwitch>"}) {
+        EXPECT_FALSE(read(bad)) << bad;
+        EXPECT_EQ(p.progSwitches, before) << bad;
+    }
+    // The switches are taken before the lock list, which fails on the classic vocabulary.
+    EXPECT_FALSE(
+        read("<RadioLockList><RadioLockSelection>PTT</RadioLockSelection></RadioLockList>"));
+    EXPECT_TRUE(p.progSwitches.switches.empty());
+    EXPECT_EQ(p.progSwitches.RadioLockList, before.RadioLockList);
+    EXPECT_FALSE(readProgSwitches(pugi::xml_node(), p));
+}
+
+TEST(ShortMenuReadTest, ItemsAndDefaults) {
+    ShortMenuMap menu = {{40, {}}};
+    ASSERT_TRUE(readShortMenu(pugi::xml_node(), menu));
+    ASSERT_EQ(menu.size(), 16u);
+    for (int32_t i = 0; i < 16; ++i)
+        EXPECT_EQ(menu.at(i), (ShortMenuItem{static_cast<uint32_t>(i), std::to_wstring(i), L""}));
+
+    auto read = [&](const std::string& children) {
+        return readFrom("<shortMenu>" + children + "</shortMenu>",
+                        [&](pugi::xml_node n) { return readShortMenu(n, menu); });
+    };
+    ASSERT_TRUE(
+        read("<shortMenuItem name='txPower' position='3' extraData='a'/>"
+             "<shortMenuItem name='' position='3' extraData='b'/>"
+             "<shortMenuItem name='' position='x' extraData='c'/>"
+             "<shortMenuItem name='empty' position='99999999999' extraData=''/>"));
+    EXPECT_EQ(menu, (ShortMenuMap{{0, {15, L"x", L"c"}},
+                                  {3, {5, L"3", L"a"}},
+                                  {2147483647, {14, L"99999999999", L""}}}));
+    for (const char* bad : {"<shortMenuItem name='Scan' position='1' extraData=''/>",
+                            "<shortMenuItem name='txPower' extraData=''/>",
+                            "<shortMenuItem name='txPower' position='1'/>"}) {
+        EXPECT_FALSE(
+            read(std::string("<shortMenuItem name='txPower' position='0' extraData=''/>") + bad))
+            << bad;
+        EXPECT_TRUE(menu.empty()) << bad;
+    }
+}
+
+// ======================================================================================
+// Round trips: written text read back
+
+TEST(ButtonsRoundTripTest, ClassicDefaults) {
+    currentRadioType() = kClassic;
+    const HandheldPlatform written = classicDefaults();
+    HandheldPlatform back;
+    ASSERT_TRUE(readFrom(progButtonsElement(written),
+                         [&](pugi::xml_node n) { return readProgButtonsElement(n, back); }));
+    ProgButtonMap expected = written.progButtons;
+    expected[4].delay = L"0.0";  // the emergency button always reads "0.0"
+    EXPECT_EQ(back.progButtons, expected);
+    EXPECT_EQ(back.twoPosSwitch, written.twoPosSwitch);
+    EXPECT_EQ(back.threePosSwitch, written.threePosSwitch);
+    EXPECT_EQ(back.threePosValues, written.threePosValues);
+    EXPECT_EQ(back.RadioLockList, written.RadioLockList);
+
+    ASSERT_TRUE(readFrom(accessoryElement(accessoryDefaults(false)), [&](pugi::xml_node n) {
+        return readAccessoryButtons(n, back.accessoryButtons);
+    }));
+    EXPECT_EQ(back.accessoryButtons, accessoryDefaults(false));
+    ASSERT_TRUE(readFrom(shortMenuElement(shortMenuDefaults()),
+                         [&](pugi::xml_node n) { return readShortMenu(n, back.shortMenu); }));
+    EXPECT_EQ(back.shortMenu, shortMenuDefaults());
+}
+
+TEST(ButtonsRoundTripTest, ExtendedDefaults) {
+    for (uint32_t code : {146u, 199u, 265u, 151u, 153u, 272u, 273u}) {
+        currentRadioType() = code;
+        HandheldPlatform back;
+        ASSERT_TRUE(readFrom(progBtnsElement(progBtnDefaults(code)),
+                             [&](pugi::xml_node n) { return readProgBtns(n, back); }));
+        EXPECT_EQ(back.progBtns, progBtnDefaults(code)) << code;
+        if (isVrMobileCode(code)) continue;
+
+        ASSERT_TRUE(readFrom(accessoryElement(accessoryDefaults(true)), [&](pugi::xml_node n) {
+            return readAccessoryButtons(n, back.accessoryButtons);
+        }));
+        EXPECT_EQ(back.accessoryButtons, accessoryDefaults(true)) << code;
+        ASSERT_TRUE(readFrom(progSwitchesElement(progSwitchDefaults()),
+                             [&](pugi::xml_node n) { return readProgSwitches(n, back); }));
+        EXPECT_EQ(back.progSwitches, progSwitchDefaults()) << code;
+    }
+}
+
+TEST(ButtonsRoundTripTest, EveryFieldWithSpecialText) {
+    currentRadioType() = kClassic;
+    HandheldPlatform written;
+    written.twoPosSwitch = {6, kSpecial + L"A", L"B" + kSpecial, L"7" + kSpecial, kSpecial};
+    written.threePosSwitch = {10, 9, 2, L"\u00df" + kSpecial, kSpecial, L"c\u00fc"};
+    written.threePosValues = {3, kSpecial, L"v\u00e4", L"w" + kSpecial};
+    written.progButtons = {{1, {35, L"2.5" + kSpecial, kSpecial + L"x"}},
+                           {3, {106, L"", L"\u00f1"}},
+                           {4, {0, L"0.0", kSpecial}}};
+    written.RadioLockList = {9, 0, 0, 5};
+    HandheldPlatform back;
+    ASSERT_TRUE(readFrom(progButtonsElement(written),
+                         [&](pugi::xml_node n) { return readProgButtonsElement(n, back); }));
+    EXPECT_EQ(back.twoPosSwitch, written.twoPosSwitch);
+    EXPECT_EQ(back.threePosSwitch, written.threePosSwitch);
+    EXPECT_EQ(back.threePosValues, written.threePosValues);
+    EXPECT_EQ(back.progButtons, written.progButtons);
+    EXPECT_EQ(back.RadioLockList, written.RadioLockList);
+
+    const ShortMenuMap menu = {{5, {13, L"5", kSpecial}}, {12, {7, L"12x" + kSpecial, L"\u00e7"}}};
+    ASSERT_TRUE(readFrom(shortMenuElement(menu),
+                         [&](pugi::xml_node n) { return readShortMenu(n, back.shortMenu); }));
+    EXPECT_EQ(back.shortMenu, menu);
+
+    currentRadioType() = kHazard;
+    const AccessoryButtonMap accessory = {{1, {34, L"10.0", L"0.5", kSpecial}},
+                                          {3, {12, L"7", L"3.25", L"\u00ff&"}}};
+    ASSERT_TRUE(readFrom(accessoryElement(accessory), [&](pugi::xml_node n) {
+        return readAccessoryButtons(n, back.accessoryButtons);
+    }));
+    EXPECT_EQ(back.accessoryButtons, accessory);
+
+    // A user preset key, whose preset fields the writer puts out as numbers, and a voice
+    // playback key with a long file name.
+    const ProgBtnMap buttons = {
+        {4, {71, L"99999.5", L"100000", kSpecial + L"\u00df", 1, 511, 1249}},
+        {17,
+         {5, L"1e1", L"0", L"voice file " + kSpecial + L" longer than twenty", 0, 65535, 65535}},
+        {50, {70, L"0.25", L"3", L"", 0, 0, 0}}};
+    ASSERT_TRUE(readFrom(progBtnsElement(buttons),
+                         [&](pugi::xml_node n) { return readProgBtns(n, back); }));
+    EXPECT_EQ(back.progBtns, buttons);
+
+    ProgSwitchesConfig switches;
+    switches.switches[2] = {{-3, {20, kSpecial + L"\u00f6", 65535}}, {7, {0, L"", 1}}};
+    switches.switches[0] = {{1, {19, L"x", 42}}};
+    switches.RadioLockList = {9, 1, 1, 0};
+    ASSERT_TRUE(readFrom(progSwitchesElement(switches),
+                         [&](pugi::xml_node n) { return readProgSwitches(n, back); }));
+    EXPECT_EQ(back.progSwitches, switches);
+}
