@@ -120,17 +120,11 @@ int runWrite(const Options& o) {
 
 int runParse(const Options& o) {
     expectPositional(o, 2, "XMLFILE BASE");
-    std::ifstream in(o.positional[0], std::ios::binary | std::ios::ate);
-    if (!in) throw Failure{"cannot read " + o.positional[0]};
-    std::string document(static_cast<std::size_t>(std::max<std::streamoff>(in.tellg(), 0)), '\0');
-    in.seekg(0);
-    if (!in.read(document.data(), static_cast<std::streamsize>(document.size())))
-        throw Failure{"cannot read " + o.positional[0]};
     const std::string& base = o.positional[1];
     // The library reports its own failures (one line) through the message handler.
-    bool ok =
-        o.mobile ? tarin::unpackMobileMissionPlan(std::move(document), base, o.tempDir, o.radioType)
-                 : tarin::unpackHandheldMissionPlan(std::move(document), base, o.radioType);
+    const std::string& document = o.positional[0];
+    bool ok = o.mobile ? tarin::unpackMobileMissionPlanFile(document, base, o.tempDir, o.radioType)
+                       : tarin::unpackHandheldMissionPlanFile(document, base, o.radioType);
     return ok ? 0 : 1;
 }
 

@@ -1,3 +1,8 @@
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <fstream>
 #include <mutex>
 #include <sstream>
@@ -35,8 +40,7 @@ ByteVector readImage(const std::filesystem::path& file) {
     return bytes;
 }
 
-void readImages(const std::filesystem::path& base, ByteVector& fl,
-                ByteVector& ee) {
+void readImages(const std::filesystem::path& base, ByteVector& fl, ByteVector& ee) {
     fl = readImage(withSuffix(base, ".fl"));
     ee = readImage(withSuffix(base, ".ee"));
 }
@@ -95,8 +99,8 @@ bool writeFailed(const std::filesystem::path& file) {
 
 // Writes the unpacked files of a plan: the two images and the platform file.
 template <class WritePlatform>
-bool writeUnpacked(const std::filesystem::path& prefix, const ByteVector& fl,
-                   const ByteVector& ee, WritePlatform writePlatform) {
+bool writeUnpacked(const std::filesystem::path& prefix, const ByteVector& fl, const ByteVector& ee,
+                   WritePlatform writePlatform) {
     auto fl_file = withSuffix(prefix, ".fl");
     if (!writeFileAtomically(fl_file, fl.data(), fl.size())) return writeFailed(fl_file);
     auto ee_file = withSuffix(prefix, ".ee");
@@ -129,34 +133,97 @@ bool writeMobileMissionPlan(const std::filesystem::path& base, const PlanTexts& 
                          [&](std::wostream& os) { writeMobileMissionPlan(os, plan); });
 }
 
-bool unpackHandheldMissionPlan(std::string document, const std::filesystem::path& base,
-                               std::optional<uint32_t> radioType) {
+namespace {
+
+bool unpackHandheld(char* data, std::size_t size, const std::filesystem::path& base,
+                    std::optional<uint32_t> radioType) {
     MissionPlan plan;
     plan.planRadioType = radioType.value_or(kClassicRadioType);
     plan.Platform.radioType = plan.planRadioType;
-    if (!readMissionPlan(document.data(), document.size(), plan)) {
+    if (!readMissionPlan(data, size, plan)) {
         showMessage(kParseFailureMessage);
         return false;
     }
-    document = std::string();  // the text is no longer needed; free it before writing
     return writeUnpacked(base, plan.Platform.flData, plan.Platform.eeData,
                          [&](std::wostream& os) { writePlatformConfig(os, plan.Platform); });
 }
 
-bool unpackMobileMissionPlan(std::string document, const std::filesystem::path& base,
-                             bool toTempDir, std::optional<uint32_t> radioType) {
+bool unpackMobile(char* data, std::size_t size, const std::filesystem::path& base, bool toTempDir,
+                  std::optional<uint32_t> radioType) {
     MobileMissionPlan plan;
     plan.MobilePlatform.radioType = radioType.value_or(0);
-    if (!readMobileMissionPlan(document.data(), document.size(), plan)) {
+    if (!readMobileMissionPlan(data, size, plan)) {
         showMessage(kParseFailureMessage);
         return false;
     }
-    document = std::string();
     std::filesystem::path prefix =
         toTempDir ? std::filesystem::path(tempDirectory() + base.string()) : base;
     return writeUnpacked(
         prefix, plan.MobilePlatform.flData, plan.MobilePlatform.eeData,
         [&](std::wostream& os) { writeMobilePlatformConfig(os, plan.MobilePlatform); });
+}
+
+// A document file mapped copy-on-write: the parser works in place on the file's pages
+// and only the few it changes are copied.
+class MappedDocument {
+  public:
+    explicit MappedDocument(const std::filesystem::path& file) {
+        int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) throw FileError(file, "Cannot open document");
+        struct stat info {};
+        if (::fstat(fd, &info) == 0 && info.st_size > 0) {
+            size_ = static_cast<std::size_t>(info.st_size);
+            void* p =
+                ::mmap(nullptr, size_, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_POPULATE, fd, 0);
+            if (p != MAP_FAILED) data_ = static_cast<char*>(p);
+        }
+        ::close(fd);
+        if (!data_ && size_ > 0) {  // not mappable: read it instead
+            std::ifstream in(file, std::ios::binary);
+            copy_.resize(size_);
+            if (!in.read(copy_.data(), static_cast<std::streamsize>(size_)))
+                throw FileError(file, "Cannot read document");
+        }
+    }
+    ~MappedDocument() {
+        if (data_) ::munmap(data_, size_);
+    }
+    MappedDocument(const MappedDocument&) = delete;
+    MappedDocument& operator=(const MappedDocument&) = delete;
+
+    char* data() { return data_ ? data_ : copy_.data(); }
+    std::size_t size() const { return size_; }
+
+  private:
+    char* data_ = nullptr;
+    std::size_t size_ = 0;
+    std::string copy_;
+};
+
+}  // namespace
+
+bool unpackHandheldMissionPlan(std::string document, const std::filesystem::path& base,
+                               std::optional<uint32_t> radioType) {
+    return unpackHandheld(document.data(), document.size(), base, radioType);
+}
+
+bool unpackMobileMissionPlan(std::string document, const std::filesystem::path& base,
+                             bool toTempDir, std::optional<uint32_t> radioType) {
+    return unpackMobile(document.data(), document.size(), base, toTempDir, radioType);
+}
+
+bool unpackHandheldMissionPlanFile(const std::filesystem::path& document,
+                                   const std::filesystem::path& base,
+                                   std::optional<uint32_t> radioType) {
+    MappedDocument mapped(document);
+    return unpackHandheld(mapped.data(), mapped.size(), base, radioType);
+}
+
+bool unpackMobileMissionPlanFile(const std::filesystem::path& document,
+                                 const std::filesystem::path& base, bool toTempDir,
+                                 std::optional<uint32_t> radioType) {
+    MappedDocument mapped(document);
+    return unpackMobile(mapped.data(), mapped.size(), base, toTempDir, radioType);
 }
 
 std::wstring handheldDefaults(std::optional<uint32_t> radioType) {

@@ -55,6 +55,15 @@ TARIN_API bool unpackMobileMissionPlan(std::string document, const std::filesyst
                                        bool toTempDir,
                                        std::optional<uint32_t> radioType = std::nullopt);
 
+// The same, reading the document from a file (mapped, not copied). Throws FileError
+// when the file cannot be opened.
+TARIN_API bool unpackHandheldMissionPlanFile(const std::filesystem::path& document,
+                                             const std::filesystem::path& base,
+                                             std::optional<uint32_t> radioType = std::nullopt);
+TARIN_API bool unpackMobileMissionPlanFile(const std::filesystem::path& document,
+                                           const std::filesystem::path& base, bool toTempDir,
+                                           std::optional<uint32_t> radioType = std::nullopt);
+
 // The platformConfig text of a defaulted handheld record (classic without a radio type)
 // and of a defaulted mobile record; lines end in "\n".
 TARIN_API std::wstring handheldDefaults(std::optional<uint32_t> radioType = std::nullopt);
