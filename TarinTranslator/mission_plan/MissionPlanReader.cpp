@@ -94,10 +94,6 @@ bool ParseBlobData(pugi::xml_node node, ByteVector& bytes) {
     return true;
 }
 
-// g++ 12 reports the strings of a freshly constructed record as possibly uninitialized
-// when it inlines the record's assignment; they are not.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 bool readMissionPlan(char* data, std::size_t size, MissionPlan& plan) {
     plan.clearTexts();
     plan.Platform = HandheldPlatform{};
@@ -109,7 +105,6 @@ bool readMissionPlan(char* data, std::size_t size, MissionPlan& plan) {
                                                           : "missionPlan/qd470PMissionLoad";
     return readMissionLoad(doc.first_element_by_path(path), plan.Platform);
 }
-#pragma GCC diagnostic pop
 
 bool readMobileMissionPlan(char* data, std::size_t size, MobileMissionPlan& plan) {
     uint32_t radioType = plan.MobilePlatform.radioType;
