@@ -82,6 +82,15 @@ bool parseULong(const char* text, int base, uint32_t min, uint32_t max, uint32_t
     return true;
 }
 
+int32_t leadingInt(const char* text) {
+    int32_t value = 0;
+    if (!text) return 0;
+    if (parseLong(text, 10, kLongMin, kLongMax, value)) return value;
+    std::string_view rest(text);
+    rest.remove_prefix(std::min(rest.find_first_not_of(" \t\n\v\f\r"), rest.size()));
+    return !rest.empty() && rest.front() == '-' ? kLongMin : kLongMax;
+}
+
 bool lookupText(const char* text, const VocabTable& table, uint32_t& out) {
     return text && lookupValue(std::string_view(text), table, out);
 }

@@ -26,6 +26,9 @@ inline constexpr uint32_t kULongMax = std::numeric_limits<uint32_t>::max();
 bool parseLong(const char* text, int base, int32_t min, int32_t max, int32_t& out);
 bool parseULong(const char* text, int base, uint32_t min, uint32_t max, uint32_t& out);
 bool lookupText(const char* text, const VocabTable& table, uint32_t& out);
+// The value of a leading decimal integer as the C library's text-to-int conversion gives
+// it: white space skipped, 0 without digits, saturated beyond 32 bits.
+int32_t leadingInt(const char* text);
 
 // Attributes. A null attribute is absent and fails; a present attribute with an empty
 // value is the empty text. On failure the output is left unchanged.

@@ -54,6 +54,7 @@ std::wostream& writeThreePosSwitchPositions(std::wostream& os, const ThreePosSwi
 std::wostream& writeProgButtons(std::wostream& os, const ProgButtonMap& buttons);
 std::wostream& writeRadioLockList(std::wostream& os, const RadioLockSequence& list);
 bool readProgButtonsElement(pugi::xml_node node, HandheldPlatform& platform);
+bool readProgButtons(pugi::xml_node node, ProgButtonMap& buttons);
 // accessoryButtons, found by the reader under the accessoryConfig element
 bool readAccessoryButtons(pugi::xml_node accessoryConfig, AccessoryButtonMap& buttons);
 // progSwitches

@@ -33,16 +33,6 @@ const ReadAttr<SM> kShortMenuRead[] = {
     {.name = "extraData", .field = &SM::extraData},
 };
 
-// The value of a leading decimal integer as the C library's text-to-int conversion gives
-// it: white space skipped, 0 without digits, saturated beyond 32 bits.
-int32_t leadingInt(const char* text) {
-    int32_t value = 0;
-    if (parseLong(text, 10, kLongMin, kLongMax, value)) return value;
-    std::string_view rest(text);
-    rest.remove_prefix(std::min(rest.find_first_not_of(" \t\n\v\f\r"), rest.size()));
-    return !rest.empty() && rest.front() == '-' ? kLongMin : kLongMax;
-}
-
 }  // namespace
 
 std::wostream& writeShortMenu(std::wostream& os, const ShortMenuMap& menu) {
