@@ -320,7 +320,7 @@ TEST(HandheldDefaults, PlainFields) {
         EXPECT_EQ(p.audioConfig.microphones[kMicExternal].alcMaxGain, classic ? 0 : 6);
         EXPECT_EQ(p.audioConfig.microphones[kMicBluetooth].alcMaxGain, 0);
         EXPECT_EQ(p.audioConfig.audioEioOutputs[1].output_name, classic || hazard ? 0u : 1u);
-        EXPECT_EQ(p.threePosValues._3PosCValue, L"3");
+        EXPECT_EQ(p.threePosSwitch._3PosCValue, L"3");
         EXPECT_EQ(p.ECiTCfg, ECiTConfig{});
     }
 }

@@ -59,8 +59,8 @@ bool readFrom(const std::wstring& text, Read read) {
 // The sections inside the literals that the root writer puts around them.
 std::wstring progButtonsElement(const HandheldPlatform& p) {
     return L"   <progButtons\n" + xml(writeTwoPosSwitch, p.twoPosSwitch) +
-           xml(writeThreePosSwitch, p.threePosSwitch) +
-           xml(writeThreePosSwitchPositions, p.threePosValues) + L"    >\n" +
+           xml(writeThreePosSwitchPositions, p.threePosPositions) +
+           xml(writeThreePosSwitch, p.threePosSwitch) + L"    >\n" +
            xml(writeProgButtons, p.progButtons) + xml(writeRadioLockList, p.RadioLockList) +
            L"   </progButtons>\n";
 }
@@ -86,7 +86,7 @@ HandheldPlatform classicDefaults() {
                      {2, {14, L"0.0", L""}},
                      {3, {15, L"0.0", L""}},
                      {4, {19, L"", L""}}};
-    p.threePosValues = {1, L"1", L"2", L"3"};
+    p.threePosSwitch = {1, L"1", L"2", L"3"};
     p.twoPosSwitch._2PosFunction = 1;
     return p;
 }
@@ -166,10 +166,10 @@ TEST(SwitchesXmlTest, ClassicSwitchesAndLockList) {
     p.twoPosSwitch._2PosAValue = L"a&";
     EXPECT_EQ(summary(writeTwoPosSwitch, p.twoPosSwitch),
               L"{Function: PTCT, A: \"a&\", B: \"\" VAIndexA: \"0\" VAIndexB: \"0\"}");
-    EXPECT_EQ(summary(writeThreePosSwitch, p.threePosSwitch),
+    EXPECT_EQ(summary(writeThreePosSwitchPositions, p.threePosPositions),
               L" AFunc: \"CHAN_BANK, BFunc: \"CHAN_BANK, CFunc: \"CHAN_BANK AIndex: \"1\" "
               L"BIndex: \"2\" CIndex: \"3\"}");
-    EXPECT_EQ(summary(writeThreePosSwitchPositions, p.threePosValues),
+    EXPECT_EQ(summary(writeThreePosSwitch, p.threePosSwitch),
               L"{Function: CHAN_BANK, A: \"1\", B: \"2\", C: \"3\"}");
 
     const RadioLockSequence locks = {0, 9, 42};
@@ -336,8 +336,8 @@ TEST(ButtonsReadTest, ProgButtonsElement) {
         p.progButtons,
         (ProgButtonMap{{1, {35, L"0.0", L""}}, {2, {106, L"x<", L""}}, {4, {19, L"0.0", L""}}}));
     EXPECT_EQ(p.twoPosSwitch, (TwoPosSwitchConfig{5, L"a", L"b", L"4", L"5"}));
-    EXPECT_EQ(p.threePosSwitch, (ThreePosSwitchConfig{7, 8, 9, L"x", L"y", L"z"}));
-    EXPECT_EQ(p.threePosValues, (ThreePosSwitchValues{2, L"p", L"q", L"r"}));
+    EXPECT_EQ(p.threePosPositions, (ThreePosSwitchPositions{7, 8, 9, L"x", L"y", L"z"}));
+    EXPECT_EQ(p.threePosSwitch, (ThreePosSwitchConfig{2, L"p", L"q", L"r"}));
 
     // One invalid button empties the list; the element still reads.
     for (const std::string& bad :
@@ -357,7 +357,7 @@ TEST(ButtonsReadTest, ProgButtonsElement) {
                             " _3PosCFunc='ZONE' _3PosAIndex='x' _3PosBIndex='y'"
                             " _3PosFunction='CHAN_SELECT' _3PosAValue='' _3PosBValue=''"
                             " _3PosCValue=''"));
-    EXPECT_EQ(q.threePosSwitch, ThreePosSwitchConfig{});
+    EXPECT_EQ(q.threePosPositions, ThreePosSwitchPositions{});
     EXPECT_EQ(q.twoPosSwitch, (TwoPosSwitchConfig{5, L"a", L"b", L"0", L"0"}));
 
     // _2PosFunction is required even when every button is valid; what was read before
@@ -365,7 +365,7 @@ TEST(ButtonsReadTest, ProgButtonsElement) {
     HandheldPlatform r;
     EXPECT_FALSE(readButtons(r, button("TOP_SIDE", "ZONE_UP"),
                              kSwitchAttrs.substr(kSwitchAttrs.find(" _2PosAValue"))));
-    EXPECT_EQ(r.threePosValues, (ThreePosSwitchValues{2, L"p", L"q", L"r"}));
+    EXPECT_EQ(r.threePosSwitch, (ThreePosSwitchConfig{2, L"p", L"q", L"r"}));
     std::string lowerCase = kSwitchAttrs;
     lowerCase.replace(lowerCase.find("RADIOLOCK"), 9, "radiolock");
     EXPECT_FALSE(readButtons(r, "", lowerCase));
@@ -557,8 +557,8 @@ TEST(ButtonsRoundTripTest, ClassicDefaults) {
     expected[4].delay = L"0.0";  // the emergency button always reads "0.0"
     EXPECT_EQ(back.progButtons, expected);
     EXPECT_EQ(back.twoPosSwitch, written.twoPosSwitch);
+    EXPECT_EQ(back.threePosPositions, written.threePosPositions);
     EXPECT_EQ(back.threePosSwitch, written.threePosSwitch);
-    EXPECT_EQ(back.threePosValues, written.threePosValues);
     EXPECT_EQ(back.RadioLockList, written.RadioLockList);
 
     ASSERT_TRUE(readFrom(accessoryElement(accessoryDefaults(false)), [&](pugi::xml_node n) {
@@ -593,8 +593,8 @@ TEST(ButtonsRoundTripTest, EveryFieldWithSpecialText) {
     currentRadioType() = kClassic;
     HandheldPlatform written;
     written.twoPosSwitch = {6, kSpecial + L"A", L"B" + kSpecial, L"7" + kSpecial, kSpecial};
-    written.threePosSwitch = {10, 9, 2, L"\u00df" + kSpecial, kSpecial, L"c\u00fc"};
-    written.threePosValues = {3, kSpecial, L"v\u00e4", L"w" + kSpecial};
+    written.threePosPositions = {10, 9, 2, L"\u00df" + kSpecial, kSpecial, L"c\u00fc"};
+    written.threePosSwitch = {3, kSpecial, L"v\u00e4", L"w" + kSpecial};
     written.progButtons = {{1, {35, L"2.5" + kSpecial, kSpecial + L"x"}},
                            {3, {106, L"", L"\u00f1"}},
                            {4, {0, L"0.0", kSpecial}}};
@@ -603,8 +603,8 @@ TEST(ButtonsRoundTripTest, EveryFieldWithSpecialText) {
     ASSERT_TRUE(readFrom(progButtonsElement(written),
                          [&](pugi::xml_node n) { return readProgButtonsElement(n, back); }));
     EXPECT_EQ(back.twoPosSwitch, written.twoPosSwitch);
+    EXPECT_EQ(back.threePosPositions, written.threePosPositions);
     EXPECT_EQ(back.threePosSwitch, written.threePosSwitch);
-    EXPECT_EQ(back.threePosValues, written.threePosValues);
     EXPECT_EQ(back.progButtons, written.progButtons);
     EXPECT_EQ(back.RadioLockList, written.RadioLockList);
 

@@ -96,11 +96,11 @@ const Preset<ManDownConfig> kManDownPresets[] = {
     {&ManDownConfig::warningTime, 30},
 };
 
-const Preset<ThreePosSwitchValues> kThreePosPresets[] = {
-    {&ThreePosSwitchValues::_3PosFunction, 1},  // CHAN_BANK
-    {&ThreePosSwitchValues::_3PosAValue, L"1"},
-    {&ThreePosSwitchValues::_3PosBValue, L"2"},
-    {&ThreePosSwitchValues::_3PosCValue, L"3"},
+const Preset<ThreePosSwitchConfig> kThreePosPresets[] = {
+    {&ThreePosSwitchConfig::_3PosFunction, 1},  // CHAN_BANK
+    {&ThreePosSwitchConfig::_3PosAValue, L"1"},
+    {&ThreePosSwitchConfig::_3PosBValue, L"2"},
+    {&ThreePosSwitchConfig::_3PosCValue, L"3"},
 };
 
 const Preset<TwoPosSwitchConfig> kTwoPosPresets[] = {
@@ -518,7 +518,7 @@ void applyHandheldDefaults(MissionPlan& plan) {
     applyPresets<TimeDateConfig>(p.TimeDateCfg, code, kTimeDatePresets);
     applyPresets<PinConfig>(p.PINConfig, code, kPinPresets);
     applyPresets<ManDownConfig>(p.manDownConfig, code, kManDownPresets);
-    applyPresets<ThreePosSwitchValues>(p.threePosValues, code, kThreePosPresets);
+    applyPresets<ThreePosSwitchConfig>(p.threePosSwitch, code, kThreePosPresets);
     applyPresets<TwoPosSwitchConfig>(p.twoPosSwitch, code, kTwoPosPresets);
     applyPresets<MiscConfig>(p.miscConfig, code, kMiscPresets);
     applyPresets<Audio>(p.audioConfig, code, kAudioPresets);

@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "TarinTranslator/model/Accessory.h"
-#include "TarinTranslator/model/ByteVector.h"
 #include "TarinTranslator/model/AudioConfig.h"
 #include "TarinTranslator/model/BluetoothConfig.h"
 #include "TarinTranslator/model/Buttons.h"
+#include "TarinTranslator/model/ByteVector.h"
 #include "TarinTranslator/model/DeviceConfig.h"
 #include "TarinTranslator/model/Features.h"
 #include "TarinTranslator/model/GpsConfig.h"
@@ -29,8 +29,8 @@ namespace tarin {
 struct HandheldPlatform {
     uint32_t radioType = 0;
     ProgButtonMap progButtons;
-    ThreePosSwitchConfig threePosSwitch;  // _3PosAFunc .. _3PosCIndex
-    ThreePosSwitchValues threePosValues;  // _3PosFunction, _3PosAValue .. _3PosCValue
+    ThreePosSwitchPositions threePosPositions;  // _3PosAFunc .. _3PosCIndex
+    ThreePosSwitchConfig threePosSwitch;        // _3PosFunction, _3PosAValue .. _3PosCValue
     RadioLockSequence RadioLockList;
     TwoPosSwitchConfig twoPosSwitch;  // _2PosFunction .. _2PosB_VAIndex
     AccessoryConfig accessoryConfig;

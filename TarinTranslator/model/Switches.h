@@ -10,7 +10,7 @@ namespace tarin {
 // The switch attributes of progButtons, and progSwitches.
 
 // What each position of the three-position switch does (_3PosAFunc .. _3PosCIndex).
-struct ThreePosSwitchConfig {
+struct ThreePosSwitchPositions {
     uint32_t _3PosAFunc = 0;  // ThreePosFunctionNames
     uint32_t _3PosBFunc = 0;
     uint32_t _3PosCFunc = 0;
@@ -18,17 +18,17 @@ struct ThreePosSwitchConfig {
     std::wstring _3PosBIndex = L"2";
     std::wstring _3PosCIndex = L"3";
 
-    bool operator==(const ThreePosSwitchConfig&) const = default;
+    bool operator==(const ThreePosSwitchPositions&) const = default;
 };
 
 // The mode of the three-position switch and its value per position.
-struct ThreePosSwitchValues {
+struct ThreePosSwitchConfig {
     uint32_t _3PosFunction = 0;  // ThreePosSwitchFunctionNames
     std::wstring _3PosAValue;
     std::wstring _3PosBValue;
     std::wstring _3PosCValue;
 
-    bool operator==(const ThreePosSwitchValues&) const = default;
+    bool operator==(const ThreePosSwitchConfig&) const = default;
 };
 
 struct TwoPosSwitchConfig {

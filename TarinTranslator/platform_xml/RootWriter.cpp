@@ -21,8 +21,8 @@ struct SummaryStep {
 void writeProgButtonsElement(std::wostream& os, const HandheldPlatform& p) {
     os << "   <progButtons\n";
     writeTwoPosSwitch(os, p.twoPosSwitch);
+    writeThreePosSwitchPositions(os, p.threePosPositions);
     writeThreePosSwitch(os, p.threePosSwitch);
-    writeThreePosSwitchPositions(os, p.threePosValues);
     os << "    >\n";
     writeProgButtons(os, p.progButtons);
     writeRadioLockList(os, p.RadioLockList);
@@ -149,7 +149,7 @@ const SummaryStep kSummarySteps[] = {
      [](std::wostream& os, const HandheldPlatform& p) { writeRadioLockList(os, p.RadioLockList); }},
     {"\n ThreePosSwitch: ",
      [](std::wostream& os, const HandheldPlatform& p) {
-         writeThreePosSwitch(os, p.threePosSwitch);
+         writeThreePosSwitchPositions(os, p.threePosPositions);
      }},
     {"\n TwoPosSwitch: ",
      [](std::wostream& os, const HandheldPlatform& p) { writeTwoPosSwitch(os, p.twoPosSwitch); }},

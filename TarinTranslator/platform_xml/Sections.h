@@ -49,8 +49,8 @@ bool readOverrides(pugi::xml_node node, OverridesConfig& overrides);
 // progButtons: the attribute lines of the switches, the progButton entries, the radio
 // lock list; summaries of each part for the root summary.
 std::wostream& writeTwoPosSwitch(std::wostream& os, const TwoPosSwitchConfig& sw);
+std::wostream& writeThreePosSwitchPositions(std::wostream& os, const ThreePosSwitchPositions& sw);
 std::wostream& writeThreePosSwitch(std::wostream& os, const ThreePosSwitchConfig& sw);
-std::wostream& writeThreePosSwitchPositions(std::wostream& os, const ThreePosSwitchValues& sw);
 std::wostream& writeProgButtons(std::wostream& os, const ProgButtonMap& buttons);
 std::wostream& writeRadioLockList(std::wostream& os, const RadioLockSequence& list);
 bool readProgButtonsElement(pugi::xml_node node, HandheldPlatform& platform);

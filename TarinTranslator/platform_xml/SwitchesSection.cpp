@@ -49,7 +49,7 @@ const ReadAttr<Two> kTwoPosIndexRead[] = {
 
 // ---- three-position switch: function and index per position ----------------------------
 
-using Three = ThreePosSwitchConfig;
+using Three = ThreePosSwitchPositions;
 
 const XmlAttr<Three> kThreePosXml[] = {
     {"     _3PosAFunc='", &Three::_3PosAFunc, &ThreePosFunctionNames},
@@ -81,7 +81,7 @@ const ReadAttr<Three> kThreePosRead[] = {
 
 // ---- three-position switch: mode and value per position --------------------------------
 
-using ThreeValues = ThreePosSwitchValues;
+using ThreeValues = ThreePosSwitchConfig;
 
 const XmlAttr<ThreeValues> kThreeValuesXml[] = {
     {"      _3PosFunction='", &ThreeValues::_3PosFunction, &ThreePosSwitchFunctionNames},
@@ -202,7 +202,7 @@ std::wostream& writeTwoPosSwitch(std::wostream& os, const TwoPosSwitchConfig& sw
     return os;
 }
 
-std::wostream& writeThreePosSwitch(std::wostream& os, const ThreePosSwitchConfig& sw) {
+std::wostream& writeThreePosSwitchPositions(std::wostream& os, const ThreePosSwitchPositions& sw) {
     if (isXmlMode(os)) {
         writeXmlAttrs<Three>(os, sw, kThreePosXml);
     } else {
@@ -212,7 +212,7 @@ std::wostream& writeThreePosSwitch(std::wostream& os, const ThreePosSwitchConfig
     return os;
 }
 
-std::wostream& writeThreePosSwitchPositions(std::wostream& os, const ThreePosSwitchValues& sw) {
+std::wostream& writeThreePosSwitch(std::wostream& os, const ThreePosSwitchConfig& sw) {
     if (isXmlMode(os)) {
         writeXmlAttrs<ThreeValues>(os, sw, kThreeValuesXml);
     } else {
@@ -239,9 +239,9 @@ std::wostream& writeRadioLockList(std::wostream& os, const RadioLockSequence& li
 }
 
 bool readProgButtonsElement(pugi::xml_node node, HandheldPlatform& platform) {
-    if (!readAttrs<ThreeValues>(node, platform.threePosValues, kThreeValuesRead)) return false;
+    if (!readAttrs<ThreeValues>(node, platform.threePosSwitch, kThreeValuesRead)) return false;
     if (allPresent<Three>(node, kThreePosRead) &&
-        !readAttrs<Three>(node, platform.threePosSwitch, kThreePosRead))
+        !readAttrs<Three>(node, platform.threePosPositions, kThreePosRead))
         return false;
     if (!readAttrs<Two>(node, platform.twoPosSwitch, kTwoPosRead)) return false;
     if (allPresent<Two>(node, kTwoPosIndexRead))
