@@ -33,6 +33,16 @@ inline bool load(pugi::xml_document& doc, const std::wstring& text) {
     return doc.load_buffer(utf8.data(), utf8.size(), kDocumentParseOptions, pugi::encoding_utf8);
 }
 
+// The UTF-8 form of `text` with CR LF line ends, as the library writes files.
+inline std::string crlf(const std::wstring& text) {
+    std::string out;
+    for (char c : pugi::as_utf8(text)) {
+        if (c == '\n') out += '\r';
+        out += c;
+    }
+    return out;
+}
+
 inline std::string readFile(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());

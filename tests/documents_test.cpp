@@ -13,18 +13,10 @@
 namespace tarin {
 namespace {
 
+using test::crlf;
 using test::readFile;
 using test::TempDir;
 using test::writeFile;
-
-std::string crlf(const std::wstring& text) {
-    std::string out;
-    for (char c : toUtf8(text)) {
-        if (c == '\n') out += '\r';
-        out += c;
-    }
-    return out;
-}
 
 // The names of the direct children of platformConfig, in document order.
 std::vector<std::string> sectionsOf(const std::wstring& text) {

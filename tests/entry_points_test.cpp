@@ -11,18 +11,10 @@
 namespace tarin {
 namespace {
 
+using test::crlf;
 using test::readFile;
 using test::TempDir;
 using test::writeFile;
-
-std::string crlf(const std::wstring& text) {
-    std::string out;
-    for (char c : toUtf8(text)) {
-        if (c == '\n') out += '\r';
-        out += c;
-    }
-    return out;
-}
 
 // Collects the messages of the library while alive.
 struct Messages {
