@@ -162,5 +162,30 @@ TEST_F(RoundTrip, ParsedPlanEqualsTheWrittenOne) {
     EXPECT_TRUE(back.Platform == plan.Platform);
 }
 
+TEST_F(RoundTrip, TruncatedAndMangledHandheldDocumentsEndCleanly) {
+    ASSERT_TRUE(TarinRadioWrite(base(), L"Plan", L"", L"", L"", L"", L"", L"", 0));
+    const std::string text = readFile(dir / "r.xml");
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    MissionPlan plan;
+    for (std::size_t cut = 0; cut < text.size(); cut += 13) {
+        std::string part = text.substr(0, cut);
+        plan.planRadioType = 0;
+        EXPECT_FALSE(readMissionPlan(part.data(), part.size(), plan)) << cut;
+    }
+    for (uint32_t code : {0u, 146u, 151u}) {
+        for (std::size_t at = 0; at < text.size(); at += 3) {
+            std::string mangled = text;
+            mangled[at] =
+                "<>'\"&=/ \x01\xFF"
+                "0"[at % 11];
+            plan.planRadioType = code;
+            readMissionPlan(mangled.data(), mangled.size(), plan);  // true or false, nothing else
+        }
+    }
+    testing::internal::GetCapturedStderr();
+    testing::internal::GetCapturedStdout();
+}
+
 }  // namespace
 }  // namespace tarin
