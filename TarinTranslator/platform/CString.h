@@ -34,6 +34,8 @@ class TARIN_API CString {
 
     friend bool operator==(const CString& a, const CString& b) { return a.text_ == b.text_; }
     friend bool operator!=(const CString& a, const CString& b) { return a.text_ != b.text_; }
+    friend bool operator==(const CString& a, const wchar_t* b) { return a.text_ == (b ? b : L""); }
+    friend bool operator!=(const CString& a, const wchar_t* b) { return !(a == b); }
 
   private:
     std::wstring text_;
