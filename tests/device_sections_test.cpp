@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "TarinTranslator/api/TarinTranslator.h"
+#include "TarinTranslator/platform_xml/AudioMisc.h"
 #include "TarinTranslator/platform_xml/Sections.h"
 #include "TestSupport.h"
 
@@ -194,6 +195,91 @@ TEST(MobilePlatform, SummaryAndRoundTripOfEveryField) {
                      L"Master Vol. Control: 1}"),
         std::wstring::npos);
     EXPECT_EQ(summary.substr(summary.size() - 2), L"\n}");
+}
+
+TEST(DeviceChecks, GpsAdmitsOneTypeOneModeAndFourDatums) {
+    GpsConfig gps{.operationMode = 1, .mapDatum = 1, .northing = 1};
+    EXPECT_TRUE(validateGpsConfig(gps));
+    for (uint32_t datum : {2u, 128u, 134u}) {
+        gps.mapDatum = datum;
+        EXPECT_TRUE(validateGpsConfig(gps)) << datum;
+    }
+    for (uint32_t datum : {0u, 3u, 127u, 234u}) {
+        gps.mapDatum = datum;
+        EXPECT_FALSE(validateGpsConfig(gps)) << datum;
+    }
+    gps.mapDatum = 1;
+    gps.type = 1;
+    EXPECT_FALSE(validateGpsConfig(gps));
+    gps.type = 0;
+    gps.operationMode = 2;
+    EXPECT_FALSE(validateGpsConfig(gps));
+}
+
+TEST(DeviceChecks, MobileGpsLeavesTheDatumAlone) {
+    MobileGpsConfig gps{.type = 1, .operationMode = 3, .mapDatum = 234, .northing = 4};
+    EXPECT_TRUE(validateMobileGpsConfig(gps));
+    gps.type = 2;  // UNKNOWN_GPS
+    EXPECT_FALSE(validateMobileGpsConfig(gps));
+    gps.type = 0;
+    gps.northing = 0;
+    EXPECT_FALSE(validateMobileGpsConfig(gps));
+}
+
+TEST(DeviceChecks, MobileAudioChecksItsUnwrittenFieldsByPosition) {
+    MobileAudioConfig audio;
+    EXPECT_TRUE(validateMobileAudioConfig(audio));
+    // Fields 6 to 19; the eighth of them (field 13) admits -16 to 16.
+    const int32_t lowest[14] = {-12, -12, 0, 0, 0, 0, -12, -16, 0, -12, 0, 0, -12, 0};
+    const int32_t highest[14] = {12, 12, 12, 12, 1, 12, 12, 16, 1, 12, 12, 1, 12, 12};
+    for (std::size_t i = 0; i < 14; ++i) {
+        SCOPED_TRACE(i + 6);
+        for (int32_t edge : {lowest[i], highest[i]}) {
+            audio.reserved[i] = edge;
+            EXPECT_TRUE(validateMobileAudioConfig(audio));
+        }
+        for (int32_t beyond : {lowest[i] - 1, highest[i] + 1}) {
+            audio.reserved[i] = beyond;
+            EXPECT_FALSE(validateMobileAudioConfig(audio));
+        }
+        audio.reserved[i] = 0;
+    }
+}
+
+TEST(DeviceChecks, MobileMiscLeavesDayNightModeAlone) {
+    MobileMiscConfig misc;
+    misc.frontFpIntensity = misc.frontFpContrast = 10;
+    misc.frontFpDayNightMode = 7;
+    misc.password = std::wstring(15, L'p');
+    EXPECT_TRUE(validateMobileMiscConfig(misc));
+    misc.buttonBacklight = 3;
+    EXPECT_FALSE(validateMobileMiscConfig(misc));
+}
+
+TEST(MobilePlatform, ConstructedValuesAndDefaults) {
+    MobileMissionPlan plan;
+    const MobilePlatformRecord constructed = plan.MobilePlatform;
+    EXPECT_EQ(constructed.TimeDateCfg.zone, 13u);
+    EXPECT_EQ(constructed.gpsConfig, MobileGpsConfig{});
+    EXPECT_EQ(constructed.miscConfig.frontFpDayNightMode, 0u);
+
+    setFixed(plan.name, L"plan");
+    plan.MobilePlatform.radioType = 272;
+    plan.MobilePlatform.flData = {1, 2};
+    applyMobileDefaults(plan);
+    const MobilePlatformRecord& p = plan.MobilePlatform;
+    EXPECT_EQ(p.TimeDateCfg, (TimeDateConfig{0, 8, 0}));
+    EXPECT_EQ(p.gpsConfig, (MobileGpsConfig{0, 1, 1, 1, 2, 2, 1, 10, 2}));
+    EXPECT_EQ(p.bluetoothConfig, (BluetoothConfig{0, L"MY RADIO", 1, 0, 0}));
+    EXPECT_EQ(p.audioConfig.cctTimer, 120u);
+    EXPECT_EQ(p.miscConfig.frontFpIntensity, 8u);
+    EXPECT_EQ(p.miscConfig.frontFpContrast, 5u);
+    EXPECT_TRUE(validateMobileAudioConfig(p.audioConfig));
+    EXPECT_TRUE(validateMobileMiscConfig(p.miscConfig));
+    // The plan texts, the radio type and the images stay.
+    EXPECT_EQ(std::wstring(plan.name), L"plan");
+    EXPECT_EQ(p.radioType, 272u);
+    EXPECT_EQ(p.flData, (ByteVector{1, 2}));
 }
 
 TEST(HandheldDispatcher, StopsAtTheFirstFailureAndNeedsTimeDate) {

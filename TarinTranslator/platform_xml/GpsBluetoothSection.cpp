@@ -1,3 +1,4 @@
+#include "TarinTranslator/platform_xml/AudioMisc.h"
 #include "TarinTranslator/platform_xml/Layout.h"
 #include "TarinTranslator/platform_xml/Sections.h"
 
@@ -170,9 +171,13 @@ std::wostream& writeGpsConfig(std::wostream& os, const GpsConfig& gps) {
     return os;
 }
 
+bool validateGpsConfig(const GpsConfig& gps) {
+    // DATUM_WGD, DATUM_WGS, DATUM_NAR_C, DATUM_NAS_C
+    return checkRanges<Gps>(gps, kGpsChecks) && isOneOf(gps.mapDatum, {1, 2, 128, 134});
+}
+
 bool readGpsConfig(pugi::xml_node node, GpsConfig& gps) {
-    return readAttrs<Gps>(node, gps, kGpsRead) && checkRanges<Gps>(gps, kGpsChecks) &&
-           isOneOf(gps.mapDatum, {1, 2, 128, 134});
+    return readAttrs<Gps>(node, gps, kGpsRead) && validateGpsConfig(gps);
 }
 
 std::wostream& writeMobileGpsConfig(std::wostream& os, const MobileGpsConfig& gps) {
@@ -189,8 +194,12 @@ std::wostream& writeMobileGpsConfig(std::wostream& os, const MobileGpsConfig& gp
     return os;
 }
 
+bool validateMobileGpsConfig(const MobileGpsConfig& gps) {
+    return checkRanges<MGps>(gps, kMobileGpsChecks);
+}
+
 bool readMobileGpsConfig(pugi::xml_node node, MobileGpsConfig& gps) {
-    return readAttrs<MGps>(node, gps, kMobileGpsRead) && checkRanges<MGps>(gps, kMobileGpsChecks);
+    return readAttrs<MGps>(node, gps, kMobileGpsRead) && validateMobileGpsConfig(gps);
 }
 
 }  // namespace tarin

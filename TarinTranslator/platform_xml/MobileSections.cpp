@@ -1,3 +1,4 @@
+#include "TarinTranslator/platform_xml/AudioMisc.h"
 #include "TarinTranslator/platform_xml/Layout.h"
 #include "TarinTranslator/platform_xml/Sections.h"
 
@@ -149,8 +150,12 @@ std::wostream& writeMobileMiscConfig(std::wostream& os, const MobileMiscConfig& 
     return os;
 }
 
+bool validateMobileMiscConfig(const MobileMiscConfig& misc) {
+    return checkRanges<MM>(misc, kMobileMiscChecks);
+}
+
 bool readMobileMiscConfig(pugi::xml_node node, MobileMiscConfig& misc) {
-    return readAttrs<MM>(node, misc, kMobileMiscRead) && checkRanges<MM>(misc, kMobileMiscChecks);
+    return readAttrs<MM>(node, misc, kMobileMiscRead) && validateMobileMiscConfig(misc);
 }
 
 }  // namespace tarin
