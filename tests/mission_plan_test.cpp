@@ -149,6 +149,25 @@ TEST(MissionPlanReader, ReadsTextsImagesAndNormalisesAttributes) {
     ASSERT_TRUE(readMobile(mobileDocument("<vexInfo><planInfo/></vexInfo>"), plan));
 }
 
+TEST(MissionPlanReader, TextIsUtf8WhateverTheDeclarationSays) {
+    const std::string info = "<vexInfo><planInfo name='Jos\xC3\xA9'/></vexInfo>";
+    MobileMissionPlan plan;
+    ASSERT_TRUE(
+        readMobile("<?xml version='1.0' encoding='ISO-8859-1'?>" + mobileDocument(info), plan));
+    EXPECT_EQ(std::wstring(plan.name), L"Jos\u00e9");
+    ASSERT_TRUE(readMobile("\xEF\xBB\xBF" + mobileDocument(info), plan));
+    EXPECT_EQ(std::wstring(plan.name), L"Jos\u00e9");
+
+    // A UTF-16 document announces itself by its byte order mark.
+    std::string utf16 = "\xFF\xFE";
+    for (wchar_t c : fromUtf8(mobileDocument(info))) {
+        utf16 += static_cast<char>(c & 0xFF);
+        utf16 += static_cast<char>(c >> 8);
+    }
+    ASSERT_TRUE(readMobile(utf16, plan));
+    EXPECT_EQ(std::wstring(plan.name), L"Jos\u00e9");
+}
+
 TEST(MissionPlanReader, FailuresAndTheirMessages) {
     MobileMissionPlan plan;
     {

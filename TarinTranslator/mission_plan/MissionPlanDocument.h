@@ -34,7 +34,8 @@ inline constexpr unsigned kDocumentParseOptions =
 
 // Readers. The handheld reader uses plan.planRadioType, the mobile reader
 // plan.MobilePlatform.radioType, both set by the caller. `data` is the document's text
-// (UTF-8 unless it carries a byte order mark); it is parsed in place and changed.
+// (UTF-8 unless it carries a UTF-16 or UTF-32 byte order mark; the encoding of the XML
+// declaration is not consulted); it is parsed in place and changed.
 bool readMissionPlan(char* data, std::size_t size, MissionPlan& plan);
 bool readMobileMissionPlan(char* data, std::size_t size, MobileMissionPlan& plan);
 

@@ -15,8 +15,22 @@ void report(const char* where, const char* what) {
     std::cout << "`anonymous-namespace'::" << where << ": " << what << std::endl;
 }
 
+// True when the text opens with a UTF-16 or UTF-32 byte order mark.
+bool hasWideByteOrderMark(const char* data, std::size_t size) {
+    auto byte = [&](std::size_t i) {
+        return i < size ? static_cast<unsigned char>(data[i]) : 0x100u;
+    };
+    return (byte(0) == 0xFE && byte(1) == 0xFF) || (byte(0) == 0xFF && byte(1) == 0xFE) ||
+           (byte(0) == 0 && byte(1) == 0 && byte(2) == 0xFE && byte(3) == 0xFF);
+}
+
+// Documents are UTF-8 (a UTF-8 byte order mark is skipped); only a UTF-16 or UTF-32 mark
+// selects another encoding. An encoding named in the XML declaration is not followed:
+// the text handed over as wide text arrives here as UTF-8 whatever the declaration says.
 bool loadDocument(pugi::xml_document& doc, char* data, std::size_t size) {
-    return doc.load_buffer_inplace(data, size, kDocumentParseOptions, pugi::encoding_auto);
+    pugi::xml_encoding encoding =
+        hasWideByteOrderMark(data, size) ? pugi::encoding_auto : pugi::encoding_utf8;
+    return doc.load_buffer_inplace(data, size, kDocumentParseOptions, encoding);
 }
 
 // Copies the planInfo texts; the fixed fields keep at most their capacity less one.
