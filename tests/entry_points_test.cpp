@@ -142,6 +142,35 @@ TEST_F(EntryPoints, DefaultsTextsBeginAndEndWithThePlatformElement) {
     EXPECT_NE(classic.str(), vr.str());
 }
 
+// A global locale that groups digits in threes, as many host locales do.
+struct GroupingGlobalLocale {
+    struct Grouping : std::numpunct<wchar_t> {
+        wchar_t do_thousands_sep() const override { return L','; }
+        std::string do_grouping() const override { return "\3"; }
+    };
+    GroupingGlobalLocale()
+        : previous(std::locale::global(std::locale(std::locale::classic(), new Grouping))) {}
+    ~GroupingGlobalLocale() { std::locale::global(previous); }
+    std::locale previous;
+};
+
+TEST_F(EntryPoints, NumbersAreNotGroupedWhateverTheGlobalLocale) {
+    const std::wstring expected = handheldDefaults(146);
+    std::wstring grouped;
+    std::wstring probe;
+    {
+        GroupingGlobalLocale host;
+        std::wostringstream os;
+        os << 65535;
+        probe = os.str();
+        grouped = handheldDefaults(146);
+        ASSERT_TRUE(QMRadioWrite(base(), L"n", L"", L"", L"", L"", L"", L"", 146));
+    }
+    ASSERT_EQ(probe, L"65,535") << "the host locale groups digits";
+    EXPECT_EQ(grouped, expected);
+    EXPECT_NE(xml().find(crlf(expected)), std::string::npos);
+}
+
 TEST_F(EntryPoints, RadioTypeOfAThreadDoesNotLeakIntoAnother) {
     currentRadioType() = 151;
     uint32_t seen = 99;
@@ -192,6 +221,10 @@ TEST_F(EntryPoints, CommandLineTool) {
     EXPECT_NE(missing.out.find("none.fl"), std::string::npos);
     EXPECT_EQ(std::count(missing.out.begin(), missing.out.end(), '\n'), 1);
     EXPECT_NE(runTool("frobnicate").status, 0);
+    ToolRun none = runTool("");
+    EXPECT_NE(none.status, 0);
+    EXPECT_EQ(std::count(none.out.begin(), none.out.end(), '\n'), 1) << "one line says what failed";
+    EXPECT_NE(runTool("defaults >/dev/full").status, 0) << "output that cannot be written fails";
 }
 
 }  // namespace

@@ -98,7 +98,8 @@ int runDefaults(const Options& o) {
     expectPositional(o, 0, "no arguments besides options");
     if (o.mobile && o.radioType) throw Failure{"--mobile takes no --radio-type here"};
     std::wstring text = o.mobile ? tarin::mobileDefaults() : tarin::handheldDefaults(o.radioType);
-    std::cout << tarin::toUtf8(text);
+    std::cout << tarin::toUtf8(text) << std::flush;
+    if (!std::cout) throw Failure{"cannot write to standard output"};
     return 0;
 }
 
@@ -132,7 +133,7 @@ int runParse(const Options& o) {
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::cerr << kUsage;
+        std::cerr << "tarin-translator: missing command (see --help)\n";
         return 2;
     }
     std::string command = argv[1];

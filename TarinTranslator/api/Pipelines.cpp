@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <fstream>
+#include <locale>
 #include <mutex>
 #include <sstream>
 
@@ -55,7 +56,8 @@ void copyTexts(PlanTextFields& fields, const PlanTexts& texts, bool handheld) {
 }
 
 // Writes a text file in UTF-8 with CR LF line ends through `write`; the file appears
-// only when complete.
+// only when complete. Numbers are written in the classic locale, whatever the process's
+// global locale: plain digits, no grouping.
 template <class Write>
 bool writeTextFile(const std::filesystem::path& target, Write write) {
     AtomicFile file;
@@ -63,6 +65,7 @@ bool writeTextFile(const std::filesystem::path& target, Write write) {
     {
         Utf8FileBuf buffer(file);
         std::wostream os(&buffer);
+        os.imbue(std::locale::classic());
         {
             XmlModeScope xml(os);
             write(os);
@@ -232,6 +235,7 @@ std::wstring handheldDefaults(std::optional<uint32_t> radioType) {
     plan.Platform.radioType = plan.planRadioType;
     applyHandheldDefaults(plan);
     std::wostringstream os;
+    os.imbue(std::locale::classic());
     XmlModeScope xml(os);
     writePlatformConfig(os, plan.Platform);
     return os.str();
@@ -242,6 +246,7 @@ std::wstring mobileDefaults() {
     plan.MobilePlatform.radioType = kClassicRadioType;
     applyMobileDefaults(plan);
     std::wostringstream os;
+    os.imbue(std::locale::classic());
     XmlModeScope xml(os);
     writeMobilePlatformConfig(os, plan.MobilePlatform);
     return os.str();
