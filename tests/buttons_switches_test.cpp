@@ -412,13 +412,17 @@ TEST(ButtonsReadTest, ProgBtnEntries) {
                           {7, {1, L"0.0", L"0", L"", 0, 65535, 65535}},
                           {8, {1, L"abc", L"0", L"", 0, 65535, 65535}},
                           {9, {5, L"-5", L"0", std::wstring(30, L'v'), 0, 65535, 65535}}}));
-    ASSERT_TRUE(read(btn("Key0", "FUNC_NOOP", " delay='100000.0'")));
-    EXPECT_EQ(p.progBtns.size(), 1u);
+    // Times read as the C library reads a number: a magnitude too small for a double is 0
+    // and "0x" starts a hexadecimal number.
+    ASSERT_TRUE(read(btn("Key0", "FUNC_NOOP", " delay='100000.0'") +
+                     btn("Key1", "FUNC_NOOP", " delay='1e-400'") +
+                     btn("Key2", "FUNC_NOOP", " delay='0x186A0'")));
+    EXPECT_EQ(p.progBtns.size(), 3u);
 
     for (const std::string& bad :
          {btn("KeyZ", "FUNC_NOOP"), btn("Key1", "FUNC_UNKNOWN"),
           btn("Key1", "FUNC_NOOP", " delay='100000.1'"), btn("Key1", "FUNC_NOOP", " delay='-1'"),
-          btn("Key1", "FUNC_NOOP", " delay='1e999'"),
+          btn("Key1", "FUNC_NOOP", " delay='1e999'"), btn("Key1", "FUNC_NOOP", " delay='0x186A1'"),
           std::string("<progBtn name='Key1' opcode='FUNC_NOOP' extraData=''/>"),
           btn("Key1", "FUNC_NOOP", "", std::string(21, 'x')), btn("Key1", "FUNC_USER_PRESET"),
           btn("Key1", "FUNC_USER_PRESET", " presetSysZoneType='on'")}) {
@@ -452,6 +456,13 @@ TEST(ButtonsReadTest, AccessoryButtonEntries) {
     EXPECT_TRUE(read(times + "<accessoryButton buttonName='ACC_USER_2' function='ZONE_UP'"
                              " extraData='' delay='10.5' timeout='0'/>"));
     EXPECT_TRUE(buttons.empty());
+    EXPECT_TRUE(read(times + "<accessoryButton buttonName='ACC_USER_2' function='ZONE_UP'"
+                             " extraData='' delay='0xB' timeout='1e-999'/>"));
+    EXPECT_TRUE(buttons.empty());
+    ASSERT_TRUE(
+        read("<accessoryButton buttonName='ACC_USER_2' function='ZONE_UP'"
+             " extraData='' delay='0xA' timeout='1e-999'/>"));
+    EXPECT_EQ(buttons, (AccessoryButtonMap{{2, {14, L"0xA", L"1e-999", L""}}}));
 
     for (uint32_t code : {kClassic, kHazard}) {
         currentRadioType() = code;
@@ -534,6 +545,12 @@ TEST(ShortMenuReadTest, ItemsAndDefaults) {
     EXPECT_EQ(menu, (ShortMenuMap{{0, {15, L"x", L"c"}},
                                   {3, {5, L"3", L"a"}},
                                   {2147483647, {14, L"99999999999", L""}}}));
+    // Positions are unsigned: one with a minus sign comes after all others.
+    ASSERT_TRUE(
+        read("<shortMenuItem name='txPower' position='-1' extraData=''/>"
+             "<shortMenuItem name='dispSA' position='4' extraData=''/>"));
+    EXPECT_EQ(menu, (ShortMenuMap{{4, {6, L"4", L""}}, {4294967295u, {5, L"-1", L""}}}));
+    EXPECT_EQ(summary(writeShortMenu, menu), L"{dispSA: /\"4\"/\"\", txPower: /\"-1\"/\"\"}");
     for (const char* bad : {"<shortMenuItem name='Scan' position='1' extraData=''/>",
                             "<shortMenuItem name='txPower' extraData=''/>",
                             "<shortMenuItem name='txPower' position='1'/>"}) {

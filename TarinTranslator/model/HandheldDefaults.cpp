@@ -467,7 +467,7 @@ void applyListDefaults(HandheldPlatform& p, uint32_t code) {
     }
 
     for (std::size_t i = 0; i < std::size(kShortMenuNames); ++i) {
-        const auto key = static_cast<int32_t>(i);
+        const auto key = static_cast<uint32_t>(i);
         p.shortMenu.try_emplace(key, ShortMenuItem{.name = kShortMenuNames[i],
                                                    .position = std::to_wstring(key),
                                                    .extraData = L""});

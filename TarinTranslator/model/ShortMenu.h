@@ -7,7 +7,8 @@
 
 namespace tarin {
 
-// shortMenu: keyed by the item's position number.
+// shortMenu: keyed by the item's position number, an unsigned number: a position text
+// with a minus sign sorts after every other position.
 struct ShortMenuItem {
     uint32_t name = 0;      // ShortMenuItemNames
     std::wstring position;  // the position as decimal text
@@ -15,6 +16,6 @@ struct ShortMenuItem {
 
     bool operator==(const ShortMenuItem&) const = default;
 };
-using ShortMenuMap = std::map<int32_t, ShortMenuItem>;
+using ShortMenuMap = std::map<uint32_t, ShortMenuItem>;
 
 }  // namespace tarin

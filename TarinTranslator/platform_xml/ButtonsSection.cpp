@@ -1,10 +1,11 @@
-#include <charconv>
+#include <locale.h>
+#include <stdlib.h>
+
 #include <limits>
 #include <map>
 #include <span>
 #include <string>
 #include <string_view>
-#include <system_error>
 
 #include "TarinTranslator/platform_xml/Layout.h"
 #include "TarinTranslator/platform_xml/Sections.h"
@@ -76,24 +77,20 @@ void readButtonList(pugi::xml_node parent, const ButtonList<E>& layout, std::map
 }
 
 // The number at the start of a decimal text, as the C library's text-to-double
-// conversion reads it: leading white space is skipped, text that does not begin with a
-// number gives 0. A magnitude beyond the range of double gives NaN, which no range admits.
+// conversion reads it in the "C" locale, whatever the process locale is: leading white
+// space is skipped, text that does not begin with a number gives 0, "0x" starts a
+// hexadecimal number, a magnitude beyond the range of double is infinite and one too
+// small for it is 0.
 double leadingDecimal(std::wstring_view text) {
-    std::size_t i = 0;
-    while (i < text.size() && (text[i] == L' ' || (text[i] >= L'\t' && text[i] <= L'\r'))) ++i;
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t{});
     std::string narrow;
-    for (; i < text.size() && text[i] > 0 && text[i] < 0x80; ++i)
-        narrow += static_cast<char>(text[i]);
-    const char* first = narrow.data();
-    const char* last = first + narrow.size();
-    if (first != last && *first == '+') {
-        ++first;
-        if (first != last && *first == '-') return 0.0;  // a second sign ends the number
+    for (wchar_t c : text) {
+        if (c <= 0 || c >= 0x80) break;  // no digit, sign or exponent beyond ASCII
+        narrow += static_cast<char>(c);
     }
-    double value = 0.0;
-    const std::errc error = std::from_chars(first, last, value).ec;
-    if (error == std::errc::result_out_of_range) return std::numeric_limits<double>::quiet_NaN();
-    return error == std::errc{} ? value : 0.0;
+    // Without a locale object (out of memory) no range admits the value.
+    if (cLocale == locale_t{}) return std::numeric_limits<double>::quiet_NaN();
+    return strtod_l(narrow.c_str(), nullptr, cLocale);
 }
 
 // A decimal text field of an entry and the upper bound of its value (the lower is 0.0).

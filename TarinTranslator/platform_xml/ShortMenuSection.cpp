@@ -13,7 +13,7 @@ namespace {
 
 using SM = ShortMenuItem;
 
-constexpr int32_t kShortMenuSize = 16;
+constexpr uint32_t kShortMenuSize = 16;
 
 const XmlAttr<SM> kShortMenuXml[] = {
     {"     name='", &SM::name, &ShortMenuItemNames},
@@ -58,15 +58,15 @@ bool readShortMenu(pugi::xml_node node, ShortMenuMap& menu) {
     menu.clear();
     if (!node) {
         // No short menu in the document: every position shows its own item.
-        for (int32_t i = 0; i < kShortMenuSize; ++i)
-            menu[i] = SM{static_cast<uint32_t>(i), std::to_wstring(i), L""};
+        for (uint32_t i = 0; i < kShortMenuSize; ++i) menu[i] = SM{i, std::to_wstring(i), L""};
         return true;
     }
     ShortMenuMap working;
     for (pugi::xml_node child : node.children("shortMenuItem")) {
         SM item;
         if (!readAttrs<SM>(child, item, kShortMenuRead)) return false;
-        working.try_emplace(leadingInt(child.attribute("position").value()), std::move(item));
+        working.try_emplace(static_cast<uint32_t>(leadingInt(child.attribute("position").value())),
+                            std::move(item));
     }
     menu = std::move(working);
     return true;
