@@ -6,6 +6,7 @@
 
 #include "TarinTranslator/api/Exports.h"
 #include "TarinTranslator/api/TarinTranslator.h"
+#include "TarinTranslator/platform/Services.h"
 #include "TestSupport.h"
 
 namespace tarin {

@@ -11,6 +11,7 @@
 #include "TarinTranslator/api/TarinTranslator.h"
 #include "TarinTranslator/mission_plan/MissionPlanDocument.h"
 #include "TarinTranslator/platform/OutputFile.h"
+#include "TarinTranslator/platform/Services.h"
 #include "TarinTranslator/platform_xml/Sections.h"
 
 namespace tarin {

@@ -4,6 +4,8 @@
 #include <iostream>
 #include <pugixml.hpp>
 
+#include "TarinTranslator/platform/Services.h"
+
 namespace tarin {
 
 namespace {

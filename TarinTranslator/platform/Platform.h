@@ -1,11 +1,10 @@
 #pragma once
 
-// Small stand-ins for the host platform services the library relies on: the modal
-// message box, the temporary directory, the file error and the lock.
+// The platform types of the public interface: the message handler that stands in for
+// the modal message box, the file error, and text conversions.
 
 #include <filesystem>
 #include <functional>
-#include <mutex>
 #include <stdexcept>
 #include <string>
 
@@ -20,9 +19,6 @@ using MessageHandler = std::function<void(const std::wstring& message)>;
 // the message as one line to standard error. Returns the previous handler.
 TARIN_API MessageHandler setMessageHandler(MessageHandler handler);
 
-// Shows `message` through the current handler (one acknowledgement, no choice).
-void showMessage(const std::wstring& message);
-
 // An image or output file that cannot be read or written.
 class TARIN_API FileError : public std::runtime_error {
   public:
@@ -32,12 +28,6 @@ class TARIN_API FileError : public std::runtime_error {
   private:
     std::filesystem::path file_;
 };
-
-// The system's temporary directory, with a trailing separator.
-std::string tempDirectory();
-
-// A process-wide lock that can be held across a scope.
-using CriticalSection = std::mutex;
 
 // UTF-8 <-> wide conversions (wide text holds one code point per unit).
 TARIN_API std::string toUtf8(std::wstring_view text);

@@ -1,0 +1,22 @@
+#pragma once
+
+// Platform services used inside the library: the modal message, the temporary
+// directory and the process-wide lock.
+
+#include <mutex>
+#include <string>
+
+#include "TarinTranslator/platform/Platform.h"
+
+namespace tarin {
+
+// Shows `message` through the current handler (one acknowledgement, no choice).
+void showMessage(const std::wstring& message);
+
+// The system's temporary directory, with a trailing separator.
+std::string tempDirectory();
+
+// A process-wide lock that can be held across a scope.
+using CriticalSection = std::mutex;
+
+}  // namespace tarin
