@@ -118,6 +118,12 @@ TEST_F(RoundTrip, ClassicPlansReadBackToTheirDefaults) {
     EXPECT_EQ(readFile(dir / "out.fl"), readFile(dir / "r.fl"));
     EXPECT_EQ(readFile(dir / "out.ee"), readFile(dir / "r.ee"));
 
+    ASSERT_TRUE(TarinRadioWrite(base(), L"", L"", L"", L"", L"", L"", L"", 0));
+    EXPECT_EQ(document().find(L"vexInfo"), std::wstring::npos);
+    ASSERT_EQ(ParseTarinData(document(), base("empty"), false, 0, false), 1)
+        << "a plan without texts reads back";
+    EXPECT_EQ(readFile(dir / "empty.pd"), expectedPlatformFile(0));
+
     ASSERT_TRUE(QMRadioWrite(base(), L"Plan", L"", L"", L"", L"", L"", L"", 7));
     ASSERT_EQ(ParseMissionPlanData(document(), base("out7"), false, 7), 1);
     EXPECT_EQ(readFile(dir / "out7.pd"), expectedPlatformFile(7));

@@ -178,9 +178,16 @@ TEST(MissionPlanReader, FailuresAndTheirMessages) {
     }
     {
         CapturedStreams io;
-        EXPECT_FALSE(readMobile(mobileDocument("<other/>"), plan));
+        EXPECT_FALSE(readMobile("<otherPlan><vexInfo><planInfo/></vexInfo></otherPlan>", plan));
         EXPECT_EQ(io.take().first,
                   "`anonymous-namespace'::ParseMissionFillInfo: Can't find planInfo\n");
+    }
+    {
+        // A plan without texts is written without vexInfo and reads back with empty texts.
+        CapturedStreams io;
+        EXPECT_TRUE(readMobile(mobileDocument("<other/>"), plan));
+        EXPECT_EQ(std::wstring(plan.name), L"");
+        EXPECT_EQ(io.take().first, "");
     }
     EXPECT_FALSE(readMobile(mobileDocument("<vexInfo/>"), plan));
     EXPECT_FALSE(readMobile(

@@ -37,6 +37,9 @@ bool loadDocument(pugi::xml_document& doc, char* data, std::size_t size) {
 bool ParseMissionFillInfo(const pugi::xml_document& doc, PlanTextFields& texts) {
     pugi::xml_node vexInfo = doc.first_element_by_path("missionPlan/vexInfo");
     if (!vexInfo) {
+        // The writer leaves vexInfo out when every plan text is empty; such a plan reads
+        // back with empty texts. Without a missionPlan element there is no plan at all.
+        if (doc.child("missionPlan")) return true;
         report("ParseMissionFillInfo", "Can't find planInfo");
         return false;
     }
