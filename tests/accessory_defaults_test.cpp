@@ -42,18 +42,16 @@ std::wstring accessoryElement(const AccessoryConfig& acc) {
            L"    >\n   </accessoryConfig>\n";
 }
 
-template <class Read>
-bool readFrom(const std::wstring& text, Read read) {
+// Loads `text` and reads its document element into `target` with `read`.
+template <class T>
+bool readFrom(const std::wstring& text, bool (*read)(pugi::xml_node, T&), T& target) {
     pugi::xml_document doc;
     std::string utf8 = pugi::as_utf8(text);
     EXPECT_TRUE(doc.load_string(utf8.c_str())) << utf8;
-    return read(doc.document_element());
+    return read(doc.document_element(), target);
 }
 bool readAccessory(const std::wstring& text, HandheldPlatform& p) {
-    return readFrom(text, [&](pugi::xml_node n) { return readAccessoryConfig(n, p); });
-}
-bool readManDown(const std::wstring& text, ManDownConfig& md) {
-    return readFrom(text, [&](pugi::xml_node n) { return readManDownConfig(n, md); });
+    return readFrom(text, readAccessoryConfig, p);
 }
 
 HandheldPlatform defaulted(uint32_t code) {
@@ -65,24 +63,20 @@ HandheldPlatform defaulted(uint32_t code) {
 
 // ---- writers ---------------------------------------------------------------------------
 
+// The classic text is pinned by the whole defaults document; the hazard codes add
+// obs_spkr_warn and the VR-mobile codes write neither section.
 TEST(AccessoryWriter, DefaultTextPerGroup) {
-    const std::wstring accessory =
-        L"   noiseCancellation ='ON'\n   micSelectMode='TOP'\n   pttMode='BOTH'\n"
-        L" frsmFailureIndication='OFF'\n accessoryNFPARsmPTTandEmerLine='OFF'\n"
-        L"   frsmFailureVoiceAnnunciation='0'\n   volControlMode ='ESM'\n";
-    const std::wstring manDown =
-        L"<manDownConfig\n   inactivityTime='240'\n   warningTime='30'\n   sensitivity='0'\n"
-        L"   action='MD_EMERGENCY_CALL'\n   use_case='0'\n   beacon_tone='OFF'\n"
-        L"   accessory_mode='OFF'\n";
-    const std::pair<uint32_t, std::wstring> cases[] = {
-        {0, manDown + L" />\n"},
-        {146, manDown + L"   obs_spkr_warn='OFF'\n />\n"},
-    };
-    for (const auto& [code, expected] : cases) {
-        RadioTypeScope scope(code);
-        const HandheldPlatform p = defaulted(code);
-        EXPECT_EQ(render(true, writeAccessoryConfig, p.accessoryConfig), accessory) << code;
-        EXPECT_EQ(render(true, writeManDownConfig, p.manDownConfig), expected) << code;
+    {
+        RadioTypeScope scope(146);
+        const HandheldPlatform p = defaulted(146);
+        EXPECT_EQ(render(true, writeAccessoryConfig, p.accessoryConfig),
+                  L"   noiseCancellation ='ON'\n   micSelectMode='TOP'\n   pttMode='BOTH'\n"
+                  L" frsmFailureIndication='OFF'\n accessoryNFPARsmPTTandEmerLine='OFF'\n"
+                  L"   frsmFailureVoiceAnnunciation='0'\n   volControlMode ='ESM'\n");
+        EXPECT_EQ(render(true, writeManDownConfig, p.manDownConfig),
+                  L"<manDownConfig\n   inactivityTime='240'\n   warningTime='30'\n"
+                  L"   sensitivity='0'\n   action='MD_EMERGENCY_CALL'\n   use_case='0'\n"
+                  L"   beacon_tone='OFF'\n   accessory_mode='OFF'\n   obs_spkr_warn='OFF'\n />\n");
     }
     RadioTypeScope scope(272);  // no section at all, in either mode
     for (bool xml : {true, false}) {
@@ -140,19 +134,20 @@ TEST(AccessoryReader, MissingElementFailsAbsentAttributesStay) {
 
 TEST(AccessoryReader, VoiceAnnunciationTakesItsBaseFromTheText) {
     RadioTypeScope scope(146);
-    const std::pair<const wchar_t*, uint32_t> accepted[] = {
-        {L"0x10", 16}, {L"010", 8}, {L"5000", 5000}, {L"", 0}, {L" 12abc", 12}};
-    for (auto [text, value] : accepted) {
+    // The value read, or -1 where the read fails.
+    const std::pair<const wchar_t*, int64_t> cases[] = {
+        {L"0x10", 16},   {L"010", 8}, {L"5000", 5000},     {L"", 0}, {L" 12abc", 12}, {L"5001", -1},
+        {L"0x1389", -1}, {L"-1", -1}, {L"99999999999", -1}};
+    for (auto [text, value] : cases) {
+        SCOPED_TRACE(text);
         HandheldPlatform p;
-        EXPECT_TRUE(readAccessory(
-            L"<accessoryConfig frsmFailureVoiceAnnunciation='" + std::wstring(text) + L"'/>", p));
-        EXPECT_EQ(p.accessoryConfig.frsmFailureVoiceAnnunciation, value) << text;
-    }
-    for (const wchar_t* text : {L"5001", L"0x1389", L"-1", L"99999999999"}) {
-        HandheldPlatform p;
-        EXPECT_FALSE(readAccessory(
-            L"<accessoryConfig frsmFailureVoiceAnnunciation='" + std::wstring(text) + L"'/>", p))
-            << text;
+        EXPECT_EQ(readAccessory(L"<accessoryConfig frsmFailureVoiceAnnunciation='" +
+                                    std::wstring(text) + L"'/>",
+                                p),
+                  value >= 0);
+        if (value >= 0) {
+            EXPECT_EQ(p.accessoryConfig.frsmFailureVoiceAnnunciation, value);
+        }
     }
 }
 
@@ -175,13 +170,7 @@ TEST(AccessoryReader, FailuresAndTheWholeStructureCheck) {
 TEST(AccessoryReader, RoundTripsNonDefaultValues) {
     for (uint32_t code : {0u, 265u}) {
         RadioTypeScope scope(code);
-        const AccessoryConfig acc{.noiseCancellation = 0,
-                                  .micSelectMode = 3,
-                                  .pttMode = 3,
-                                  .frsmFailureIndication = 1,
-                                  .accessoryNFPARsmPTTandEmerLine = 1,
-                                  .frsmFailureVoiceAnnunciation = 4999,
-                                  .volControlMode = 2};
+        const AccessoryConfig acc{0, 3, 3, 1, 1, 4999, 2};
         HandheldPlatform p;
         ASSERT_TRUE(readAccessory(accessoryElement(acc), p)) << code;
         EXPECT_EQ(p.accessoryConfig, acc) << code;
@@ -191,18 +180,12 @@ TEST(AccessoryReader, RoundTripsNonDefaultValues) {
 // ---- manDownConfig reader --------------------------------------------------------------
 
 TEST(ManDownReader, RoundTripsPerGroup) {
-    const ManDownConfig written{.inactivityTime = 239,
-                                .warningTime = 1,
-                                .sensitivity = 5,
-                                .use_case = 4,
-                                .beacon_tone = 1,
-                                .accessory_mode = 1,
-                                .action = L"MD_EMERGENCY_CALL",
-                                .obs_spkr_warn = 1};
+    const ManDownConfig written{239, 1, 5, 4, 1, 1, L"MD_EMERGENCY_CALL", 1};
     for (uint32_t code : {146u, 0u}) {
         RadioTypeScope scope(code);
         ManDownConfig read;
-        ASSERT_TRUE(readManDown(render(true, writeManDownConfig, written), read)) << code;
+        ASSERT_TRUE(readFrom(render(true, writeManDownConfig, written), readManDownConfig, read))
+            << code;
         // A classic document has no obs_spkr_warn; the other seven are still read.
         ManDownConfig expected = written;
         if (code == 0) expected.obs_spkr_warn = 0;
@@ -216,10 +199,10 @@ TEST(ManDownReader, IncompleteSectionIsLeftUnread) {
     EXPECT_TRUE(readManDownConfig(pugi::xml_node(), md));
     // use_case missing: not even the bad values are looked at.
     EXPECT_TRUE(
-        readManDown(L"<manDownConfig inactivityTime='999' warningTime='1' "
-                    L"sensitivity='1' action='X' beacon_tone='ON' accessory_mode='ON' "
-                    L"obs_spkr_warn='ON'/>",
-                    md));
+        readFrom(L"<manDownConfig inactivityTime='999' warningTime='1' "
+                 L"sensitivity='1' action='X' beacon_tone='ON' accessory_mode='ON' "
+                 L"obs_spkr_warn='ON'/>",
+                 readManDownConfig, md));
     EXPECT_EQ(md, ManDownConfig{});
 }
 
@@ -230,21 +213,20 @@ TEST(ManDownReader, FailuresAfterStoringFields) {
                sensitivity + L"' action='" + action +
                L"' use_case='3' beacon_tone='ON' accessory_mode='ON'" + obs + L"/>";
     };
-    ManDownConfig md;  // a wrong action fails the check with every field stored
-    EXPECT_FALSE(readManDown(doc(L"2", L"MD_ALARM", L""), md));
-    EXPECT_EQ(md.accessory_mode, 1u);
-    EXPECT_EQ(md.action, L"MD_ALARM");
-
-    ManDownConfig md2;  // a bad obs_spkr_warn fails with the seven others stored
-    EXPECT_FALSE(readManDown(doc(L"2", L"MD_EMERGENCY_CALL", L" obs_spkr_warn='on'"), md2));
-    EXPECT_EQ(md2.use_case, 3u);
-    EXPECT_EQ(md2.obs_spkr_warn, 0u);
-
-    ManDownConfig md3;  // an out-of-range number stops the read at its attribute
-    EXPECT_FALSE(readManDown(doc(L"6", L"MD_EMERGENCY_CALL", L""), md3));
-    EXPECT_EQ(md3.warningTime, 50u);
-    EXPECT_EQ(md3.sensitivity, 0u);
-    EXPECT_EQ(md3.use_case, 0u);
+    // A wrong action fails the check with every field stored, a bad obs_spkr_warn fails with
+    // the seven others stored, and an out-of-range number stops the read at its attribute.
+    const std::pair<std::wstring, ManDownConfig> cases[] = {
+        {doc(L"2", L"MD_ALARM", L""), {100, 50, 2, 3, 1, 1, L"MD_ALARM", 0}},
+        {doc(L"2", L"MD_EMERGENCY_CALL", L" obs_spkr_warn='on'"),
+         {100, 50, 2, 3, 1, 1, L"MD_EMERGENCY_CALL", 0}},
+        {doc(L"6", L"MD_EMERGENCY_CALL", L""), {100, 50, 0, 0, 0, 0, L"MD_EMERGENCY_CALL", 0}},
+    };
+    for (const auto& [text, stored] : cases) {
+        SCOPED_TRACE(text);
+        ManDownConfig md;
+        EXPECT_FALSE(readFrom(text, readManDownConfig, md));
+        EXPECT_EQ(md, stored);
+    }
 }
 
 // ---- defaults --------------------------------------------------------------------------
@@ -272,35 +254,20 @@ TEST(HandheldDefaults, LeavesPlanTextsImagesAndRadioTypeAlone) {
     EXPECT_EQ(plan.Platform.radioType, 12345u);
 }
 
+// What the classic defaults document does not show: the lists it leaves out stay empty and
+// the accessory buttons' times, which it does not write, are empty.
 TEST(HandheldDefaults, ClassicCode) {
     const HandheldPlatform p = defaulted(0);
-    const ProgButtonMap buttons = {
-        {1, {.function = 34, .delay = L"0.0", .extraData = L""}},
-        {2, {.function = 14, .delay = L"0.0", .extraData = L""}},
-        {3, {.function = 15, .delay = L"0.0", .extraData = L""}},
-        {4, {.function = 19, .delay = L"", .extraData = L""}},
-    };
-    EXPECT_EQ(p.progButtons, buttons);
     EXPECT_TRUE(p.progBtns.empty() && p.statusIconsTop.empty() && p.statusIconsFront.empty());
     EXPECT_TRUE(p.menuConfig.empty() && p.AliasList.empty() && p.audioConfig.mapping.empty());
     EXPECT_EQ(p.networkConfig, NetworkConfig{});
-    EXPECT_EQ(p.bluetoothConfig, (BluetoothConfig{.btMode = 0,
-                                                  .friendlyName = L"MY RADIO",
-                                                  .btAdminMode = 1,
-                                                  .btMITMRequired = 0,
-                                                  .btIndicatorLED = 0}));
     EXPECT_EQ(
         p.accessoryButtons.at(3),
         (AccessoryButtonEntry{.function = 18, .delay = L"", .timeout = L"", .extraData = L""}));
-    ASSERT_EQ(p.shortMenu.size(), 16u);
-    EXPECT_EQ(p.shortMenu.at(6), (ShortMenuItem{.name = 6, .position = L"6", .extraData = L""}));
-    EXPECT_EQ(p.shortMenu.at(15), (ShortMenuItem{.name = 14, .position = L"15", .extraData = L""}));
 }
 
 TEST(HandheldDefaults, PlainFields) {
     const HandheldPlatform constructed;
-    EXPECT_EQ(constructed.TimeDateCfg.zone, 13u);
-    EXPECT_EQ(constructed.miscConfig.emerClearDelay, -10);
     for (uint32_t code : {0u, 146u, 273u}) {
         SCOPED_TRACE(code);
         const HandheldPlatform p = defaulted(code);
@@ -396,23 +363,26 @@ TEST(HandheldDefaults, ExistingMapEntriesStay) {
     EXPECT_EQ(p.gpsConfig.gridDigits, 10u);
 }
 
-// A defaulted record of every group reads back without failure, with its accessory and
-// man-down sections unchanged.
+// A defaulted record of every group reads back without failure, with its accessory,
+// man-down, button and switch sections unchanged. (The classic record reads back whole in
+// the document round trip.)
 TEST(HandheldDefaults, DefaultedDocumentReadsBack) {
-    for (uint32_t code : {0u, 146u, 151u}) {
+    for (uint32_t code : {146u, 199u, 265u, 151u, 153u, 272u, 273u}) {
         SCOPED_TRACE(code);
         RadioTypeScope scope(code);
         HandheldPlatform defaults = defaulted(code);
         defaults.radioType = code;
         HandheldPlatform read;
         read.radioType = code;
-        ASSERT_TRUE(readFrom(render(true, writePlatformConfig, defaults),
-                             [&](pugi::xml_node n) { return readPlatformConfig(n, read); }));
-        // The VR-mobile codes have neither section and keep the constructed values.
+        ASSERT_TRUE(
+            readFrom(render(true, writePlatformConfig, defaults), readPlatformConfig, read));
+        EXPECT_EQ(read.progBtns, defaults.progBtns);
+        // The VR-mobile codes have none of the others and keep the constructed values.
         const HandheldPlatform expected = isVrMobileCode(code) ? HandheldPlatform() : defaults;
         EXPECT_EQ(read.accessoryConfig, expected.accessoryConfig);
         EXPECT_EQ(read.manDownConfig, expected.manDownConfig);
         EXPECT_EQ(read.accessoryButtons, expected.accessoryButtons);
+        EXPECT_EQ(read.progSwitches, expected.progSwitches);
     }
 }
 

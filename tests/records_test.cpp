@@ -5,77 +5,13 @@
 namespace tarin {
 namespace {
 
-TEST(RecordsConstructed, DataSectionsStartWithTheirDefaults) {
-    SerTnlConfig sertnl;
-    EXPECT_EQ(sertnl.SerTnlMode, L"Static");
-    EXPECT_EQ(sertnl.SerTnlPacketSize, 480u);
-    EXPECT_EQ(sertnl.SerTnlPacketTime, 500u);
-    EXPECT_EQ(sertnl.SerTnlWaitTime, 10u);
-    EXPECT_EQ(sertnl.SerTnlDiscTime, 10u);
-    EXPECT_EQ(sertnl.SerTnlDestAddr, L"0.0.0.0");
-    EXPECT_EQ(sertnl.SerTnlDestPort + sertnl.SerTnlSrcPort + sertnl.SerTnlNetPort +
-                  sertnl.SerTnlClientPort,
-              0u);
-    EXPECT_TRUE(sertnl.SerTnlNetTbl.empty());
-
-    Dnp3Config dnp3;
-    EXPECT_EQ(dnp3.DynamicRouting, 1u);
-    EXPECT_TRUE(dnp3.DIRT.empty());
-
-    ECiTConfig ecit;
-    EXPECT_EQ(ecit.minTimer, 5u);
-    EXPECT_EQ(ecit.maxTimer, 60u);
-    EXPECT_EQ(ecit.defaultTimeout, 60u);
-    EXPECT_EQ(ecit.timerIncr, L"1");
-    EXPECT_EQ(ecit.warningBeeps, L"0");
-    EXPECT_EQ(ecit.ExtOutAlertMode, 0u);
-    EXPECT_EQ(ecit.restartOnPTT, 0u);
-
-    OverridesConfig overrides;
-    EXPECT_EQ(overrides.radio_ip_address, L"0.0.0.0");
-    EXPECT_TRUE(overrides.systems.empty());
-    EXPECT_TRUE(overrides.keystores.empty());
-}
-
-TEST(RecordsConstructed, FeatureSectionsStartWithTheirDefaults) {
-    VrMobileConfig vr;
-    EXPECT_EQ(vr.NoneModeEnable, 1u);
-    EXPECT_EQ(vr.EVRSCapableModeEnable, 0u);
-    EXPECT_EQ(vr.AVRSCapableModeEnable, 0u);
-
-    EXPECT_EQ(SelfCheckConfig{}.PeriodicTimer, 5u);
-    EXPECT_EQ(SelfCheckConfig{}.selfCheckEnable, 0u);
-
-    IcsConfig ics;
-    EXPECT_EQ(ics.ICSMode, 0u);
-    EXPECT_EQ(ics.userParTimeout, 30u);
-    EXPECT_EQ(ics.parAudio, 0u);
-    EXPECT_EQ(ics.parMinVolume, 18u);
-    EXPECT_EQ(ics.hysteresisTimer, 30u);
-    EXPECT_TRUE(ics.ICSAlertTable.empty() && ics.ICSStatusTable.empty() &&
-                ics.ApplianceMenu.empty() && ics.SeatMenu.empty());
-}
-
 TEST(RecordsConstructed, NewListEntriesStartAsTheirReadersExpect) {
-    // A wpaItem without these attributes reads them as these texts.
-    WpaItem wpa;
-    EXPECT_EQ(wpa.cacertfilename, L"ca.pem");
-    EXPECT_EQ(wpa.usercertfilename, L"user.pem");
-    EXPECT_EQ(wpa.privatekeyfilename, L"user.prv");
-    EXPECT_EQ(wpa.priority, L"0");
-    EXPECT_TRUE(wpa.ssid.empty() && wpa.pass.empty() && wpa.identity.empty());
-
+    // A wpaItem without the file names and priority reads them as these texts.
+    EXPECT_EQ(WpaItem{},
+              (WpaItem{0, L"", L"", L"ca.pem", L"user.pem", L"user.prv", L"", L"", L"0"}));
     // An OptBtn without OPT1/OPT2 gets the default option button: FUNC_NOOP, delay "0".
-    SystemOptionEntry option;
-    for (const ProgBtnEntry* button : {&option.OPT1, &option.OPT2}) {
-        EXPECT_EQ(button->opcode, 1u);
-        EXPECT_EQ(button->delay, L"0");
-        EXPECT_EQ(button->timeout, L"0.0");
-        EXPECT_TRUE(button->extraData.empty());
-        EXPECT_EQ(button->presetSysZoneType, 0);
-        EXPECT_EQ(button->sysZoneIndex, 65535u);
-        EXPECT_EQ(button->groupIndex, 65535u);
-    }
+    const ProgBtnEntry optionButton{1, L"0", L"0.0", L"", 0, 65535, 65535};
+    EXPECT_EQ(SystemOptionEntry{}, (SystemOptionEntry{0, optionButton, optionButton}));
 }
 
 HandheldPlatform filledPlatform() {
@@ -114,10 +50,6 @@ TEST(RecordsCopy, AssignmentReplacesEveryListAndCopiesDeeply) {
     HandheldPlatform target = filled;
     target = constructed;
     EXPECT_EQ(target, constructed);
-    EXPECT_TRUE(target.networkConfig.APN.empty());
-    EXPECT_TRUE(target.ICS.SeatMenu.empty());
-    EXPECT_TRUE(target.overrides.systems.empty());
-    EXPECT_EQ(target.overrides.radio_ip_address, L"0.0.0.0");
 
     // A filled record over a constructed one, then changed: the source is untouched.
     target = filled;
