@@ -186,11 +186,8 @@ std::streamsize Utf8FileBuf::xsputn(const char_type* s, std::streamsize n) {
 }
 
 int Utf8FileBuf::sync() {
+    // A pending first half of a UTF-16 pair stays pending: its second half may follow.
     encodeWide();
-    if (pendingHigh_) {
-        appendUtf8(bytes_, 0xFFFD);
-        pendingHigh_ = 0;
-    }
     flushBytes();
     return failed_ ? -1 : 0;
 }
