@@ -1,3 +1,4 @@
+#include <array>
 #include <span>
 
 #include "TarinTranslator/platform_xml/AudioMisc.h"
@@ -153,40 +154,33 @@ const XmlAttr<Mic> kMobileMicXml[] = {
     {"      alcMaxGain='", &Mic::alcMaxGain},
 };
 
-const ReadAttr<Mic> kMicRead[] = {
-    {.name = "alc", .field = &Mic::alc, .names = &OnOffNames},
-    {.name = "gain", .field = &Mic::gain, .use = Use::Optional, .min = -12, .max = 12},
-    {.name = "alcLevel",
-     .field = &Mic::alcLevel,
-     .use = Use::Optional,
-     .gate = Gate::Extended,
-     .min = -12,
-     .max = 12},
-    {.name = "alcMaxGain",
-     .field = &Mic::alcMaxGain,
-     .use = Use::Optional,
-     .gate = Gate::Extended,
-     .min = 0,
-     .max = 12},
-};
+// A microphone's attributes as read; `gainLimit` bounds the gain both ways (the
+// Bluetooth microphone admits a wider gain than the others).
+std::array<ReadAttr<Mic>, 4> micRead(int32_t gainLimit) {
+    return {{
+        {.name = "alc", .field = &Mic::alc, .names = &OnOffNames},
+        {.name = "gain",
+         .field = &Mic::gain,
+         .use = Use::Optional,
+         .min = -gainLimit,
+         .max = gainLimit},
+        {.name = "alcLevel",
+         .field = &Mic::alcLevel,
+         .use = Use::Optional,
+         .gate = Gate::Extended,
+         .min = -12,
+         .max = 12},
+        {.name = "alcMaxGain",
+         .field = &Mic::alcMaxGain,
+         .use = Use::Optional,
+         .gate = Gate::Extended,
+         .min = 0,
+         .max = 12},
+    }};
+}
 
-// The Bluetooth microphone admits a wider gain.
-const ReadAttr<Mic> kBluetoothMicRead[] = {
-    {.name = "alc", .field = &Mic::alc, .names = &OnOffNames},
-    {.name = "gain", .field = &Mic::gain, .use = Use::Optional, .min = -16, .max = 16},
-    {.name = "alcLevel",
-     .field = &Mic::alcLevel,
-     .use = Use::Optional,
-     .gate = Gate::Extended,
-     .min = -12,
-     .max = 12},
-    {.name = "alcMaxGain",
-     .field = &Mic::alcMaxGain,
-     .use = Use::Optional,
-     .gate = Gate::Extended,
-     .min = 0,
-     .max = 12},
-};
+const auto kMicRead = micRead(12);
+const auto kBluetoothMicRead = micRead(16);
 
 const Check<Mic> kMicChecks[] = {
     {&Mic::alc, 0, 1},
