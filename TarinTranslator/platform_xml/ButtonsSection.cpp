@@ -1,7 +1,3 @@
-#include <locale.h>
-#include <stdlib.h>
-
-#include <limits>
 #include <map>
 #include <span>
 #include <string>
@@ -74,23 +70,6 @@ void readButtonList(pugi::xml_node parent, const ButtonList<E>& layout, std::map
         working.try_emplace(key, std::move(entry));
     }
     list = std::move(working);
-}
-
-// The number at the start of a decimal text, as the C library's text-to-double
-// conversion reads it in the "C" locale, whatever the process locale is: leading white
-// space is skipped, text that does not begin with a number gives 0, "0x" starts a
-// hexadecimal number, a magnitude beyond the range of double is infinite and one too
-// small for it is 0.
-double leadingDecimal(std::wstring_view text) {
-    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t{});
-    std::string narrow;
-    for (wchar_t c : text) {
-        if (c <= 0 || c >= 0x80) break;  // no digit, sign or exponent beyond ASCII
-        narrow += static_cast<char>(c);
-    }
-    // Without a locale object (out of memory) no range admits the value.
-    if (cLocale == locale_t{}) return std::numeric_limits<double>::quiet_NaN();
-    return strtod_l(narrow.c_str(), nullptr, cLocale);
 }
 
 // A decimal text field of an entry and the upper bound of its value (the lower is 0.0).

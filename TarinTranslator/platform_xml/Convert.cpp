@@ -1,6 +1,10 @@
 #include "TarinTranslator/platform_xml/Convert.h"
 
+#include <locale.h>
+#include <stdlib.h>
+
 #include <algorithm>
+#include <limits>
 
 #include "TarinTranslator/platform/Platform.h"
 
@@ -89,6 +93,18 @@ int32_t leadingInt(const char* text) {
     std::string_view rest(text);
     rest.remove_prefix(std::min(rest.find_first_not_of(" \t\n\v\f\r"), rest.size()));
     return !rest.empty() && rest.front() == '-' ? kLongMin : kLongMax;
+}
+
+double leadingDecimal(std::wstring_view text) {
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t{});
+    std::string narrow;
+    for (wchar_t c : text) {
+        if (c <= 0 || c >= 0x80) break;  // no digit, sign or exponent beyond ASCII
+        narrow += static_cast<char>(c);
+    }
+    // Without a locale object (out of memory) no range admits the value.
+    if (cLocale == locale_t{}) return std::numeric_limits<double>::quiet_NaN();
+    return strtod_l(narrow.c_str(), nullptr, cLocale);
 }
 
 bool lookupText(const char* text, const VocabTable& table, uint32_t& out) {

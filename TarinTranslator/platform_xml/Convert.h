@@ -12,6 +12,7 @@
 #include <limits>
 #include <pugixml.hpp>
 #include <string>
+#include <string_view>
 
 #include "TarinTranslator/model/PlanTexts.h"
 #include "TarinTranslator/model/Vocabulary.h"
@@ -29,6 +30,12 @@ bool lookupText(const char* text, const VocabTable& table, uint32_t& out);
 // The value of a leading decimal integer as the C library's text-to-int conversion gives
 // it: white space skipped, 0 without digits, saturated beyond 32 bits.
 int32_t leadingInt(const char* text);
+// The number at the start of a decimal text, as the C library's text-to-double
+// conversion reads it in the "C" locale, whatever the process locale is: leading white
+// space is skipped, text that does not begin with a number gives 0, "0x" starts a
+// hexadecimal number, a magnitude beyond the range of double is infinite and one too
+// small for it is 0.
+double leadingDecimal(std::wstring_view text);
 
 // Attributes. A null attribute is absent and fails; a present attribute with an empty
 // value is the empty text. On failure the output is left unchanged.
