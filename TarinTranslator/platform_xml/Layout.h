@@ -86,30 +86,38 @@ struct Check {
 
 // ---------------------------------------------------------------------------------------
 
+// Writes the value of `field` in XML mode: a text escaped, an enumerated value by its name,
+// a number in decimal.
+template <class R>
+void writeXmlValue(std::wostream& os, const R& rec, const Member<R>& field,
+                   const VocabTable* names) {
+    if (auto* text = std::get_if<std::wstring R::*>(&field)) {
+        putEscaped(os, rec.*(*text));
+    } else if (auto* u = std::get_if<uint32_t R::*>(&field)) {
+        if (names) {
+            os << lookupName(rec.*(*u), *names);
+        } else {
+            os << rec.*(*u);
+        }
+    } else {
+        int32_t value = rec.*std::get<int32_t R::*>(field);
+        if (names) {
+            os << lookupName(static_cast<uint32_t>(value), *names);
+        } else {
+            os << value;
+        }
+    }
+}
+
 template <class R>
 void writeXmlAttrs(std::wostream& os, const R& rec, std::span<const XmlAttr<R>> items) {
     for (const XmlAttr<R>& item : items) {
         if (!gateOpen(item.gate)) continue;
         if (auto* text = std::get_if<std::wstring R::*>(&item.field)) {
             if (item.omitEmpty && (rec.*(*text)).empty()) continue;
-            os << item.literal;
-            putEscaped(os, rec.*(*text));
-        } else if (auto* u = std::get_if<uint32_t R::*>(&item.field)) {
-            os << item.literal;
-            if (item.names) {
-                os << lookupName(rec.*(*u), *item.names);
-            } else {
-                os << rec.*(*u);
-            }
-        } else {
-            int32_t value = rec.*std::get<int32_t R::*>(item.field);
-            os << item.literal;
-            if (item.names) {
-                os << lookupName(static_cast<uint32_t>(value), *item.names);
-            } else {
-                os << value;
-            }
         }
+        os << item.literal;
+        writeXmlValue(os, rec, item.field, item.names);
         os << "'\n";
     }
 }
@@ -139,29 +147,37 @@ void writeSummaryItems(std::wostream& os, const R& rec, std::span<const SummaryI
     }
 }
 
-// Converts one attribute into its field; false when absent or unconvertible.
+// Converts a text (an attribute's value or an element's text content) into the item's
+// field; false when it does not convert, and the field is then left unchanged.
 template <class R>
-bool convertAttr(pugi::xml_attribute attr, R& rec, const ReadAttr<R>& item) {
-    if (!attr) return false;
-    if (auto* text = std::get_if<std::wstring R::*>(&item.field)) {
-        return readString(attr, rec.*(*text));
+bool convertText(const char* text, R& rec, const ReadAttr<R>& item) {
+    if (!text) return false;
+    if (auto* field = std::get_if<std::wstring R::*>(&item.field)) {
+        rec.*(*field) = pugi::as_wide(text);
+        return true;
     }
     if (auto* u = std::get_if<uint32_t R::*>(&item.field)) {
-        if (item.names) return lookupValue(attr, *item.names, rec.*(*u));
+        if (item.names) return lookupText(text, *item.names, rec.*(*u));
         uint32_t min = item.min < 0 ? 0 : static_cast<uint32_t>(item.min);
         uint32_t max = item.max > kULongMax ? kULongMax : static_cast<uint32_t>(item.max);
-        return readULong(attr, rec.*(*u), min, max, item.base);
+        return parseULong(text, item.base, min, max, rec.*(*u));
     }
     int32_t& field = rec.*std::get<int32_t R::*>(item.field);
     if (item.names) {
         uint32_t value = 0;
-        if (!lookupValue(attr, *item.names, value)) return false;
+        if (!lookupText(text, *item.names, value)) return false;
         field = static_cast<int32_t>(value);
         return true;
     }
     int32_t min = item.min < kLongMin ? kLongMin : static_cast<int32_t>(item.min);
     int32_t max = item.max > kLongMax ? kLongMax : static_cast<int32_t>(item.max);
-    return readLong(attr, field, min, max, item.base);
+    return parseLong(text, item.base, min, max, field);
+}
+
+// Converts one attribute into its field; false when absent or unconvertible.
+template <class R>
+bool convertAttr(pugi::xml_attribute attr, R& rec, const ReadAttr<R>& item) {
+    return attr && convertText(attr.value(), rec, item);
 }
 
 // Fetches each gated item by name, in list order, and converts it as its Use says.
