@@ -277,8 +277,8 @@ TEST(NetworkSection, CheckCoversTheTenModeSwitches) {
 // - LTEMaxPower, whose table names only 0;
 // - the router when AddressSpace is 0 and the access point when it is Enterprise without a
 //   passphrase (not written; the sample has neither);
-// - white space at the ends of attribute texts or in runs (normalised by attribute reading);
-//   the sample has none.
+// - white space at the ends of attribute texts or in runs (normalised by attribute reading)
+//   and element texts of white space only (dropped by the parser); the sample has none.
 NetworkConfig sample() {
     auto t = [](const wchar_t* s) { return std::wstring(s) + L" <&'\"> \u00e9\u00df\u4e2d"; };
     NetworkConfig n;
