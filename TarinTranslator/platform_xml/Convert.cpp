@@ -95,6 +95,14 @@ int32_t leadingInt(const char* text) {
     return !rest.empty() && rest.front() == '-' ? kLongMin : kLongMax;
 }
 
+int32_t leadingHexInt(const char* text) {
+    if (!text) return 0;
+    Scanned s = scan(text, 16);
+    int64_t value =
+        s.negative ? -static_cast<int64_t>(s.magnitude) : static_cast<int64_t>(s.magnitude);
+    return static_cast<int32_t>(std::clamp<int64_t>(value, kLongMin, kLongMax));
+}
+
 double leadingDecimal(std::wstring_view text) {
     static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t{});
     std::string narrow;

@@ -30,6 +30,10 @@ bool lookupText(const char* text, const VocabTable& table, uint32_t& out);
 // The value of a leading decimal integer as the C library's text-to-int conversion gives
 // it: white space skipped, 0 without digits, saturated beyond 32 bits.
 int32_t leadingInt(const char* text);
+// The value of a leading hexadecimal integer as stream extraction into an int gives it:
+// white space skipped, an optional sign and "0x", 0 without digits, and a value beyond the
+// int range saturated to INT_MAX or INT_MIN.
+int32_t leadingHexInt(const char* text);
 // The number at the start of a decimal text, as the C library's text-to-double
 // conversion reads it in the "C" locale, whatever the process locale is: leading white
 // space is skipped, text that does not begin with a number gives 0, "0x" starts a

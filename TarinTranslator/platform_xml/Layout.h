@@ -74,7 +74,13 @@ struct ReadAttr {
 };
 
 // ---------------------------------------------------------------------------------------
-// Checks: a number lies in [min, max], a text's length lies in [min, max].
+// Checks: a number lies in [min, max]; a text's length, or the decimal number it starts
+// with (leadingDecimal), lies in [min, max].
+
+enum class TextMeasure : uint8_t {
+    Length,   // characters
+    Decimal,  // the leading decimal number; NaN lies in no range
+};
 
 template <class R>
 struct Check {
@@ -82,6 +88,7 @@ struct Check {
     int64_t min;
     int64_t max;
     Gate gate = Gate::All;
+    TextMeasure measure = TextMeasure::Length;
 };
 
 // ---------------------------------------------------------------------------------------
@@ -227,6 +234,13 @@ bool checkRanges(const R& rec, std::span<const Check<R>> checks) {
         if (!gateOpen(check.gate)) continue;
         int64_t value;
         if (auto* text = std::get_if<std::wstring R::*>(&check.field)) {
+            if (check.measure == TextMeasure::Decimal) {
+                const double number = leadingDecimal(rec.*(*text));
+                if (!(number >= static_cast<double>(check.min) &&
+                      number <= static_cast<double>(check.max)))
+                    return false;
+                continue;
+            }
             value = static_cast<int64_t>((rec.*(*text)).size());
         } else if (auto* u = std::get_if<uint32_t R::*>(&check.field)) {
             value = rec.*(*u);
