@@ -1,0 +1,434 @@
+// PowerUpOptions, PINConfig, overrides, status icons, menuConfig and AliasList of the
+// extended platforms: exact text, summaries, reader rules and round trips.
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <functional>
+#include <map>
+#include <optional>
+#include <tuple>
+
+#include "TarinTranslator/platform_xml/Convert.h"
+#include "TarinTranslator/platform_xml/Sections.h"
+#include "TestSupport.h"
+
+namespace tarin {
+namespace {
+
+using test::written;
+
+constexpr uint32_t kCodes[] = {146, 151};  // a hazard and a VR-mobile code
+
+// A text with the five XML specials and letters beyond ASCII, and its escaped form.
+const std::wstring kText = L"<&>'\"\u00e9\u4e2d";
+const std::wstring kEsc = L"&lt;&amp;&gt;&apos;&quot;\u00e9\u4e2d";
+
+HandheldPlatform defaulted(uint32_t code) {
+    MissionPlan plan;
+    plan.planRadioType = plan.Platform.radioType = code;
+    applyHandheldDefaults(plan);
+    return plan.Platform;
+}
+
+// Every field these sections carry away from its default. Left out, as it cannot come
+// back: mdcunitid above 61439 (re-read as hexadecimal), icon keys other than the integer
+// value of pos, system keys other than their index, keystore and alias keys other than
+// their reading position, menu levels that do not follow the nesting, and the white space
+// that attribute reading normalises (leading, trailing, repeated, tabs, line breaks).
+HandheldPlatform rich(uint32_t code) {
+    HandheldPlatform p = defaulted(code);
+    p.PowerUpOptions = {1, 0, 1, 1, 0, 1, 1};
+    p.PINConfig = {kText, 10, 4000000000u, 1};
+    p.overrides = {kText,
+                   {{0, {0, kText, 5, 16777211, 61439, kText, kText}},
+                    {512, {512, L"\u00dcber", 2, 16382, 0, L"", L""}}},
+                   {{0, {kText, 9999999}}, {1, {L"k", 0}}}};
+    p.statusIconsTop = {{0, {L"0", 0}}, {7, {L"7.0", 32}}};
+    p.statusIconsFront = {{3, {L"3" + kText, 5}}, {16, {L"16", 31}}};
+    p.menuConfig = {{0, {0, 1, 1, true}},
+                    {1, {121, 0, 2, true}},
+                    {2, {2, 1, 3, true}},
+                    {3, {3, 0, 4, false}},
+                    {16, {16, 1, 1, false}}};
+    p.AliasList = {{0, {1, L"", L""}},
+                   {1, {16777211, L"\u00c4<&>'\"\u00df1", L"0123456789abcde\u00e9"}}};
+    return p;
+}
+
+// The text of the six writers for `p`, XML or summary.
+std::vector<std::wstring> texts(const HandheldPlatform& p, bool xml) {
+    using Write = std::function<void(std::wostream&)>;
+    std::vector<std::wstring> out;
+    for (const Write& write : std::initializer_list<Write>{
+             [&](std::wostream& os) { writePowerUpOptions(os, p.PowerUpOptions); },
+             [&](std::wostream& os) { writePinConfig(os, p.PINConfig); },
+             [&](std::wostream& os) { writeOverrides(os, p.overrides); },
+             [&](std::wostream& os) {
+                 writeStatusIcons(os, p.statusIconsTop, DisplayKind::Top);
+                 writeStatusIcons(os, p.statusIconsFront, DisplayKind::Front);
+             },
+             [&](std::wostream& os) { writeMenuConfig(os, p.menuConfig); },
+             [&](std::wostream& os) { writeAliasList(os, p.AliasList); }})
+        out.push_back(written(write, p.radioType, xml));
+    return out;
+}
+
+// Loads `text` as the library does (a faulty text keeps what was parsed before the fault)
+// and reads its first element with `read`.
+template <class T, class Read>
+bool readDoc(const std::wstring& text, T& target, Read read) {
+    pugi::xml_document doc;
+    test::load(doc, text);
+    return read(doc.first_child(), target);
+}
+
+TEST(DeviceMenus, ExactTextAndSummaryForBothGroups) {
+    const std::vector<std::wstring> xml = {
+        L"<PowerUpOptions\n   powerOnBeep='ON'\n   keypadLock='OFF'\n   keypadState='ON'\n"
+        L"   eioAlarm_1='ON'\n   eioAlarm_2='OFF'\n   eioAlarm_3='ON'\n   eioAlarm_Restart='ON'\n"
+        L"    />\n",
+        L"<PINConfig\n   powerupPIN='" + kEsc +
+            L"'\n   minimumPINLength='10'\n   maxBadPINEntries='4000000000'\n"
+            L"   zeroizeOnPINFailure='ON'\n    />\n",
+        L"<overrides>\n<misc>\n   <radio_ip_address\n value ='" + kEsc +
+            L"'\n   />\n</misc>\n<systems>\n<system\n index ='0'\n sysname ='" + kEsc +
+            L"'\n systype ='P25T'\n unitid ='16777211'\n mdcunitid ='61439'\n username ='" + kEsc +
+            L"'\n password ='" + kEsc +
+            L"'\n />\n<system\n index ='512'\n sysname ='\u00dcber'\n systype ='KAMUS'\n"
+            L" unitid ='16382'\n mdcunitid ='0'\n username =''\n password =''\n />\n"
+            L"</systems>\n<keystores>\n<keystore\n name ='" +
+            kEsc +
+            L"'\n RSI ='9999999'\n   />\n<keystore\n name ='k'\n RSI ='0'\n   />\n"
+            L"</keystores>\n</overrides>\n",
+        L"<topDisplay>\n<statIcon\n   pos='0'\n   statusName='NONE'\n    />\n"
+        L"<statIcon\n   pos='7.0'\n   statusName='ECHO_REDUCTION'\n    />\n</topDisplay>\n"
+        L"<frontDisplay>\n<statIcon\n   pos='3" +
+            kEsc +
+            L"'\n   statusName='LTESIGSTATUS'\n    />\n"
+            L"<statIcon\n   pos='16'\n   statusName='HAZARD_MODE'\n    />\n</frontDisplay>\n",
+        L"<menuItem\n   name='Call'\n   display='true'\n   opCode='FUNC_CALL'\n    >\n"
+        L"<menuItem\n   name='ExitEmer'\n   display='false'\n   opCode='FUNC_CTZ_EDIT'\n    >\n"
+        L"<menuItem\n   name='Talkaround'\n   display='true'\n   opCode='FUNC_TALKAROUND'\n    >\n"
+        L"<menuItem\n   name='IndivCall'\n   display='false'\n   opCode='FUNC_INDIV_CALL'\n    />\n"
+        L"</menuItem>\n</menuItem>\n</menuItem>\n"
+        L"<menuItem\n   name='Scan'\n   display='true'\n   opCode='FUNC_SCAN'\n    />\n",
+        L"<aliasInfo\n lid ='1'\n aliasName =''\n aliasLongName =''\n   />\n"
+        L"<aliasInfo\n lid ='16777211'\n aliasName ='\u00c4&lt;&amp;&gt;&apos;&quot;\u00df1'\n"
+        L" aliasLongName ='0123456789abcde\u00e9'\n   />\n",
+    };
+    const std::vector<std::wstring> summary = {
+        L"{ powerOnBeep: 1, keypadLock: 0, keypadState: 1, eioAlarm_1: 1, eioAlarm_2: 0, "
+        L"eioAlarm_3: 1, eioAlarm_Restart: 1}",
+        L"{ powerupPIN: " + kText +
+            L", minimumPINLength: 10, maxBadPINEntries: 4000000000, zeroizeOnPINFailure: 1}",
+        L"",
+        L"{/\"0\"/\"NONE\", /\"7.0\"/\"ECHO_REDUCTION\"}{/\"3" + kText +
+            L"\"/\"LTESIGSTATUS\", /\"16\"/\"HAZARD_MODE\"}",
+        L"",
+        L""};
+    for (uint32_t code : kCodes) {
+        EXPECT_EQ(texts(rich(code), true), xml) << code;
+        EXPECT_EQ(texts(rich(code), false), summary) << code;
+    }
+}
+
+// Through the root writer and the dispatcher; the defaults read back too (an empty alias
+// name, front icons up to 16).
+TEST(DeviceMenus, RoundTripsThroughTheWholeDocument) {
+    for (uint32_t code : kCodes) {
+        for (const HandheldPlatform& p : {rich(code), defaulted(code)}) {
+            HandheldPlatform back;
+            back.radioType = code;
+            ASSERT_TRUE(readDoc(written([&](std::wostream& os) { writePlatformConfig(os, p); }),
+                                back, readPlatformConfig))
+                << code;
+            auto sections = [](const HandheldPlatform& r) {
+                return std::tie(r.PowerUpOptions, r.PINConfig, r.overrides, r.statusIconsTop,
+                                r.statusIconsFront, r.menuConfig, r.AliasList);
+            };
+            EXPECT_EQ(sections(back), sections(p)) << code;
+        }
+    }
+    // Menu keys 11 and 64 are the hazard codes' only, 37 the VR-mobile codes' only.
+    const HandheldPlatform hazard = defaulted(146), vr = defaulted(151);
+    for (auto [key, inHazard] : {std::pair{11, true}, {64, true}, {37, false}}) {
+        EXPECT_EQ(hazard.menuConfig.contains(key), inHazard) << key;
+        EXPECT_EQ(vr.menuConfig.contains(key), !inHazard) << key;
+    }
+}
+
+std::wstring item(const char* name, const std::wstring& children = L"",
+                  const char* op = "FUNC_CALL") {
+    return L"<menuItem name='" + pugi::as_wide(name) + L"' display='true' opCode='" +
+           pugi::as_wide(op) + L"'>" + children + L"</menuItem>";
+}
+
+std::wstring menuText(const MenuItemMap& menu) {
+    return written([&](std::wostream& os) { writeMenuConfig(os, menu); });
+}
+
+// A regular menu as its levels give it: before an item, one closing tag per level it lies
+// above the previous item; after the last item, one per level below the top.
+std::wstring regularMenuText(const MenuItemMap& menu) {
+    std::wstring out;
+    int32_t previous = -1;
+    for (const auto& [code, item] : menu) {
+        for (int32_t i = item.level; previous >= 1 && i < previous; ++i) out += L"</menuItem>\n";
+        out += L"<menuItem\n   name='" + pugi::as_wide(lookupName(code, MenuItemNames)) +
+               L"'\n   display='" + pugi::as_wide(lookupName(item.display, TrueFalseNames)) +
+               L"'\n   opCode='" + pugi::as_wide(lookupName(item.opCode, MenuFunctionNames)) +
+               (item.hasChildren ? L"'\n    >\n" : L"'\n    />\n");
+        previous = item.level;
+    }
+    for (int32_t i = 1; i < previous; ++i) out += L"</menuItem>\n";
+    return out;
+}
+
+// Regular menus, the defaults included, are written as their levels give them.
+TEST(DeviceMenus, RegularMenusAreWrittenByTheirLevels) {
+    for (uint32_t code : kCodes) {
+        const MenuItemMap menu = defaulted(code).menuConfig;
+        EXPECT_EQ(menuText(menu), regularMenuText(menu));
+    }
+}
+
+// Every menu read is written back well-formed, also those without a regular form.
+TEST(DeviceMenus, MenuReaderVisitsDepthFirstToTheFourthDepth) {
+    using Levels = std::map<int32_t, std::pair<int32_t, bool>>;  // code: level, hasChildren
+    // clang-format off
+    const std::pair<std::wstring, Levels> cases[] = {
+        // The first occurrence in document order wins, also over a shallower later one.
+        {item("Call", item("Scan")) + item("Scan", item("ExitEmer")),
+         {{0, {1, true}}, {16, {2, false}}, {1, {2, false}}}},
+        // An item that does not convert is skipped; its children are read at their depth.
+        {item("Call", item("ExitEmer"), "NO_FUNC") + L"<menuItem name='Scan' opCode='FUNC_SCAN'/>",
+         {{1, {2, false}}}},
+        // The user login menu at the third depth sits a level higher, and so do its items.
+        {item("Call", item("Scan", item("UserLogin", item("UserLoginSysId") +
+                                     item("UserLoginComplete") + item("IndivCall")))),
+         {{0, {1, true}}, {16, {2, true}}, {114, {2, true}}, {115, {3, false}}, {118, {3, false}},
+          {3, {4, false}}}},
+        // The fourth depth has children, which are not read.
+        {item("Call", item("ExitEmer", item("Talkaround", item("IndivCall", item("Scan"))))),
+         {{0, {1, true}}, {1, {2, true}}, {2, {3, true}}, {3, {4, true}}}},
+        // A child with a lower code than its parent.
+        {item("Scan", item("Call")), {{16, {1, true}}, {0, {2, false}}}},
+        {L"", {}},
+    };
+    // clang-format on
+    for (const auto& [doc, levels] : cases) {
+        MenuItemMap menu = {{99, {}}};
+        ASSERT_TRUE(readDoc(L"<menuConfig>" + doc + L"</menuConfig>", menu, readMenuConfig));
+        Levels got;
+        for (const auto& [code, entry] : menu) got[code] = {entry.level, entry.hasChildren};
+        EXPECT_EQ(got, levels) << pugi::as_utf8(doc);
+        pugi::xml_document back;
+        EXPECT_TRUE(test::load(back, L"<m>" + menuText(menu) + L"</m>")) << pugi::as_utf8(doc);
+    }
+}
+
+// One invalid icon leaves the display as it was; the read still succeeds.
+TEST(DeviceMenus, StatusIconsReplaceTheirDisplayOnlyWhenEveryIconIsValid) {
+    const StatusIconMap before = {{99, {L"99", 1}}};
+    // clang-format off
+    const std::tuple<DisplayKind, std::wstring, StatusIconMap> cases[] = {  // '|' between icons
+        {DisplayKind::Top, L"pos='7' statusName='OTAR'", {{7, {L"7", 12}}}},
+        {DisplayKind::Top, L"pos='7.5' statusName='OTAR'", before},
+        {DisplayKind::Front, L"pos='16.0' statusName='OTAR'", {{16, {L"16.0", 12}}}},
+        {DisplayKind::Front, L"pos='16.01' statusName='OTAR'", before},
+        {DisplayKind::Front, L"pos='0x10' statusName='OTAR'", {{0, {L"0x10", 12}}}},
+        {DisplayKind::Front, L"pos='nan' statusName='OTAR'", before},
+        {DisplayKind::Top, L"pos='' statusName='OTAR'", {{0, {L"", 12}}}},
+        {DisplayKind::Top, L"statusName='OTAR'", before},
+        {DisplayKind::Top, L"pos='3' statusName='NUISANCE_CHNL'|pos='3.9' statusName='WIFI'", {{3, {L"3", 0}}}},
+        {DisplayKind::Front, L"pos='1' statusName='WIFI'|pos='3' statusName='otar'", before},
+    };
+    // clang-format on
+    for (const auto& [kind, icons, expected] : cases) {
+        const bool top = kind == DisplayKind::Top;
+        std::wstring doc = std::wstring(L"<statusIcons><") +
+                           (top ? L"topDisplay" : L"frontDisplay") + L"><statIcon " + icons +
+                           L"/></d></statusIcons>";
+        for (std::size_t at; (at = doc.find(L'|')) != std::wstring::npos;)
+            doc.replace(at, 1, L"/><statIcon ");
+        doc.replace(doc.find(L"</d>"), 4, top ? L"</topDisplay>" : L"</frontDisplay>");
+        for (DisplayKind k : {kind, top ? DisplayKind::Front : DisplayKind::Top}) {
+            StatusIconMap read = before;
+            EXPECT_TRUE(readDoc(doc, read, [k](pugi::xml_node n, StatusIconMap& m) {
+                return readStatusIcons(n, m, k);
+            }));
+            // The other display is missing: it reads as empty.
+            EXPECT_EQ(read, k == kind ? expected : StatusIconMap{}) << pugi::as_utf8(doc);
+        }
+    }
+    StatusIconMap icons = before;
+    EXPECT_FALSE(readStatusIcons(pugi::xml_node(), icons, DisplayKind::Top));
+    EXPECT_EQ(icons, before);
+}
+
+// One invalid alias fails the read and leaves the list as it was.
+TEST(DeviceMenus, AliasListIsReplacedOnlyWhenEveryAliasIsValid) {
+    const std::wstring eight = L"\u00e4\u00f6\u00fc\u00df\u00e9\u00e8\u00ea\u4e2d";
+    // clang-format off
+    const std::pair<std::wstring, bool> cases[] = {
+        {L"lid='1' aliasName='' aliasLongName=''", true},
+        {L"lid='16777211' aliasName='" + eight + L"' aliasLongName='" + eight + eight + L"'", true},
+        {L"lid='0' aliasName='a' aliasLongName=''", false},
+        {L"lid='16777212' aliasName='a' aliasLongName=''", false},
+        {L"lid='1' aliasName='" + eight + L"x' aliasLongName=''", false},
+        {L"lid='1' aliasName='' aliasLongName='" + eight + eight + L"x'", false},
+        {L"lid='1' aliasName=''", false},
+    };
+    // clang-format on
+    const AliasMap before = {{5, {9, L"old", L""}}};
+    for (const auto& [attrs, valid] : cases) {
+        AliasMap aliases = before;
+        EXPECT_EQ(
+            readDoc(L"<AliasList><aliasInfo lid='2' aliasName='a' aliasLongName=''/><aliasInfo " +
+                        attrs + L"/></AliasList>",
+                    aliases, readAliasList),
+            valid);
+        EXPECT_EQ(aliases.begin()->second.lid, valid ? 2u : 9u) << pugi::as_utf8(attrs);
+        EXPECT_EQ(aliases.size(), valid ? 2u : 1u);
+    }
+    AliasMap aliases = before;
+    EXPECT_TRUE(readAliasList(pugi::xml_node(), aliases));
+    EXPECT_TRUE(aliases.empty()) << "a missing list is an empty one";
+}
+
+TEST(DeviceMenus, PowerUpAndPinReaders) {
+    const std::wstring start = L"<PowerUpOptions powerOnBeep='ON' keypadLock='OFF'";
+    const std::wstring alarms =
+        L" keypadState='ON' eioAlarm_1='ON' eioAlarm_2='ON' eioAlarm_3='ON'";
+    // clang-format off
+    const std::tuple<std::wstring, bool, PowerUpOptionsConfig> powerUp[] = {
+        {start + alarms + L" eioAlarm_Restart='OFF'/>", true, {1, 0, 1, 1, 1, 1, 0}},
+        {start + alarms + L"/>", true, {1, 0, 1, 0, 0, 0, 1}},  // all four alarms or none
+        {start + alarms + L" eioAlarm_Restart='on'/>", false, {1, 0, 1, 1, 1, 1, 1}},
+        {start + L"/>", false, {1, 0, 0, 0, 0, 0, 1}},
+    };
+    // clang-format on
+    for (const auto& [doc, ok, expected] : powerUp) {
+        PowerUpOptionsConfig pu{0, 1, 0, 0, 0, 0, 1};
+        EXPECT_EQ(readDoc(doc, pu, readPowerUpOptions), ok) << pugi::as_utf8(doc);
+        EXPECT_EQ(pu, expected) << pugi::as_utf8(doc);
+    }
+    PowerUpOptionsConfig kept{.eioAlarm_3 = 2};
+    EXPECT_FALSE(readDoc(start + L" keypadState='ON'/>", kept, readPowerUpOptions));
+
+    const std::wstring ten = L"\u00e4\u00f6\u00fc\u00df\u00e9\u00e8\u00ea\u4e2d12";
+    // clang-format off
+    const std::pair<std::wstring, std::optional<uint32_t>> pins[] = {  // maxBadPINEntries read
+        {L"powerupPIN='" + ten + L"' minimumPINLength='10' maxBadPINEntries='1'", 1},
+        {L"powerupPIN='" + ten + L"3' minimumPINLength='0' maxBadPINEntries='1'", {}},
+        {L"powerupPIN='' minimumPINLength='11' maxBadPINEntries='1'", {}},
+        {L"powerupPIN='' minimumPINLength='0' maxBadPINEntries='0'", {}},
+        {L"powerupPIN='' minimumPINLength='0' maxBadPINEntries='-1'", 4294967295u},
+        {L"powerupPIN='' minimumPINLength='0'", {}},
+    };
+    // clang-format on
+    for (const auto& [attrs, maxBad] : pins) {
+        PinConfig pin;
+        const std::wstring doc = L"<PINConfig " + attrs + L" zeroizeOnPINFailure='ON'/>";
+        EXPECT_EQ(readDoc(doc, pin, readPinConfig), maxBad.has_value()) << pugi::as_utf8(doc);
+        if (maxBad) {
+            EXPECT_EQ(pin.maxBadPINEntries, *maxBad);
+        }
+    }
+}
+
+std::wstring system(const std::wstring& index, const std::wstring& systype = L"CONV",
+                    const std::wstring& unitid = L"0", const std::wstring& mdc = L"0") {
+    return L"<system index='" + index + L"' sysname='s' systype='" + systype + L"' unitid='" +
+           unitid + L"' mdcunitid='" + mdc + L"' username='u' password='p'/>";
+}
+std::wstring overridesDoc(const std::wstring& systems, const std::wstring& keystores = L"") {
+    return L"<overrides><misc><radio_ip_address value='1.2.3.4'/></misc><systems>" + systems +
+           L"</systems><keystores>" + keystores + L"</keystores></overrides>";
+}
+
+TEST(DeviceMenus, OverridesUnitIdentities) {
+    // clang-format off
+    const std::pair<const wchar_t*, int32_t> largest[] = {
+        {L"Zelo", 16777211}, {L"CONV", 0}, {L"KAMUS", 16382}, {L"KAMUS_IP", 1048575},
+        {L"P25C", 9999999}, {L"P25T", 16777211}, {L"MCPTT", 0}};
+    // Decimal up to 61439; any other text is read again as hexadecimal.
+    const std::pair<const wchar_t*, int32_t> mdc[] = {
+        {L"61439", 61439}, {L"61440", 0x61440}, {L"-1", -1}, {L"80000000", INT_MAX},
+        {L"-80000000", INT_MIN}, {L"-99999999999", INT_MIN}, {L"0x7FFFF", 0}, {L"12abc", 12}};
+    // clang-format on
+    for (auto [systype, max] : largest) {
+        OverridesConfig o;
+        auto read = [&](int32_t unitid) {
+            return readDoc(overridesDoc(system(L"1", systype, std::to_wstring(unitid))), o,
+                           readOverrides);
+        };
+        EXPECT_TRUE(read(max) && o.systems.at(1).unitid == max) << systype;
+        EXPECT_FALSE(read(max + 1) || read(-1)) << systype;
+    }
+    for (auto [text, value] : mdc) {
+        OverridesConfig o;
+        EXPECT_TRUE(readDoc(overridesDoc(system(L"1", L"CONV", L"0", text)), o, readOverrides));
+        EXPECT_EQ(o.systems.at(1).mdcunitid, value) << text;
+    }
+    EXPECT_EQ(leadingHexInt("zz"), 0) << "no hexadecimal digit";
+}
+
+TEST(DeviceMenus, OverridesListsAreMergedAndTheFirstFailureStops) {
+    const std::wstring incomplete = L"<system index='2' sysname='s' systype='CONV' unitid='0'/>";
+    const std::wstring keystores =
+        L"<keystore name='x'/><keystore name='a' RSI='5'/><keystore name='b' RSI='6'/>";
+    struct Case {
+        std::wstring doc;
+        bool ok;
+        std::vector<int32_t> systems;
+        std::vector<std::wstring> keystores;  // names in key order
+    };
+    // clang-format off
+    const Case cases[] = {
+        {L"<overrides/>", false, {7}, {L"old"}},
+        {L"<overrides><misc><radio_ip_address value=''/></misc></overrides>", false, {7}, {L"old"}},
+        {overridesDoc(incomplete + system(L"7") + system(L"3"), keystores), true, {3, 7}, {L"old", L"b"}},
+        {overridesDoc(system(L"3") + system(L"513") + system(L"4"), keystores), false, {3, 7}, {L"old"}},
+        {overridesDoc(L"", L"<keystore name='c' RSI='10000000'/>"), false, {7}, {L"old"}},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        OverridesConfig o{L"ip", {{7, {7, L"old", 0, 0, 0, L"", L""}}}, {{0, {L"old", 1}}}};
+        EXPECT_EQ(readDoc(c.doc, o, readOverrides), c.ok) << pugi::as_utf8(c.doc);
+        std::vector<int32_t> systems;
+        for (const auto& [index, entry] : o.systems) systems.push_back(index);
+        std::vector<std::wstring> names;
+        for (const auto& [key, entry] : o.keystores) names.push_back(entry.name);
+        EXPECT_EQ(std::tie(systems, names), std::tie(c.systems, c.keystores))
+            << pugi::as_utf8(c.doc);
+        EXPECT_EQ(o.systems.at(7).sysname, L"old");
+    }
+    OverridesConfig o;
+    EXPECT_TRUE(readOverrides(pugi::xml_node(), o)) << "a missing element changes nothing";
+}
+
+TEST(DeviceMenus, TruncatedAndMangledDocumentsEndCleanly) {
+    for (uint32_t code : kCodes) {
+        HandheldPlatform p = rich(code);
+        const std::wstring text = written([&](std::wostream& os) { writePlatformConfig(os, p); });
+        for (std::size_t cut = 0; cut < 2 * text.size(); cut += 7) {
+            std::wstring part = text.substr(0, cut);
+            if (cut >= text.size()) part[cut - text.size()] = L"<>'\"&=/ 0\u00e9"[cut % 10];
+            pugi::xml_document doc;
+            test::load(doc, part);
+            pugi::xml_node root = doc.child("platformConfig");
+            readPowerUpOptions(root.child("PowerUpOptions"), p.PowerUpOptions);
+            readPinConfig(root.child("PINConfig"), p.PINConfig);
+            readOverrides(root.child("overrides"), p.overrides);
+            readStatusIcons(root.child("statusIcons"), p.statusIconsTop, DisplayKind::Top);
+            readStatusIcons(root.child("statusIcons"), p.statusIconsFront, DisplayKind::Front);
+            readMenuConfig(root.child("menuConfig"), p.menuConfig);
+            readAliasList(root.child("AliasList"), p.AliasList);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace tarin
