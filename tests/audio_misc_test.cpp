@@ -351,14 +351,21 @@ TEST(AudioConfigTest, VaTonesTakeAnyBaseAndDropBadEntries) {
     EXPECT_EQ(audio.VATone.size(), 2u);
 }
 
-TEST(AudioConfigTest, MappingsAreReadOnlyWhenEnabled) {
+TEST(AudioConfigTest, MappingsFailTheSectionOnlyWhenEnabled) {
     RadioType type(kHazard);
     const std::string mapping = "<mapping keyCode='5' VAFileIndex='6'/>";
     const VaMappingMap kept = {{4, {9, 9}}};
     AudioConfig audio;
     audio.mapping = kept;
-    ASSERT_TRUE(readXml(voiceXml(kVoiceRequired + "enable='OFF'", mapping), audio));
+    // Switched off, good mappings are kept as read, and bad or absent ones change nothing.
+    ASSERT_TRUE(readXml(voiceXml(kVoiceRequired + "enable='OFF'",
+                                 mapping + "<mapping keyCode='256' VAFileIndex='2'/>"),
+                        audio));
     EXPECT_EQ(audio.mapping, kept);
+    ASSERT_TRUE(readXml(voiceXml(kVoiceRequired + "enable='OFF'"), audio));
+    EXPECT_EQ(audio.mapping, kept);
+    ASSERT_TRUE(readXml(voiceXml(kVoiceRequired + "enable='OFF'", mapping), audio));
+    EXPECT_EQ(audio.mapping, (VaMappingMap{{0, {5, 6}}}));
     ASSERT_TRUE(readXml(voiceXml(kVoiceRequired + "enable='ON'"), audio));
     EXPECT_TRUE(audio.mapping.empty());
     EXPECT_FALSE(readXml(

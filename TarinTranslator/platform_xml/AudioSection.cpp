@@ -472,8 +472,11 @@ void readVaTones(pugi::xml_node voice, AudioConfig& audio) {
     audio.VATone = std::move(tones);
 }
 
-// The mapping entries always replace the list; a bad entry fails the section.
+// With voice annunciation on, the mapping entries always replace the list and a bad entry
+// fails the section. With it off they decide nothing: they replace the list only when
+// there are some and all of them read, so that a document keeps the mappings it carries.
 bool readMappings(pugi::xml_node voice, AudioConfig& audio) {
+    const bool enabled = audio.enable == 1;
     bool ok = true;
     VaMappingMap mappings;
     for (pugi::xml_node child : voice.children("mapping")) {
@@ -484,8 +487,8 @@ bool readMappings(pugi::xml_node voice, AudioConfig& audio) {
             ok = false;
         }
     }
-    audio.mapping = std::move(mappings);
-    return ok;
+    if (enabled || (ok && !mappings.empty())) audio.mapping = std::move(mappings);
+    return ok || !enabled;
 }
 
 bool readVoiceAnnunciation(pugi::xml_node voice, AudioConfig& audio, bool ok) {
@@ -496,7 +499,7 @@ bool readVoiceAnnunciation(pugi::xml_node voice, AudioConfig& audio, bool ok) {
         ok = false;
     }
     if (ok) readVaTones(voice, audio);
-    if (audio.enable == 1) ok = readMappings(voice, audio) && ok;
+    ok = readMappings(voice, audio) && ok;
     return ok && validateVoiceAnnunciation(audio);
 }
 
