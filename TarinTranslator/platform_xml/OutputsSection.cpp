@@ -93,11 +93,11 @@ std::wostream& writeEioOutputCfg(std::wostream& os, const EioOutputMap& outputs)
 }
 
 // Outputs are added to what the record holds, an output already there keeping its entry.
-// Nothing is read unless the first output carries every attribute; the first output that
-// does not read ends the reading and is dropped. Never fails.
+// Nothing is read unless the first output carries every attribute (a missing name ends the
+// loop at once); the first output that does not read ends the reading and is dropped.
+// Never fails.
 bool readEioOutputCfg(pugi::xml_node node, HandheldPlatform& platform) {
-    pugi::xml_node first = node.child("eioOutput");
-    if (!first.attribute("name") || !allPresent<Eio>(first, kEioRead)) return true;
+    if (!allPresent<Eio>(node.child("eioOutput"), kEioRead)) return true;
     for (pugi::xml_node child : node.children("eioOutput")) {
         uint32_t name = 0;
         Eio output;
