@@ -388,11 +388,11 @@ const AliasMap kAliasEntries = {
     {0, {.lid = 1, .aliasName = L"", .aliasLongName = L""}},
 };
 
-// eioOutputCfg of the VR-mobile codes: ExtIoOut1 to ExtIoOut3, all disabled.
+// eioOutputCfg of the VR-mobile codes: ExtIoOut1 to ExtIoOut3, all disabled, not repeating.
 const EioOutputMap kEioOutputEntries = {
-    {0, {.func = 0, .mode = 0, .pattern = 0, .repeat = L"", .sense = 0}},
-    {1, {.func = 0, .mode = 0, .pattern = 0, .repeat = L"", .sense = 0}},
-    {2, {.func = 0, .mode = 0, .pattern = 0, .repeat = L"", .sense = 0}},
+    {0, {.func = 0, .mode = 0, .pattern = 0, .repeat = L"false", .sense = 0}},
+    {1, {.func = 0, .mode = 0, .pattern = 0, .repeat = L"false", .sense = 0}},
+    {2, {.func = 0, .mode = 0, .pattern = 0, .repeat = L"false", .sense = 0}},
 };
 
 // progSwitches of the extended platform codes: switch (ProgSwitchNames) -> positions.

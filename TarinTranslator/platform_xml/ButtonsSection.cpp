@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "TarinTranslator/platform_xml/Layout.h"
+#include "TarinTranslator/platform_xml/ProgBtnFields.h"
 #include "TarinTranslator/platform_xml/Sections.h"
 
 // The three button lists: progButtons entries (classic side and emergency buttons),
@@ -192,11 +193,12 @@ const ButtonList<PBtn> kProgBtnList = {
     ProgBtnNames, kProgBtnXml,  "    />\n", kProgBtnSummary,
 };
 
+// The timeout comes last: the system option buttons read all but it.
 const ReadAttr<PBtn> kProgBtnRead[] = {
     {.name = "opcode", .field = &PBtn::opcode, .names = &ProgBtnOpcodeNames},
     {.name = "delay", .field = &PBtn::delay, .use = Use::Optional},
-    {.name = "timeout", .field = &PBtn::timeout},
     {.name = "extraData", .field = &PBtn::extraData},
+    {.name = "timeout", .field = &PBtn::timeout},
 };
 
 // The writer puts presetSysZoneType out as a number, so the reader takes the numbers as
@@ -227,6 +229,24 @@ const DecimalRange<PBtn> kProgBtnDecimals[] = {
 };
 
 }  // namespace
+
+void writeProgBtnAttrs(std::wostream& os, const ProgBtnEntry& entry, bool withTimeout) {
+    const Member<PBtn> timeout = &PBtn::timeout;
+    for (const XmlAttr<PBtn>& item : kProgBtnXml)
+        if (withTimeout || item.field != timeout) writeXmlAttrs<PBtn>(os, entry, {&item, 1});
+}
+
+bool readProgBtnAttrs(pugi::xml_node node, ProgBtnEntry& entry, bool withTimeout) {
+    const std::span<const ReadAttr<PBtn>> items(kProgBtnRead);
+    if (!readAttrs<PBtn>(node, entry, withTimeout ? items : items.first(items.size() - 1)))
+        return false;
+    return !isOneOf(entry.opcode, {kUserPreset, kUserDefinedPreset}) ||
+           readAttrs<PBtn>(node, entry, kProgBtnPresetRead);
+}
+
+bool checkProgBtnEntry(const ProgBtnEntry& entry) {
+    return checkRanges<PBtn>(entry, kProgBtnChecks) && checkDecimals<PBtn>(entry, kProgBtnDecimals);
+}
 
 // Reads the progButton children of the progButtons element; used by the progButtons
 // element reader after the switch attributes. False only for a missing element.
@@ -279,14 +299,9 @@ bool readProgBtns(pugi::xml_node node, HandheldPlatform& platform) {
     if (!node) return false;
     readButtonList<PBtn>(node, kProgBtnList, buttons,
                          [](pugi::xml_node child, int32_t, PBtn& entry) {
-                             if (!readAttrs<PBtn>(child, entry, kProgBtnRead)) return false;
-                             if (isOneOf(entry.opcode, {kUserPreset, kUserDefinedPreset}) &&
-                                 !readAttrs<PBtn>(child, entry, kProgBtnPresetRead))
-                                 return false;
+                             if (!readProgBtnAttrs(child, entry, true)) return false;
                              // Voice playback keys carry a file name of any length.
-                             if (entry.opcode == kVoicePlayback) return true;
-                             return checkRanges<PBtn>(entry, kProgBtnChecks) &&
-                                    checkDecimals<PBtn>(entry, kProgBtnDecimals);
+                             return entry.opcode == kVoicePlayback || checkProgBtnEntry(entry);
                          });
     return true;
 }

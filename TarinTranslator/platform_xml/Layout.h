@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <map>
 #include <ostream>
 #include <pugixml.hpp>
 #include <span>
@@ -187,20 +188,31 @@ bool convertAttr(pugi::xml_attribute attr, R& rec, const ReadAttr<R>& item) {
     return attr && convertText(attr.value(), rec, item);
 }
 
-// Fetches each gated item by name, in list order, and converts it as its Use says.
-// Stops with false at the first failure that counts.
+// Fetches one item by name and converts it as its Use says; false for a failure that
+// counts. A closed gate skips the item.
+template <class R>
+bool readAttr(pugi::xml_node node, R& rec, const ReadAttr<R>& item) {
+    if (!gateOpen(item.gate)) return true;
+    pugi::xml_attribute attr = node.attribute(item.name);
+    if (!attr) return item.use != Use::Required;
+    return convertAttr(attr, rec, item) || item.use == Use::Tolerant;
+}
+
+// Reads the items in list order and stops with false at the first failure that counts.
 template <class R>
 bool readAttrs(pugi::xml_node node, R& rec, std::span<const ReadAttr<R>> items) {
-    for (const ReadAttr<R>& item : items) {
-        if (!gateOpen(item.gate)) continue;
-        pugi::xml_attribute attr = node.attribute(item.name);
-        if (!attr) {
-            if (item.use == Use::Required) return false;
-            continue;
-        }
-        if (!convertAttr(attr, rec, item) && item.use != Use::Tolerant) return false;
-    }
+    for (const ReadAttr<R>& item : items)
+        if (!readAttr(node, rec, item)) return false;
     return true;
+}
+
+// Reads every item in list order whatever fails on the way; false when any failure
+// counted. Each field that converts is stored.
+template <class R>
+bool readEveryAttr(pugi::xml_node node, R& rec, std::span<const ReadAttr<R>> items) {
+    bool ok = true;
+    for (const ReadAttr<R>& item : items) ok = readAttr(node, rec, item) && ok;
+    return ok;
 }
 
 // True when every item with this name is present on `node`.
@@ -226,6 +238,41 @@ bool walkAttrs(pugi::xml_node node, R& rec, std::span<const ReadAttr<R>> items,
         }
     }
     return true;
+}
+
+// Reads the `element` children of `node`, in document order, into a new list under the
+// running keys 0, 1, 2, ...; an entry starts with its constructed values and is added when
+// all its items read. With `skipIncomplete` a child lacking any item is passed over;
+// otherwise it fails like one that does not convert. The new list replaces `list` in any
+// case; false when an entry failed.
+template <class E>
+bool readIndexedList(pugi::xml_node node, const char* element, std::span<const ReadAttr<E>> items,
+                     std::map<int32_t, E>& list, bool skipIncomplete = false) {
+    std::map<int32_t, E> working;
+    bool ok = true;
+    for (pugi::xml_node child : node.children(element)) {
+        if (skipIncomplete && !allPresent<E>(child, items)) continue;
+        E entry{};
+        if (readAttrs<E>(child, entry, items)) {
+            const auto key = static_cast<int32_t>(working.size());
+            working.emplace(key, std::move(entry));
+        } else {
+            ok = false;
+        }
+    }
+    list = std::move(working);
+    return ok;
+}
+
+// Per entry of `list`, in key order: `open`, the entry's attribute lines, `close`.
+template <class E>
+void writeXmlEntries(std::wostream& os, const std::map<int32_t, E>& list, const char* open,
+                     std::span<const XmlAttr<E>> items, const char* close) {
+    for (const auto& [key, entry] : list) {
+        os << open;
+        writeXmlAttrs<E>(os, entry, items);
+        os << close;
+    }
 }
 
 template <class R>

@@ -109,6 +109,8 @@ std::wostream& writeVrMobileConfig(std::wostream& os, const VrMobileConfig& vr);
 bool readVrMobileConfig(pugi::xml_node node, VrMobileConfig& vr);
 std::wostream& writeLogEventsConfig(std::wostream& os, const LogEventsConfig& log);
 bool readLogEventsConfig(pugi::xml_node node, LogEventsConfig& log);
+// The root never writes VideoSettingsConfig; its writer serves other callers.
+std::wostream& writeVideoSettingsConfig(std::wostream& os, const VideoSettings& video);
 bool readVideoSettingsConfig(pugi::xml_node node, VideoSettings& video);
 
 // ICS, SystemConfig

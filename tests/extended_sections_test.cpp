@@ -1,0 +1,578 @@
+// The sections of the extended platforms written after the keys: eioOutputCfg, DNP3Cfg,
+// SerTnlCfg, KeystoreConfig, ECiTCfg, hazardConfig, selfCheckConfig, ICS, logEventsConfig,
+// SystemConfig, VRMobileConfig and VideoSettingsConfig.
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <functional>
+#include <initializer_list>
+#include <map>
+#include <stdexcept>
+#include <string_view>
+#include <tuple>
+
+#include "TarinTranslator/platform/Platform.h"
+#include "TarinTranslator/platform_xml/Sections.h"
+#include "TestSupport.h"
+
+namespace tarin {
+namespace {
+
+using test::load;
+using test::written;
+
+HandheldPlatform defaulted(uint32_t code) {
+    MissionPlan plan;
+    plan.planRadioType = plan.Platform.radioType = code;
+    applyHandheldDefaults(plan);
+    return plan.Platform;
+}
+
+// A defaulted record whose sections here all hold other values than their defaults.
+HandheldPlatform filled(uint32_t code) {
+    HandheldPlatform p = defaulted(code);
+    const std::wstring specials = L"<&'\">\u00e9\u4e2d";
+    // clang-format off
+    p.eioOutputCfg = {{0, {16, 5, 65535, L"r" + specials, 1}}, {2, {11, 1, 7, L"true", 0}}};
+    p.DNP3Cfg = {{{0, {1, 2, 3, 65519, L"10.0.0.1" + specials}}, {1, {65535, 0, 4, 5, L"h"}}}, 0};
+    p.SerTnlCfg = {L"CiST", 1, 1000, 300, 1, L"d" + specials, 65535, 1, 2, 3,
+                   {{0, {64, L"ip" + specials, 65535}}, {1, {0, L"", 9}}}};
+    p.KeystoreConfig = {{0, {L"K" + specials}}, {1, {L"0123456789abcdef"}}};
+    p.ECiTCfg = {6, 59, 30, L"5" + specials, L"b" + specials, 4, 1};
+    p.hazardConfig = {1, 1, 1, 2, 3, 5000};
+    p.selfCheckConfig = {1, 1, 1, 1, 1, 4999, 240};
+    p.VRMobileConfig = {0, 1, 1};
+    p.logEventsConfig = {1, 1, 1, 1, 1, 1, 1, 1, 1};
+    p.VideoSettingsConfig = {1, 1, 2, 3, 5000, 1, 1};
+    p.ICS = {1, 60, 5000, 9, 120, {{0, {1, 2, 3, 4294967295u}}, {1, {0, 5, 6, 7}}}, {{0, {8, 9}}},
+             {{0, {10, L"A" + specials}}, {1, {11, L"Pump"}}}, {{0, {12, L"S" + specials}}}};
+    p.SystemConfig = {
+        {0, {-1, {70, L"1.5", L"2.5", L"x" + specials, 1, 511, 1249}, {5, L"1e5", L"0.0", L"v", 1, 3, 4}}},
+        {1, {512, defaultOptionButton(), {71, L"0", L"0.0", L"", 0, 0, 0}}}};
+    // clang-format on
+    return p;
+}
+
+// The texts of the sections here within the whole platformConfig text, in document order.
+std::wstring sectionsText(const HandheldPlatform& p) {
+    const std::wstring all =
+        written([&](std::wostream& os) { writePlatformConfig(os, p); }, p.radioType);
+    auto cut = [&](const wchar_t* from, const wchar_t* to) {
+        const std::size_t at = all.find(from);
+        if (at == std::wstring::npos) return std::wstring();
+        return all.substr(at, all.find(to, at) + std::wcslen(to) - at);
+    };
+    return cut(L"   <eioOutputCfg>\n", L"   </eioOutputCfg>\n") +
+           cut(L"<DNP3Cfg\n", L"</SystemConfig>\n") + cut(L"<VRMobileConfig \n", L"   />\n");
+}
+
+// Every section here by its element: writer and reader over the whole record.
+struct Section {
+    const char* element;
+    std::function<void(std::wostream&, const HandheldPlatform&)> write;
+    std::function<bool(pugi::xml_node, HandheldPlatform&)> read;
+};
+#define SECTION(element, write, read, field)                                               \
+    Section {                                                                              \
+        element, [](std::wostream& os, const HandheldPlatform& p) { write(os, p.field); }, \
+            [](pugi::xml_node n, HandheldPlatform& p) { return read(n, p.field); }         \
+    }
+const Section kSections[] = {
+    {"eioOutputCfg",
+     [](std::wostream& os, const HandheldPlatform& p) { writeEioOutputCfg(os, p.eioOutputCfg); },
+     readEioOutputCfg},
+    SECTION("DNP3Cfg", writeDnp3Config, readDnp3Config, DNP3Cfg),
+    SECTION("SerTnlCfg", writeSerTnlConfig, readSerTnlConfig, SerTnlCfg),
+    SECTION("KeystoreConfig", writeKeystoreConfig, readKeystoreConfig, KeystoreConfig),
+    SECTION("ECiTCfg", writeECiTCfg, readECiTCfg, ECiTCfg),
+    SECTION("hazardConfig", writeHazardConfig, readHazardConfig, hazardConfig),
+    SECTION("selfCheckConfig", writeSelfCheckConfig, readSelfCheckConfig, selfCheckConfig),
+    SECTION("ICS", writeIcsConfig, readIcsConfig, ICS),
+    SECTION("logEventsConfig", writeLogEventsConfig, readLogEventsConfig, logEventsConfig),
+    SECTION("SystemConfig", writeSystemConfig, readSystemConfig, SystemConfig),
+    SECTION("VRMobileConfig", writeVrMobileConfig, readVrMobileConfig, VRMobileConfig),
+    SECTION("VideoSettingsConfig", writeVideoSettingsConfig, readVideoSettingsConfig,
+            VideoSettingsConfig),
+};
+#undef SECTION
+
+const Section& section(std::string_view element) {
+    for (const Section& s : kSections)
+        if (element == s.element) return s;
+    throw std::out_of_range(std::string(element));
+}
+
+// Reads the first element of `text` into `p` under p.radioType, with the reader of `s` or
+// else of the section the element names.
+bool readText(const std::wstring& text, HandheldPlatform& p, const Section* s = nullptr) {
+    pugi::xml_document doc;
+    load(doc, text);
+    currentRadioType() = p.radioType;
+    pugi::xml_node node = doc.first_child();
+    return (s ? *s : section(node.name())).read(node, p);
+}
+
+// The writer's text of one section of the filled record; the eio outputs get the wrapper
+// that the root writes around them.
+std::wstring filledText(const Section& s) {
+    const std::string_view element = s.element;
+    const uint32_t code = element == "hazardConfig" ? 146 : 151;
+    const std::wstring text = written([&](std::wostream& os) { s.write(os, filled(code)); }, code);
+    return element == "eioOutputCfg" ? L"<eioOutputCfg>" + text + L"</eioOutputCfg>" : text;
+}
+
+// ---- texts -----------------------------------------------------------------------------
+
+const std::wstring kDefaultEio =
+    L"   <eioOutputCfg>\n"
+    L"<eioOutput \n   name='ExtIoOut1'\n   func='EIO_OUT_FUNC_DISABLED'\n"
+    L"   mode='EIO_OUT_MODE_DISABLED'\n   pattern='0'\n   repeat='false'\n"
+    L"   sense='EIO_OUT_SENSE_ACTIVE_LO'\n    />\n"
+    L"<eioOutput \n   name='ExtIoOut2'\n   func='EIO_OUT_FUNC_DISABLED'\n"
+    L"   mode='EIO_OUT_MODE_DISABLED'\n   pattern='0'\n   repeat='false'\n"
+    L"   sense='EIO_OUT_SENSE_ACTIVE_LO'\n    />\n"
+    L"<eioOutput \n   name='ExtIoOut3'\n   func='EIO_OUT_FUNC_DISABLED'\n"
+    L"   mode='EIO_OUT_MODE_DISABLED'\n   pattern='0'\n   repeat='false'\n"
+    L"   sense='EIO_OUT_SENSE_ACTIVE_LO'\n    />\n"
+    L"   </eioOutputCfg>\n";
+const std::wstring kDefaultDnp3ToECiT =
+    L"<DNP3Cfg\n   DynamicRouting='true'\n >\n</DNP3Cfg>\n"
+    L"<SerTnlCfg\n   SerTnlMode='Static'\n   SerTnlPacketSize='480'\n   SerTnlPacketTime='500'\n"
+    L"   SerTnlWaitTime='10'\n   SerTnlDiscTime='10'\n   SerTnlDestAddr='0.0.0.0'\n"
+    L"   SerTnlDestPort='0'\n   SerTnlSrcPort='0'\n   SerTnlNetPort='0'\n"
+    L"   SerTnlClientPort='0'\n >\n</SerTnlCfg>\n"
+    L"<KeystoreConfig>\n</KeystoreConfig>\n"
+    L"<ECiTCfg\n   minTimer='5'\n   maxTimer='60'\n   defaultTimeout='60'\n   warningBeeps='0'\n"
+    L"   timerIncr='1'\n   restartOnPTT='OFF'\n   ExtOutAlertMode='ECIT_EXT_OUT_MODE_WARN_ON'\n"
+    L" />\n";
+const std::wstring kDefaultHazard =
+    L"<hazardConfig \n   hazardModeEnable='OFF'\n   frontDisplayEnable='OFF'\n"
+    L"   entryVoiceAnnunciation='0'\n   exitVoiceAnnunciation='0'\n"
+    L"   powerOffVoiceAnnunciation='0'\n   nonCompliantVoiceAnnunciation='0'\n   />\n";
+const std::wstring kDefaultSelfCheckToSystem =
+    L"<selfCheckConfig \n   selfCheckEnable='OFF'\n   FRSMConnection='OFF'\n"
+    L"   antennaConnection='OFF'\n   radioTemperature='OFF'\n   batteryCapacity='OFF'\n"
+    L"   PeriodicTimer='5'\n   selfCheckVAFileIndex='0'\n   />\n"
+    L"<ICS\n   ICSMode='OFF'\n   userParTimeout='30'\n   parAudio='0'\n   parMinVolume='18'\n"
+    L"   hysteresisTimer='30'\n >\n</ICS>\n"
+    L"<logEventsConfig\n   logEvent='OFF'\n   devicePowerOnOffLog='OFF'\n"
+    L"   emergencyDeclareLog='OFF'\n   userInputLog='OFF'\n   batteryCapacityLog='OFF'\n"
+    L"   channelTalkGroupSelectionLog='OFF'\n   zoneSystemSelectionLog='OFF'\n"
+    L"   missionPlanSelectionLog='OFF'\n   overTempEventLog='OFF'\n   />\n"
+    L"<SystemConfig>\n</SystemConfig>\n";
+const std::wstring kDefaultVrMobile =
+    L"<VRMobileConfig \n   NoneModeEnable='ON'\n   EVRSCapableModeEnable='OFF'\n"
+    L"   AVRSCapableModeEnable='OFF'\n   />\n";
+
+#define ESC L"&lt;&amp;&apos;&quot;&gt;\u00e9\u4e2d"
+const std::wstring kFilledEio =
+    L"   <eioOutputCfg>\n"
+    L"<eioOutput \n   name='ExtIoOut1'\n   func='EIO_OUT_FUNC_ECI_TIMEOUT_3'\n"
+    L"   mode='EIO_OUT_MODE_CONSTANT_STATE'\n   pattern='65535'\n   repeat='r" ESC L"'\n"
+    L"   sense='EIO_OUT_SENSE_ACTIVE_HI'\n    />\n"
+    L"<eioOutput \n   name='ExtIoOut3'\n   func='EIO_OUT_FUNC_ENCRYPTION_ENABLED'\n"
+    L"   mode='EIO_OUT_MODE_CUSTOM'\n   pattern='7'\n   repeat='true'\n"
+    L"   sense='EIO_OUT_SENSE_ACTIVE_LO'\n    />\n"
+    L"   </eioOutputCfg>\n";
+const std::wstring kFilledDnp3ToECiT =
+    L"<DNP3Cfg\n   DynamicRouting='false'\n >\n"
+    L"<DIRT \n   HostDNP3Addr='1'\n   HostDNP3Port='2'\n   NetDNP3Addr='3'\n"
+    L"   NetDNP3Port='65519'\n   NetIPAddr='10.0.0.1" ESC L"'\n    />\n"
+    L"<DIRT \n   HostDNP3Addr='65535'\n   HostDNP3Port='0'\n   NetDNP3Addr='4'\n"
+    L"   NetDNP3Port='5'\n   NetIPAddr='h'\n    />\n"
+    L"</DNP3Cfg>\n"
+    L"<SerTnlCfg\n   SerTnlMode='CiST'\n   SerTnlPacketSize='1'\n   SerTnlPacketTime='1000'\n"
+    L"   SerTnlWaitTime='300'\n   SerTnlDiscTime='1'\n   SerTnlDestAddr='d" ESC L"'\n"
+    L"   SerTnlDestPort='65535'\n   SerTnlSrcPort='1'\n   SerTnlNetPort='2'\n"
+    L"   SerTnlClientPort='3'\n >\n"
+    L"<SerTnlNetTbl \n   SerTnlTblIdx='64'\n   SerTnlTblIPAddr='ip" ESC L"'\n"
+    L"   SerTnlTblPort='65535'\n    />\n"
+    L"<SerTnlNetTbl \n   SerTnlTblIdx='0'\n   SerTnlTblIPAddr=''\n   SerTnlTblPort='9'\n    />\n"
+    L"</SerTnlCfg>\n"
+    L"<KeystoreConfig>\n<Keystore \n   name='K" ESC L"'\n    />\n"
+    L"<Keystore \n   name='0123456789abcdef'\n    />\n</KeystoreConfig>\n"
+    L"<ECiTCfg\n   minTimer='6'\n   maxTimer='59'\n   defaultTimeout='30'\n"
+    L"   warningBeeps='b" ESC L"'\n   timerIncr='5" ESC L"'\n   restartOnPTT='ON'\n"
+    L"   ExtOutAlertMode='ECIT_EXT_OUT_MODE_EXPIRED'\n />\n";
+const std::wstring kFilledHazard =
+    L"<hazardConfig \n   hazardModeEnable='ON'\n   frontDisplayEnable='ON'\n"
+    L"   entryVoiceAnnunciation='1'\n   exitVoiceAnnunciation='2'\n"
+    L"   powerOffVoiceAnnunciation='3'\n   nonCompliantVoiceAnnunciation='5000'\n   />\n";
+const std::wstring kFilledSelfCheckToSystem =
+    L"<selfCheckConfig \n   selfCheckEnable='ON'\n   FRSMConnection='ON'\n"
+    L"   antennaConnection='ON'\n   radioTemperature='ON'\n   batteryCapacity='ON'\n"
+    L"   PeriodicTimer='240'\n   selfCheckVAFileIndex='4999'\n   />\n"
+    L"<ICS\n   ICSMode='ON'\n   userParTimeout='60'\n   parAudio='5000'\n   parMinVolume='9'\n"
+    L"   hysteresisTimer='120'\n >\n"
+    L"<ICSAlertTable \n   ICSSensor='4294967295'\n   ICSEnabled='ON'\n   ICSWarning='2'\n"
+    L"   ICSCritical='3'\n    />\n"
+    L"<ICSAlertTable \n   ICSSensor='7'\n   ICSEnabled='OFF'\n   ICSWarning='5'\n"
+    L"   ICSCritical='6'\n    />\n"
+    L"<ICSStatusTable \n  ICSStatus='9'\n  ICSStatusValDec='8'\n  />\n"
+    L"<ApplianceMenu \n  Code='10'\n  Appliance='A" ESC L"'\n  />\n"
+    L"<ApplianceMenu \n  Code='11'\n  Appliance='Pump'\n  />\n"
+    L"<SeatMenu \n  Code='12'\n  Seat='S" ESC L"'\n  />\n"
+    L"</ICS>\n"
+    L"<logEventsConfig\n   logEvent='ON'\n   devicePowerOnOffLog='ON'\n"
+    L"   emergencyDeclareLog='ON'\n   userInputLog='ON'\n   batteryCapacityLog='ON'\n"
+    L"   channelTalkGroupSelectionLog='ON'\n   zoneSystemSelectionLog='ON'\n"
+    L"   missionPlanSelectionLog='ON'\n   overTempEventLog='ON'\n   />\n"
+    L"<SystemConfig>\n"
+    L"<OptBtn\n sysindex ='-1'\n >\n"
+    L"<OPT1 \n   opcode='FUNC_USER_PRESET'\n   delay='1.5'\n   extraData='x" ESC L"'\n"
+    L"   presetSysZoneType='1'\n   sysZoneIndex='511'\n   groupIndex='1249'\n   />\n"
+    L"<OPT2 \n   opcode='FUNC_VOICE_PLAYBACK'\n   delay='1e5'\n   extraData='v'\n"
+    L"   presetSysZoneType='1'\n   sysZoneIndex='3'\n   groupIndex='4'\n   />\n"
+    L"</OptBtn>"
+    L"<OptBtn\n sysindex ='512'\n >\n"
+    L"<OPT1 \n   opcode='FUNC_NOOP'\n   delay='0'\n   extraData=''\n"
+    L"   presetSysZoneType='0'\n   sysZoneIndex='65535'\n   groupIndex='65535'\n   />\n"
+    L"<OPT2 \n   opcode='FUNC_USER_DEFINED_PRESET'\n   delay='0'\n   extraData=''\n"
+    L"   presetSysZoneType='0'\n   sysZoneIndex='0'\n   groupIndex='0'\n   />\n"
+    L"</OptBtn></SystemConfig>\n";
+const std::wstring kFilledVrMobile =
+    L"<VRMobileConfig \n   NoneModeEnable='OFF'\n   EVRSCapableModeEnable='ON'\n"
+    L"   AVRSCapableModeEnable='ON'\n   />\n";
+#undef ESC
+
+TEST(ExtendedSections, TextsOfBothGroupsWithDefaultsAndOtherValues) {
+    EXPECT_EQ(sectionsText(defaulted(146)),
+              kDefaultDnp3ToECiT + kDefaultHazard + kDefaultSelfCheckToSystem);
+    EXPECT_EQ(sectionsText(defaulted(151)),
+              kDefaultEio + kDefaultDnp3ToECiT + kDefaultSelfCheckToSystem + kDefaultVrMobile);
+    EXPECT_EQ(sectionsText(filled(146)),
+              kFilledDnp3ToECiT + kFilledHazard + kFilledSelfCheckToSystem);
+    EXPECT_EQ(sectionsText(filled(151)),
+              kFilledEio + kFilledDnp3ToECiT + kFilledSelfCheckToSystem + kFilledVrMobile);
+
+    EXPECT_EQ(filledText(section("VideoSettingsConfig")),
+              L"<VideoSettingsConfig\n   VideoTriggerEnable='ON'\n >\n"
+              L"<VoiceAnnunciation\n   CameraOnAudioFile='1'\n   cameraOffAudioFile='2'\n"
+              L"   cameraConnectedAudioFile='3'\n   cameraDisConnectedAudioFile='5000'\n   />\n"
+              L"<BodyCamTrigger\n   BodyCamEmergencyEnable='ON'\n   />\n"
+              L"<DashCamTrigger\n   DashCamEmergencyEnable='ON'\n   />\n"
+              L"</VideoSettingsConfig>\n");
+}
+
+TEST(ExtendedSections, WritersKeepToTheirCodesAndToXml) {
+    for (const Section& s : kSections) {
+        const HandheldPlatform p = filled(151);
+        EXPECT_EQ(written([&](std::wostream& os) { s.write(os, p); }, 0), L"") << s.element;
+        EXPECT_EQ(written([&](std::wostream& os) { s.write(os, p); }, 151, false), L"")
+            << s.element;
+    }
+    for (uint32_t code : {146u, 151u}) {
+        const std::wstring all =
+            written([&](std::wostream& os) { writePlatformConfig(os, filled(code)); }, code);
+        EXPECT_EQ(all.find(L"VideoSettingsConfig"), std::wstring::npos);
+    }
+}
+
+// The sections here but VideoSettingsConfig, for comparison.
+auto sectionsOf(const HandheldPlatform& p) {
+    return std::tie(p.eioOutputCfg, p.DNP3Cfg, p.SerTnlCfg, p.KeystoreConfig, p.ECiTCfg,
+                    p.hazardConfig, p.selfCheckConfig, p.VRMobileConfig, p.ICS, p.logEventsConfig,
+                    p.SystemConfig);
+}
+
+// Round trips through the root writer and the dispatcher. What cannot come back: an option
+// button's timeout (never written, read as "0.0") and its preset fields unless its opcode is
+// 70 or 71 (read as 0, 65535, 65535); hazardConfig on the VR-mobile codes, eioOutputCfg and
+// VRMobileConfig on the hazard codes (not written); VideoSettingsConfig (never written).
+TEST(ExtendedSections, RecordsReadBackThroughTheWholeDocument) {
+    for (uint32_t code : {146u, 151u}) {
+        for (const HandheldPlatform& p : {defaulted(code), filled(code)}) {
+            HandheldPlatform back;
+            back.radioType = code;
+            pugi::xml_document doc;
+            ASSERT_TRUE(
+                load(doc, written([&](std::wostream& os) { writePlatformConfig(os, p); }, code)));
+            ASSERT_TRUE(readPlatformConfig(doc.child("platformConfig"), back)) << code;
+            HandheldPlatform expected = p;
+            for (auto& [key, system] : expected.SystemConfig) {
+                for (ProgBtnEntry* option : {&system.OPT1, &system.OPT2}) {
+                    option->timeout = L"0.0";
+                    if (option->opcode == 70 || option->opcode == 71) continue;
+                    option->presetSysZoneType = 0;
+                    option->sysZoneIndex = option->groupIndex = 65535;
+                }
+            }
+            const HandheldPlatform fresh;
+            if (isHazardCode(code)) {
+                expected.eioOutputCfg = fresh.eioOutputCfg;
+                expected.VRMobileConfig = fresh.VRMobileConfig;
+            } else {
+                expected.hazardConfig = fresh.hazardConfig;
+            }
+            EXPECT_EQ(sectionsOf(back), sectionsOf(expected)) << code;
+        }
+    }
+    HandheldPlatform back;
+    ASSERT_TRUE(readText(filledText(section("VideoSettingsConfig")), back));
+    EXPECT_EQ(back.VideoSettingsConfig, filled(146).VideoSettingsConfig);
+}
+
+// The readers that the dispatcher runs for the group whose writer never emits them.
+TEST(ExtendedSections, DispatcherReadsSectionsTheOtherGroupWrites) {
+    const std::wstring video =
+        L"<VideoSettingsConfig VideoTriggerEnable='ON'><DashCamTrigger "
+        L"DashCamEmergencyEnable='ON'/></VideoSettingsConfig>";
+    for (auto [code, extra] : {std::pair{146u, filledText(section("eioOutputCfg"))},
+                               std::pair{151u, filledText(section("hazardConfig"))}}) {
+        std::wstring text =
+            written([&](std::wostream& os) { writePlatformConfig(os, defaulted(code)); }, code);
+        text.insert(text.rfind(L"</platformConfig>"), extra + video);
+        pugi::xml_document doc;
+        ASSERT_TRUE(load(doc, text));
+        HandheldPlatform back;
+        back.radioType = code;
+        ASSERT_TRUE(readPlatformConfig(doc.child("platformConfig"), back)) << code;
+        EXPECT_EQ(back.VideoSettingsConfig.DashCamEmergencyEnable, 1u);
+        if (code == 146) {
+            EXPECT_EQ(back.eioOutputCfg, filled(151).eioOutputCfg);
+        } else {
+            EXPECT_EQ(back.hazardConfig, filled(146).hazardConfig);
+        }
+    }
+}
+
+// ---- readers ---------------------------------------------------------------------------
+
+// Values of one attribute in a section's filled text (nullptr: the attribute removed) with
+// which the section reads, and values with which it fails. Hexadecimal and octal values
+// show the base each number takes.
+struct Limits {
+    const char* element;
+    const wchar_t* attr;
+    std::initializer_list<const wchar_t*> reads;
+    std::initializer_list<const wchar_t*> fails;
+};
+
+std::wstring withValue(std::wstring text, const std::wstring& attr, const wchar_t* value) {
+    const std::size_t at = text.find(L" " + attr + L"='");
+    EXPECT_NE(at, std::wstring::npos) << toUtf8(attr);
+    const std::size_t end = text.find(L'\'', at + attr.size() + 3) + 1;
+    return text.replace(at, end - at, value ? L" " + attr + L"='" + value + L"'" : L"");
+}
+
+TEST(ExtendedSections, ValuesAtAndBeyondTheirLimits) {
+    // clang-format off
+    const Limits limits[] = {
+        {"DNP3Cfg", L"DynamicRouting", {L"1", L"0", L"true"}, {L"TRUE", nullptr}},
+        {"DNP3Cfg", L"HostDNP3Port", {L"65519"}, {L"65520"}},
+        {"DNP3Cfg", L"NetDNP3Addr", {L"65535"}, {L"65536"}},
+        {"SerTnlCfg", L"SerTnlMode", {L"NiST", L"Static"}, {L"static", nullptr}},
+        {"SerTnlCfg", L"SerTnlPacketSize", {L"480", L"1"}, {L"0", L"481", L"0x1E0"}},
+        {"SerTnlCfg", L"SerTnlPacketTime", {L"1000"}, {L"1001"}},
+        {"SerTnlCfg", L"SerTnlWaitTime", {L"300"}, {L"301"}},
+        {"SerTnlCfg", L"SerTnlDiscTime", {L"1"}, {L"0"}},
+        {"SerTnlCfg", L"SerTnlClientPort", {L"65535"}, {L"65536"}},
+        {"SerTnlCfg", L"SerTnlDestAddr", {L""}, {nullptr}},
+        {"SerTnlCfg", L"SerTnlTblIdx", {L"64"}, {L"65"}},
+        {"SerTnlCfg", L"SerTnlTblPort", {L"65535"}, {L"65536"}},
+        {"SerTnlCfg", L"SerTnlTblIPAddr", {}, {nullptr}},
+        {"KeystoreConfig", L"name", {L"0123456789abcdef"}, {L"0123456789abcdefg"}},
+        {"ECiTCfg", L"maxTimer", {L"31"}, {L"6"}},
+        {"ECiTCfg", L"defaultTimeout", {L"6", L"59"}, {L"5"}},
+        {"ECiTCfg", L"minTimer", {L"5", L"30"}, {L"0x3B"}},
+        {"hazardConfig", L"entryVoiceAnnunciation", {L"0x1388"}, {L"0x1389", L"-1"}},
+        {"hazardConfig", L"hazardModeEnable", {L"OFF"}, {L"on", nullptr}},
+        {"selfCheckConfig", L"PeriodicTimer", {L"1", L"0360"}, {L"0", L"241"}},
+        {"selfCheckConfig", L"selfCheckVAFileIndex", {L"5000"}, {L"5001"}},
+        {"ICS", L"parMinVolume", {L"9", L"18"}, {L"8", L"19"}},
+        {"ICS", L"userParTimeout", {L"10", L"60"}, {L"9", L"61"}},
+        {"ICS", L"hysteresisTimer", {L"30", L"0x78"}, {L"29", L"0x79"}},
+        {"ICS", L"parAudio", {L"5000"}, {L"5001"}},
+        {"ICS", L"ICSEnabled", {L"OFF"}, {L"yes"}},
+        {"ICS", L"Seat", {L""}, {nullptr}},
+        {"logEventsConfig", L"overTempEventLog", {L"OFF"}, {nullptr}},
+        {"VRMobileConfig", L"NoneModeEnable", {L"ON"}, {L"1"}},
+        {"VideoSettingsConfig", L"cameraOffAudioFile", {L"0x1388"}, {L"5001", nullptr}},
+        {"SystemConfig", L"sysindex ", {L"-1", L"512"}, {L"-2", L"513"}},
+        {"SystemConfig", L"extraData", {L"01234567890123456789"}, {L"012345678901234567890", nullptr}},
+        {"SystemConfig", L"delay", {L"100000.0", nullptr}, {L"100000.1", L"nan", L"-0.5"}},
+        {"SystemConfig", L"presetSysZoneType", {L"ON", L"0"}, {L"2", nullptr}},
+        {"SystemConfig", L"sysZoneIndex", {L"512", nullptr}, {}},  // none
+        {"SystemConfig", L"opcode", {L"FUNC_NOOP"}, {L"FUNC_NONE"}},
+    };
+    // clang-format on
+    for (const Limits& row : limits) {
+        for (bool reads : {true, false}) {
+            for (const wchar_t* value : reads ? row.reads : row.fails) {
+                HandheldPlatform p;
+                p.radioType = 146;
+                EXPECT_EQ(readText(withValue(filledText(section(row.element)), row.attr, value), p),
+                          reads)
+                    << row.element << " " << toUtf8(row.attr) << "="
+                    << (value ? toUtf8(value) : "(none)");
+            }
+        }
+    }
+}
+
+TEST(ExtendedSections, ReadersStopOrGoOnAsTheirSectionsDo) {
+    HandheldPlatform p;
+    p.radioType = 146;
+    // ECiTCfg stops at a value it cannot convert and still succeeds.
+    EXPECT_TRUE(readText(L"<ECiTCfg minTimer='036' maxTimer='61' defaultTimeout='20' />", p));
+    EXPECT_EQ(p.ECiTCfg, (ECiTConfig{30, 60, 60, L"1", L"0", 0, 0}));
+    EXPECT_TRUE(
+        readText(L"<ECiTCfg minTimer='10' maxTimer='0x1E' defaultTimeout='20' "
+                 L"warningBeeps='w' timerIncr='t' ExtOutAlertMode='bad' />",
+                 p));
+    EXPECT_EQ(p.ECiTCfg, (ECiTConfig{10, 30, 20, L"t", L"w", 0, 0}));
+    // The others read every value past a failure and store what converts.
+    EXPECT_FALSE(readText(L"<logEventsConfig logEvent='ON' userInputLog='ON' />", p));
+    EXPECT_EQ(p.logEventsConfig, (LogEventsConfig{1, 0, 0, 1, 0, 0, 0, 0, 0}));
+    EXPECT_FALSE(
+        readText(L"<ICS ICSMode='bad' parAudio='7'><SeatMenu Code='1' Seat='s'/></ICS>", p));
+    EXPECT_EQ(p.ICS.parAudio, 7u);
+    EXPECT_EQ(p.ICS.SeatMenu, (SeatMenuMap{{0, {1, L"s"}}}));
+    EXPECT_FALSE(readText(L"<SerTnlCfg SerTnlPacketSize='0x10' SerTnlClientPort='4' />", p));
+    EXPECT_EQ(p.SerTnlCfg.SerTnlClientPort, 4u);
+    EXPECT_TRUE(readText(L"<VideoSettingsConfig VideoTriggerEnable='ON' />", p));
+    EXPECT_FALSE(
+        readText(L"<VideoSettingsConfig VideoTriggerEnable='ON'><VoiceAnnunciation "
+                 L"CameraOnAudioFile='9' cameraConnectedAudioFile='1' "
+                 L"cameraDisConnectedAudioFile='2' /></VideoSettingsConfig>",
+                 p));
+    EXPECT_EQ(p.VideoSettingsConfig, (VideoSettings{1, 9, 0, 1, 2, 0, 0}));
+    // selfCheckConfig writes antennaConnection before radioTemperature.
+    EXPECT_TRUE(
+        readText(L"<selfCheckConfig selfCheckEnable='OFF' FRSMConnection='OFF' "
+                 L"antennaConnection='ON' radioTemperature='OFF' batteryCapacity='OFF' "
+                 L"PeriodicTimer='5' selfCheckVAFileIndex='0'/>",
+                 p));
+    EXPECT_EQ(p.selfCheckConfig, (SelfCheckConfig{0, 0, 0, 1, 0, 0, 5}));
+    // A missing element changes nothing and succeeds; for SystemConfig it empties the list.
+    p = filled(146);
+    for (const Section& s : kSections) {
+        if (std::string_view(s.element) == "SystemConfig") continue;
+        EXPECT_TRUE(s.read(pugi::xml_node(), p)) << s.element;
+    }
+    EXPECT_EQ(p, filled(146));
+    EXPECT_TRUE(readSystemConfig(pugi::xml_node(), p.SystemConfig));
+    EXPECT_TRUE(p.SystemConfig.empty());
+}
+
+TEST(ExtendedSections, TablesAndTheirLimits) {
+    HandheldPlatform p = filled(146);
+    auto repeated = [](const std::wstring& item, int times) {
+        std::wstring out;
+        for (int i = 0; i < times; ++i) out += item;
+        return out;
+    };
+    const std::wstring dirt =
+        L"<DIRT HostDNP3Addr='1' HostDNP3Port='2' NetDNP3Addr='3' NetDNP3Port='4' NetIPAddr='a'/>";
+    // A DIRT without NetIPAddr is passed over without using an index. The table is replaced
+    // even when the section fails.
+    EXPECT_TRUE(
+        readText(L"<DNP3Cfg DynamicRouting='1'><DIRT HostDNP3Addr='9' HostDNP3Port='9' "
+                 L"NetDNP3Addr='9' NetDNP3Port='9'/>" +
+                     dirt + L"</DNP3Cfg>",
+                 p));
+    EXPECT_EQ(p.DNP3Cfg, (Dnp3Config{{{0, {1, 2, 3, 4, L"a"}}}, 1}));
+    EXPECT_FALSE(readText(L"<DNP3Cfg DynamicRouting='yes'/>", p));
+    EXPECT_EQ(p.DNP3Cfg, (Dnp3Config{{}, 1}));
+    EXPECT_TRUE(readText(L"<DNP3Cfg DynamicRouting='0'>" + repeated(dirt, 64) + L"</DNP3Cfg>", p));
+    EXPECT_FALSE(readText(L"<DNP3Cfg DynamicRouting='1'>" + repeated(dirt, 65) + L"</DNP3Cfg>", p));
+    EXPECT_EQ(p.DNP3Cfg.DIRT.size(), 65u);
+
+    const std::wstring table =
+        L"<SerTnlNetTbl SerTnlTblIdx='1' SerTnlTblIPAddr='i' SerTnlTblPort='2'/>";
+    std::wstring serTnl = filledText(section("SerTnlCfg"));
+    serTnl = serTnl.substr(0, serTnl.find(L"<SerTnlNetTbl"));
+    EXPECT_TRUE(readText(serTnl + repeated(table, 64) + L"</SerTnlCfg>", p));
+    EXPECT_FALSE(readText(serTnl + repeated(table, 65) + L"</SerTnlCfg>", p));
+    EXPECT_FALSE(
+        readText(serTnl + L"<SerTnlNetTbl SerTnlTblIdx='1'/>" + table + L"</SerTnlCfg>", p));
+    EXPECT_EQ(p.SerTnlCfg.SerTnlNetTbl, (SerTnlNetMap{{0, {1, L"i", 2}}}));
+
+    const std::wstring keystore = L"<Keystore name='k'/>";
+    EXPECT_TRUE(
+        readText(L"<KeystoreConfig><Keystore/>" + repeated(keystore, 5) + L"</KeystoreConfig>", p));
+    EXPECT_EQ(p.KeystoreConfig.size(), 5u);
+    EXPECT_FALSE(readText(L"<KeystoreConfig>" + repeated(keystore, 6) + L"</KeystoreConfig>", p));
+    EXPECT_EQ(p.KeystoreConfig.size(), 6u);
+    EXPECT_TRUE(readText(L"<KeystoreConfig/>", p));
+    EXPECT_TRUE(p.KeystoreConfig.empty());
+
+    // ICS: tables whose element does not occur keep their entries; a bad entry is left out.
+    p = filled(146);
+    EXPECT_FALSE(
+        readText(L"<ICS ICSMode='ON' userParTimeout='10' parAudio='0' parMinVolume='9' "
+                 L"hysteresisTimer='30'><ICSAlertTable ICSSensor='1' ICSEnabled='on' "
+                 L"ICSWarning='2' ICSCritical='3'/><ICSStatusTable ICSStatus='4' "
+                 L"ICSStatusValDec='5'/></ICS>",
+                 p));
+    EXPECT_TRUE(p.ICS.ICSAlertTable.empty());
+    EXPECT_EQ(p.ICS.ICSStatusTable, (IcsStatusMap{{0, {5, 4}}}));
+    EXPECT_EQ(p.ICS.ApplianceMenu, filled(146).ICS.ApplianceMenu);
+    EXPECT_EQ(p.ICS.SeatMenu, filled(146).ICS.SeatMenu);
+}
+
+TEST(ExtendedSections, OutputsAndOptionButtons) {
+    HandheldPlatform p;
+    p.radioType = 151;
+    const std::wstring out1 =
+        L"<eioOutput name='ExtIoOut2' func='EIO_OUT_FUNC_EIO_AUX_1' mode='EIO_OUT_MODE_CUSTOM' "
+        L"pattern='9' repeat='r' sense='EIO_OUT_SENSE_ACTIVE_HI'/>";
+    std::wstring out3 = out1;
+    out3.replace(out3.find(L"ExtIoOut2"), 9, L"ExtIoOut3");
+    const EioOutputEntry kept{1, 2, 3, L"kept", 0};
+    // Nothing is read unless the first output is complete; outputs are added to the map and
+    // an output already there keeps its entry; the first that does not read ends it.
+    const std::pair<std::wstring, EioOutputMap> cases[] = {
+        {L"<eioOutput name='ExtIoOut1'/>" + out1, {{1, kept}}},
+        {out1 + L"<eioOutput name='ExtIoOut1' func='x'/>" + out3, {{1, kept}}},
+        {L"<eioOutput name='ExtIoOut1' func='EIO_OUT_FUNC_DISABLED' mode='EIO_OUT_MODE_DISABLED' "
+         L"pattern='65535' repeat='' sense='EIO_OUT_SENSE_ACTIVE_LO'/>"
+         L"<eioOutput name='ExtIoOut3' func='EIO_OUT_FUNC_DISABLED' mode='EIO_OUT_MODE_DISABLED' "
+         L"pattern='65536' repeat='' sense='EIO_OUT_SENSE_ACTIVE_LO'/>",
+         {{0, {0, 0, 65535, L"", 0}}, {1, kept}}},
+    };
+    for (const auto& [children, expected] : cases) {
+        p.eioOutputCfg = {{1, kept}};
+        EXPECT_TRUE(readText(L"<eioOutputCfg>" + children + L"</eioOutputCfg>", p));
+        EXPECT_EQ(p.eioOutputCfg, expected) << toUtf8(children);
+    }
+
+    // Option buttons: sysIndex stands in for sysindex; an absent OPT2 is the default button;
+    // a failing one ends the list and keeps those before it.
+    const std::wstring opt1 =
+        L"<OPT1 opcode='FUNC_USER_PRESET' extraData='e' timeout='9' presetSysZoneType='1' "
+        L"sysZoneIndex='511' groupIndex='1250'/>";
+    EXPECT_FALSE(readText(L"<SystemConfig><OptBtn sysindex='-2' sysIndex='7'>" + opt1 +
+                              L"</OptBtn><OptBtn sysindex='-1'/><OptBtn sysindex='513' "
+                              L"sysIndex='600'/><OptBtn sysindex='1'/></SystemConfig>",
+                          p));
+    const ProgBtnEntry read{70, L"0.0", L"0.0", L"e", 1, 511, 65535};
+    EXPECT_EQ(p.SystemConfig,
+              (SystemOptionMap{{0, {7, read, defaultOptionButton()}},
+                               {1, {-1, defaultOptionButton(), defaultOptionButton()}}}));
+    EXPECT_FALSE(
+        readText(L"<SystemConfig><OptBtn sysindex='1'><OPT2 opcode='FUNC_VOICE_PLAYBACK' "
+                 L"extraData='012345678901234567890'/></OptBtn></SystemConfig>",
+                 p));
+    EXPECT_TRUE(p.SystemConfig.empty());
+}
+
+// Truncated and mangled texts of every section end in true or false.
+TEST(ExtendedSections, HostileTextEndsCleanly) {
+    for (const Section& s : kSections) {
+        const std::wstring text = filledText(s);
+        for (std::size_t cut = 0; cut < text.size(); cut += 3) {
+            HandheldPlatform p = filled(146);
+            readText(text.substr(0, cut), p, &s);
+            std::wstring mangled = text;
+            mangled[cut] =
+                L"<>'\"&=/ \x01\xFFFF"
+                L"0"[cut % 11];
+            readText(mangled, p, &s);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace tarin
