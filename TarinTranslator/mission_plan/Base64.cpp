@@ -29,6 +29,13 @@ constexpr std::array<uint8_t, 256> makeDecodeTable() {
 
 constexpr std::array<uint8_t, 256> kDecode = makeDecodeTable();
 
+constexpr Base64Path kPaths[] = {Base64Path::Scalar, Base64Path::Ssse3, Base64Path::Avx2};
+
+std::atomic<Base64Path>& selectedPath() {
+    static std::atomic<Base64Path> path = supportedBase64Paths().back();
+    return path;
+}
+
 void encodeScalar(const uint8_t* p, const uint8_t* end, char* out) {
     const char* a = kBase64Alphabet.data();
     for (; end - p >= 3; p += 3) {
@@ -230,6 +237,24 @@ __attribute__((target("avx2"))) void encodeAvx2(const uint8_t*& p, const uint8_t
     }
 }
 
+// Runs the steps of the selected vector path; each leaves less than its block to the
+// next, narrower one, and the rest goes to the scalar code.
+template <class Out>
+void vectorSteps(const uint8_t*& p, const uint8_t* end, Out& out,
+                 void (*avx2)(const uint8_t*&, const uint8_t*, Out&),
+                 void (*ssse3)(const uint8_t*&, const uint8_t*, Out&)) {
+    switch (selectedPath().load(std::memory_order_relaxed)) {
+        case Base64Path::Avx2:
+            avx2(p, end, out);
+            [[fallthrough]];
+        case Base64Path::Ssse3:
+            ssse3(p, end, out);
+            [[fallthrough]];
+        case Base64Path::Scalar:
+            break;
+    }
+}
+
 bool runs(Base64Path path) {
     __builtin_cpu_init();
     switch (path) {
@@ -251,13 +276,6 @@ bool runs(Base64Path path) {
 
 #endif
 
-constexpr Base64Path kPaths[] = {Base64Path::Scalar, Base64Path::Ssse3, Base64Path::Avx2};
-
-std::atomic<Base64Path>& selectedPath() {
-    static std::atomic<Base64Path> path = supportedBase64Paths().back();
-    return path;
-}
-
 }  // namespace
 
 std::vector<Base64Path> supportedBase64Paths() {
@@ -276,17 +294,7 @@ bool setBase64Path(Base64Path path) {
 void base64Encode(const uint8_t* data, std::size_t size, char* out) {
     const uint8_t* end = data + size;
 #ifdef TARIN_BASE64_X86
-    // Each vector path leaves fewer bytes than its block for the next, narrower one.
-    switch (selectedPath().load(std::memory_order_relaxed)) {
-        case Base64Path::Avx2:
-            encodeAvx2(data, end, out);
-            [[fallthrough]];
-        case Base64Path::Ssse3:
-            encodeSsse3(data, end, out);
-            [[fallthrough]];
-        case Base64Path::Scalar:
-            break;
-    }
+    vectorSteps(data, end, out, encodeAvx2, encodeSsse3);
 #endif
     encodeScalar(data, end, out);
 }
@@ -296,16 +304,7 @@ Base64Decoded decodeBase64(std::string_view text, uint8_t* out) {
     const uint8_t* end = p + text.size();
     uint8_t* w = out;
 #ifdef TARIN_BASE64_X86
-    switch (selectedPath().load(std::memory_order_relaxed)) {
-        case Base64Path::Avx2:
-            decodeAvx2(p, end, w);
-            [[fallthrough]];
-        case Base64Path::Ssse3:
-            decodeSsse3(p, end, w);
-            [[fallthrough]];
-        case Base64Path::Scalar:
-            break;
-    }
+    vectorSteps(p, end, w, decodeAvx2, decodeSsse3);
 #endif
     bool clean = decodeScalar(p, end, w);
     return {static_cast<std::size_t>(w - out), clean};
