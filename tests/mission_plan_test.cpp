@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "TarinTranslator/api/TarinTranslator.h"
-#include "TarinTranslator/mission_plan/Base64.h"
 #include "TarinTranslator/mission_plan/MissionPlanDocument.h"
 #include "TestSupport.h"
 
@@ -9,41 +8,6 @@ namespace tarin {
 namespace {
 
 using test::written;
-
-std::string encode(const ByteVector& bytes) {
-    std::string out(base64Length(bytes.size()), '?');
-    base64Encode(bytes.data(), bytes.size(), out.data());
-    return out;
-}
-
-TEST(Base64, EncodesWithPaddingAndDecodesByTheBlobRules) {
-    EXPECT_EQ(encode({}), "");
-    EXPECT_EQ(encode({0xFF}), "/w==");
-    EXPECT_EQ(encode({0x00, 0x01}), "AAE=");
-    EXPECT_EQ(encode({0x00, 0x01, 0xFF}), "AAH/");
-
-    ByteVector bytes{9, 9};
-    EXPECT_TRUE(decodeBlob("AH//", bytes));
-    EXPECT_EQ(bytes, (ByteVector{0x00, 0x7F, 0xFF}));
-    EXPECT_TRUE(decodeBlob("", bytes));
-    EXPECT_TRUE(bytes.empty());
-    EXPECT_TRUE(decodeBlob("/w", bytes)) << "a last group of two gives one byte";
-    EXPECT_EQ(bytes, ByteVector{0xFF});
-    EXPECT_TRUE(decodeBlob("AAE", bytes));
-    EXPECT_EQ(bytes, (ByteVector{0x00, 0x01}));
-    EXPECT_TRUE(decodeBlob("AAEA/", bytes)) << "a single leftover character gives nothing";
-    EXPECT_EQ(bytes.size(), 3u);
-    EXPECT_TRUE(decodeBlob("/w==garbage after padding", bytes));
-    EXPECT_EQ(bytes, ByteVector{0xFF});
-    EXPECT_FALSE(decodeBlob("AAAA\nAAAA", bytes));
-    EXPECT_EQ(bytes.size(), 3u) << "the bytes before the stop are kept";
-    EXPECT_FALSE(decodeBlob("AA\xC3\xA9", bytes)) << "non-ASCII text is not Base64";
-
-    ByteVector all(1000);
-    for (std::size_t i = 0; i < all.size(); ++i) all[i] = static_cast<uint8_t>(i * 7 + 3);
-    EXPECT_TRUE(decodeBlob(encode(all), bytes));
-    EXPECT_EQ(bytes, all);
-}
 
 TEST(MissionPlanWriter, PlanInfo) {
     PlanTextFields texts;

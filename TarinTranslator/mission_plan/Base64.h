@@ -18,13 +18,45 @@ inline constexpr std::size_t base64Length(std::size_t bytes) {
 }
 
 // Encodes `size` bytes into `out`, which holds base64Length(size) characters; "="
-// padding to a multiple of four.
+// padding to a multiple of four. Writes nothing beyond those characters, so a caller
+// can encode in chunks of a multiple of three bytes straight into an output buffer.
 void base64Encode(const uint8_t* data, std::size_t size, char* out);
+
+// The outcome of decoding BLOB text: the number of bytes written and whether the text
+// was clean (ended, or stopped at "=").
+struct Base64Decoded {
+    std::size_t size = 0;
+    bool clean = true;
+};
 
 // Decodes BLOB text: reads alphabet characters up to the first "=" or the end; a final
 // group of two or three characters gives one or two bytes, a single leftover nothing.
-// The bytes replace `out`. False when the text stops at a character outside the
-// alphabet (a blank, a line break, a non-ASCII character) before any "=".
+// Nothing after the "=" is examined. Not clean when the text stops at a character
+// outside the alphabet (a blank, a line break, a non-ASCII character) before any "=";
+// the bytes decoded up to that character are still written.
+//
+// Writes to `out`, which has room for text.size() / 4 * 3 + 2 bytes or is `text.data()`
+// itself: Base64 shrinks, and the write position never overtakes the read position.
+Base64Decoded decodeBase64(std::string_view text, uint8_t* out);
+
+// Decodes the BLOB text in `text[0, size)` into the start of the same buffer.
+inline Base64Decoded decodeBlobInPlace(char* text, std::size_t size) {
+    return decodeBase64(std::string_view(text, size), reinterpret_cast<uint8_t*>(text));
+}
+
+// decodeBase64 into `out`, which then holds the decoded bytes; false when not clean.
 bool decodeBlob(std::string_view text, ByteVector& out);
+
+// The implementations of the codec. All give the same bytes and results; the vector
+// ones run on processors with the instruction set, and the codec uses the best of them
+// unless told otherwise.
+enum class Base64Path { Scalar, Ssse3, Avx2 };
+
+// The paths this processor runs, Scalar first.
+std::vector<Base64Path> supportedBase64Paths();
+
+// Makes the codec use `path` from now on, for every thread; false (and no change) when
+// the processor does not run it.
+bool setBase64Path(Base64Path path);
 
 }  // namespace tarin
