@@ -1,7 +1,9 @@
 #pragma once
 
-// Helpers shared by the tests: writing a record as XML text and loading text the way
-// the document reader does.
+// Helpers shared by the tests: writing records as text, loading text the way the document
+// reader does, reading section elements, defaulted records, files and directories.
+
+#include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
@@ -11,6 +13,7 @@
 #include <string>
 
 #include "TarinTranslator/mission_plan/MissionPlanDocument.h"
+#include "TarinTranslator/model/HandheldPlatform.h"
 #include "TarinTranslator/model/RadioType.h"
 #include "TarinTranslator/platform_xml/XmlText.h"
 
@@ -27,10 +30,38 @@ std::wstring written(Write write, uint32_t radioType = 0, bool xml = true) {
     return os.str();
 }
 
+// What the section writer `write` puts out for `value` under `radioType`, XML or summary.
+template <class T>
+std::wstring textOf(std::wostream& (*write)(std::wostream&, const T&), const T& value,
+                    uint32_t radioType = 0, bool xml = true) {
+    return written([&](std::wostream& os) { write(os, value); }, radioType, xml);
+}
+
 // Parses wide text as the document reader does and returns the document.
 inline bool load(pugi::xml_document& doc, const std::wstring& text) {
     std::string utf8 = pugi::as_utf8(text);
     return doc.load_buffer(utf8.data(), utf8.size(), kDocumentParseOptions, pugi::encoding_utf8);
+}
+
+// Loads `text`, which must be well-formed, and reads its first element into `target` with
+// `read` under the thread's current radio type.
+template <class T, class Read>
+bool readFrom(const std::wstring& text, Read read, T& target) {
+    pugi::xml_document doc;
+    EXPECT_TRUE(load(doc, text)) << pugi::as_utf8(text);
+    return read(doc.first_child(), target);
+}
+template <class T, class Read>
+bool readFrom(const std::string& utf8, Read read, T& target) {
+    return readFrom(pugi::as_wide(utf8), read, target);
+}
+
+// The record of `code` holding its group's defaults.
+inline HandheldPlatform defaulted(uint32_t code) {
+    MissionPlan plan;
+    plan.planRadioType = plan.Platform.radioType = code;
+    applyHandheldDefaults(plan);
+    return plan.Platform;
 }
 
 // The UTF-8 form of `text` with CR LF line ends, as the library writes files.

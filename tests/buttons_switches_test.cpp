@@ -1,15 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <pugixml.hpp>
-#include <sstream>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "TarinTranslator/model/HandheldPlatform.h"
 #include "TarinTranslator/model/RadioType.h"
 #include "TarinTranslator/platform_xml/Sections.h"
 #include "TarinTranslator/platform_xml/XmlText.h"
+#include "TestSupport.h"
 
 using namespace tarin;
 
@@ -18,49 +16,19 @@ namespace {
 constexpr uint32_t kClassic = 0;
 constexpr uint32_t kHazard = 146;
 
-constexpr unsigned kParseOptions =
-    pugi::parse_cdata | pugi::parse_escapes | pugi::parse_eol | pugi::parse_wnorm_attribute;
-
 // What the writers put out for a value that its table does not name.
 const std::wstring kUnknown(7, L'?');
 
-// A text with the five XML special characters and letters beyond ASCII.
-const std::wstring kSpecial = L"<&>'\"\u00e9\u03a9";
-
 template <class T>
-using Writer = std::wostream& (*)(std::wostream&, const T&);
-
-// The text `write` puts out for `value` in XML mode, or as a summary.
-template <class T>
-std::wstring xml(Writer<T> write, const T& value, bool xmlMode = true) {
-    std::wostringstream os;
-    os << XmlMode(xmlMode);
-    write(os, value);
-    return os.str();
+std::wstring xml(std::wostream& (*write)(std::wostream&, const T&), const T& value) {
+    return test::textOf(write, value, currentRadioType());
 }
 template <class T>
-std::wstring summary(Writer<T> write, const T& value) {
-    return xml(write, value, false);
+std::wstring summary(std::wostream& (*write)(std::wostream&, const T&), const T& value) {
+    return test::textOf(write, value, currentRadioType(), false);
 }
-
-// Loads `text` and reads its document element into `target` with `read`.
-template <class T>
-bool readFrom(const std::string& text, bool (*read)(pugi::xml_node, T&), T& target) {
-    pugi::xml_document doc;
-    EXPECT_TRUE(doc.load_string(text.c_str(), kParseOptions)) << text;
-    return read(doc.document_element(), target);
-}
-
-template <class T>
-bool readFrom(const std::wstring& text, bool (*read)(pugi::xml_node, T&), T& target) {
-    return readFrom(pugi::as_utf8(text), read, target);
-}
-
-// The parts of the record that the progButtons element carries.
-auto progButtonsParts(const HandheldPlatform& p) {
-    return std::tie(p.twoPosSwitch, p.threePosPositions, p.threePosSwitch, p.progButtons,
-                    p.RadioLockList);
-}
+using test::defaulted;
+using test::readFrom;
 
 // The sections inside the literals that the root writer puts around them.
 std::wstring progButtonsElement(const HandheldPlatform& p) {
@@ -70,10 +38,6 @@ std::wstring progButtonsElement(const HandheldPlatform& p) {
            xml(writeProgButtons, p.progButtons) + xml(writeRadioLockList, p.RadioLockList) +
            L"   </progButtons>\n";
 }
-std::wstring accessoryElement(const AccessoryButtonMap& buttons) {
-    return L"<accessoryConfig     >\n" + xml(writeAccessoryButtons, buttons) +
-           L"   </accessoryConfig>\n";
-}
 std::wstring progBtnsElement(const ProgBtnMap& buttons) {
     return L"   <progBtns>\n" + xml(writeProgBtns, buttons) + L"   </progBtns>\n";
 }
@@ -82,13 +46,6 @@ std::wstring progSwitchesElement(const ProgSwitchesConfig& switches) {
 }
 std::wstring shortMenuElement(const ShortMenuMap& menu) {
     return L"   <shortMenu>\n" + xml(writeShortMenu, menu) + L"   </shortMenu>\n";
-}
-
-HandheldPlatform defaulted(uint32_t code) {
-    MissionPlan plan;
-    plan.planRadioType = code;
-    applyHandheldDefaults(plan);
-    return plan.Platform;
 }
 
 // Every attribute of a progButtons element, each valid and not its constructed value.
@@ -489,51 +446,4 @@ TEST(ShortMenuReadTest, ItemsAndDefaults) {
             << bad;
         EXPECT_TRUE(menu.empty()) << bad;
     }
-}
-
-// ======================================================================================
-// Round trips: written text read back
-
-// The defaults read back in the document round trip (classic) and in the handheld defaults
-// tests (extended).
-TEST(ButtonsRoundTripTest, EveryFieldWithSpecialText) {
-    currentRadioType() = kClassic;
-    HandheldPlatform written;
-    written.twoPosSwitch = {6, kSpecial + L"A", L"B" + kSpecial, L"7" + kSpecial, kSpecial};
-    written.threePosPositions = {10, 9, 2, L"\u00df" + kSpecial, kSpecial, L"c\u00fc"};
-    written.threePosSwitch = {3, kSpecial, L"v\u00e4", L"w" + kSpecial};
-    written.progButtons = {{1, {35, L"2.5" + kSpecial, kSpecial + L"x"}},
-                           {3, {106, L"", L"\u00f1"}},
-                           {4, {0, L"0.0", kSpecial}}};
-    written.RadioLockList = {9, 0, 0, 5};
-    HandheldPlatform back;
-    ASSERT_TRUE(readFrom(progButtonsElement(written), readProgButtonsElement, back));
-    EXPECT_EQ(progButtonsParts(back), progButtonsParts(written));
-
-    const ShortMenuMap menu = {{5, {13, L"5", kSpecial}}, {12, {7, L"12x" + kSpecial, L"\u00e7"}}};
-    ASSERT_TRUE(readFrom(shortMenuElement(menu), readShortMenu, back.shortMenu));
-    EXPECT_EQ(back.shortMenu, menu);
-
-    currentRadioType() = kHazard;
-    const AccessoryButtonMap accessory = {{1, {34, L"10.0", L"0.5", kSpecial}},
-                                          {3, {12, L"7", L"3.25", L"\u00ff&"}}};
-    ASSERT_TRUE(readFrom(accessoryElement(accessory), readAccessoryButtons, back.accessoryButtons));
-    EXPECT_EQ(back.accessoryButtons, accessory);
-
-    // A user preset key, whose preset fields the writer puts out as numbers, and a voice
-    // playback key with a long file name.
-    const ProgBtnMap buttons = {
-        {4, {71, L"99999.5", L"100000", kSpecial + L"\u00df", 1, 511, 1249}},
-        {17,
-         {5, L"1e1", L"0", L"voice file " + kSpecial + L" longer than twenty", 0, 65535, 65535}},
-        {50, {70, L"0.25", L"3", L"", 0, 0, 0}}};
-    ASSERT_TRUE(readFrom(progBtnsElement(buttons), readProgBtns, back));
-    EXPECT_EQ(back.progBtns, buttons);
-
-    ProgSwitchesConfig switches;
-    switches.switches[2] = {{-3, {20, kSpecial + L"\u00f6", 65535}}, {7, {0, L"", 1}}};
-    switches.switches[0] = {{1, {19, L"x", 42}}};
-    switches.RadioLockList = {9, 1, 1, 0};
-    ASSERT_TRUE(readFrom(progSwitchesElement(switches), readProgSwitches, back));
-    EXPECT_EQ(back.progSwitches, switches);
 }

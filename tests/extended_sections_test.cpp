@@ -12,6 +12,7 @@
 #include <string_view>
 #include <tuple>
 
+#include "Samples.h"
 #include "TarinTranslator/platform/Platform.h"
 #include "TarinTranslator/platform_xml/Sections.h"
 #include "TestSupport.h"
@@ -19,40 +20,10 @@
 namespace tarin {
 namespace {
 
+using test::defaulted;
 using test::load;
+using test::sampleRecord;
 using test::written;
-
-HandheldPlatform defaulted(uint32_t code) {
-    MissionPlan plan;
-    plan.planRadioType = plan.Platform.radioType = code;
-    applyHandheldDefaults(plan);
-    return plan.Platform;
-}
-
-// A defaulted record whose sections here all hold other values than their defaults.
-HandheldPlatform filled(uint32_t code) {
-    HandheldPlatform p = defaulted(code);
-    const std::wstring specials = L"<&'\">\u00e9\u4e2d";
-    // clang-format off
-    p.eioOutputCfg = {{0, {16, 5, 65535, L"r" + specials, 1}}, {2, {11, 1, 7, L"true", 0}}};
-    p.DNP3Cfg = {{{0, {1, 2, 3, 65519, L"10.0.0.1" + specials}}, {1, {65535, 0, 4, 5, L"h"}}}, 0};
-    p.SerTnlCfg = {L"CiST", 1, 1000, 300, 1, L"d" + specials, 65535, 1, 2, 3,
-                   {{0, {64, L"ip" + specials, 65535}}, {1, {0, L"", 9}}}};
-    p.KeystoreConfig = {{0, {L"K" + specials}}, {1, {L"0123456789abcdef"}}};
-    p.ECiTCfg = {6, 59, 30, L"5" + specials, L"b" + specials, 4, 1};
-    p.hazardConfig = {1, 1, 1, 2, 3, 5000};
-    p.selfCheckConfig = {1, 1, 1, 1, 1, 4999, 240};
-    p.VRMobileConfig = {0, 1, 1};
-    p.logEventsConfig = {1, 1, 1, 1, 1, 1, 1, 1, 1};
-    p.VideoSettingsConfig = {1, 1, 2, 3, 5000, 1, 1};
-    p.ICS = {1, 60, 5000, 9, 120, {{0, {1, 2, 3, 4294967295u}}, {1, {0, 5, 6, 7}}}, {{0, {8, 9}}},
-             {{0, {10, L"A" + specials}}, {1, {11, L"Pump"}}}, {{0, {12, L"S" + specials}}}};
-    p.SystemConfig = {
-        {0, {-1, {70, L"1.5", L"2.5", L"x" + specials, 1, 511, 1249}, {5, L"1e5", L"0.0", L"v", 1, 3, 4}}},
-        {1, {512, defaultOptionButton(), {71, L"0", L"0.0", L"", 0, 0, 0}}}};
-    // clang-format on
-    return p;
-}
 
 // The texts of the sections here within the whole platformConfig text, in document order.
 std::wstring sectionsText(const HandheldPlatform& p) {
@@ -118,52 +89,12 @@ bool readText(const std::wstring& text, HandheldPlatform& p, const Section* s = 
 std::wstring filledText(const Section& s) {
     const std::string_view element = s.element;
     const uint32_t code = element == "hazardConfig" ? 146 : 151;
-    const std::wstring text = written([&](std::wostream& os) { s.write(os, filled(code)); }, code);
+    const std::wstring text =
+        written([&](std::wostream& os) { s.write(os, sampleRecord(code)); }, code);
     return element == "eioOutputCfg" ? L"<eioOutputCfg>" + text + L"</eioOutputCfg>" : text;
 }
 
 // ---- texts -----------------------------------------------------------------------------
-
-const std::wstring kDefaultEio =
-    L"   <eioOutputCfg>\n"
-    L"<eioOutput \n   name='ExtIoOut1'\n   func='EIO_OUT_FUNC_DISABLED'\n"
-    L"   mode='EIO_OUT_MODE_DISABLED'\n   pattern='0'\n   repeat='false'\n"
-    L"   sense='EIO_OUT_SENSE_ACTIVE_LO'\n    />\n"
-    L"<eioOutput \n   name='ExtIoOut2'\n   func='EIO_OUT_FUNC_DISABLED'\n"
-    L"   mode='EIO_OUT_MODE_DISABLED'\n   pattern='0'\n   repeat='false'\n"
-    L"   sense='EIO_OUT_SENSE_ACTIVE_LO'\n    />\n"
-    L"<eioOutput \n   name='ExtIoOut3'\n   func='EIO_OUT_FUNC_DISABLED'\n"
-    L"   mode='EIO_OUT_MODE_DISABLED'\n   pattern='0'\n   repeat='false'\n"
-    L"   sense='EIO_OUT_SENSE_ACTIVE_LO'\n    />\n"
-    L"   </eioOutputCfg>\n";
-const std::wstring kDefaultDnp3ToECiT =
-    L"<DNP3Cfg\n   DynamicRouting='true'\n >\n</DNP3Cfg>\n"
-    L"<SerTnlCfg\n   SerTnlMode='Static'\n   SerTnlPacketSize='480'\n   SerTnlPacketTime='500'\n"
-    L"   SerTnlWaitTime='10'\n   SerTnlDiscTime='10'\n   SerTnlDestAddr='0.0.0.0'\n"
-    L"   SerTnlDestPort='0'\n   SerTnlSrcPort='0'\n   SerTnlNetPort='0'\n"
-    L"   SerTnlClientPort='0'\n >\n</SerTnlCfg>\n"
-    L"<KeystoreConfig>\n</KeystoreConfig>\n"
-    L"<ECiTCfg\n   minTimer='5'\n   maxTimer='60'\n   defaultTimeout='60'\n   warningBeeps='0'\n"
-    L"   timerIncr='1'\n   restartOnPTT='OFF'\n   ExtOutAlertMode='ECIT_EXT_OUT_MODE_WARN_ON'\n"
-    L" />\n";
-const std::wstring kDefaultHazard =
-    L"<hazardConfig \n   hazardModeEnable='OFF'\n   frontDisplayEnable='OFF'\n"
-    L"   entryVoiceAnnunciation='0'\n   exitVoiceAnnunciation='0'\n"
-    L"   powerOffVoiceAnnunciation='0'\n   nonCompliantVoiceAnnunciation='0'\n   />\n";
-const std::wstring kDefaultSelfCheckToSystem =
-    L"<selfCheckConfig \n   selfCheckEnable='OFF'\n   FRSMConnection='OFF'\n"
-    L"   antennaConnection='OFF'\n   radioTemperature='OFF'\n   batteryCapacity='OFF'\n"
-    L"   PeriodicTimer='5'\n   selfCheckVAFileIndex='0'\n   />\n"
-    L"<ICS\n   ICSMode='OFF'\n   userParTimeout='30'\n   parAudio='0'\n   parMinVolume='18'\n"
-    L"   hysteresisTimer='30'\n >\n</ICS>\n"
-    L"<logEventsConfig\n   logEvent='OFF'\n   devicePowerOnOffLog='OFF'\n"
-    L"   emergencyDeclareLog='OFF'\n   userInputLog='OFF'\n   batteryCapacityLog='OFF'\n"
-    L"   channelTalkGroupSelectionLog='OFF'\n   zoneSystemSelectionLog='OFF'\n"
-    L"   missionPlanSelectionLog='OFF'\n   overTempEventLog='OFF'\n   />\n"
-    L"<SystemConfig>\n</SystemConfig>\n";
-const std::wstring kDefaultVrMobile =
-    L"<VRMobileConfig \n   NoneModeEnable='ON'\n   EVRSCapableModeEnable='OFF'\n"
-    L"   AVRSCapableModeEnable='OFF'\n   />\n";
 
 #define ESC L"&lt;&amp;&apos;&quot;&gt;\u00e9\u4e2d"
 const std::wstring kFilledEio =
@@ -236,14 +167,11 @@ const std::wstring kFilledVrMobile =
     L"   AVRSCapableModeEnable='ON'\n   />\n";
 #undef ESC
 
-TEST(ExtendedSections, TextsOfBothGroupsWithDefaultsAndOtherValues) {
-    EXPECT_EQ(sectionsText(defaulted(146)),
-              kDefaultDnp3ToECiT + kDefaultHazard + kDefaultSelfCheckToSystem);
-    EXPECT_EQ(sectionsText(defaulted(151)),
-              kDefaultEio + kDefaultDnp3ToECiT + kDefaultSelfCheckToSystem + kDefaultVrMobile);
-    EXPECT_EQ(sectionsText(filled(146)),
+// The defaults documents pin the texts of the defaults; here other values.
+TEST(ExtendedSections, TextsOfBothGroups) {
+    EXPECT_EQ(sectionsText(sampleRecord(146)),
               kFilledDnp3ToECiT + kFilledHazard + kFilledSelfCheckToSystem);
-    EXPECT_EQ(sectionsText(filled(151)),
+    EXPECT_EQ(sectionsText(sampleRecord(151)),
               kFilledEio + kFilledDnp3ToECiT + kFilledSelfCheckToSystem + kFilledVrMobile);
 
     EXPECT_EQ(filledText(section("VideoSettingsConfig")),
@@ -253,64 +181,23 @@ TEST(ExtendedSections, TextsOfBothGroupsWithDefaultsAndOtherValues) {
               L"<BodyCamTrigger\n   BodyCamEmergencyEnable='ON'\n   />\n"
               L"<DashCamTrigger\n   DashCamEmergencyEnable='ON'\n   />\n"
               L"</VideoSettingsConfig>\n");
+    HandheldPlatform back;
+    ASSERT_TRUE(readText(filledText(section("VideoSettingsConfig")), back));
+    EXPECT_EQ(back.VideoSettingsConfig, sampleRecord(146).VideoSettingsConfig);
 }
 
 TEST(ExtendedSections, WritersKeepToTheirCodesAndToXml) {
     for (const Section& s : kSections) {
-        const HandheldPlatform p = filled(151);
+        const HandheldPlatform p = sampleRecord(151);
         EXPECT_EQ(written([&](std::wostream& os) { s.write(os, p); }, 0), L"") << s.element;
         EXPECT_EQ(written([&](std::wostream& os) { s.write(os, p); }, 151, false), L"")
             << s.element;
     }
     for (uint32_t code : {146u, 151u}) {
         const std::wstring all =
-            written([&](std::wostream& os) { writePlatformConfig(os, filled(code)); }, code);
+            written([&](std::wostream& os) { writePlatformConfig(os, sampleRecord(code)); }, code);
         EXPECT_EQ(all.find(L"VideoSettingsConfig"), std::wstring::npos);
     }
-}
-
-// The sections here but VideoSettingsConfig, for comparison.
-auto sectionsOf(const HandheldPlatform& p) {
-    return std::tie(p.eioOutputCfg, p.DNP3Cfg, p.SerTnlCfg, p.KeystoreConfig, p.ECiTCfg,
-                    p.hazardConfig, p.selfCheckConfig, p.VRMobileConfig, p.ICS, p.logEventsConfig,
-                    p.SystemConfig);
-}
-
-// Round trips through the root writer and the dispatcher. What cannot come back: an option
-// button's timeout (never written, read as "0.0") and its preset fields unless its opcode is
-// 70 or 71 (read as 0, 65535, 65535); hazardConfig on the VR-mobile codes, eioOutputCfg and
-// VRMobileConfig on the hazard codes (not written); VideoSettingsConfig (never written).
-TEST(ExtendedSections, RecordsReadBackThroughTheWholeDocument) {
-    for (uint32_t code : {146u, 151u}) {
-        for (const HandheldPlatform& p : {defaulted(code), filled(code)}) {
-            HandheldPlatform back;
-            back.radioType = code;
-            pugi::xml_document doc;
-            ASSERT_TRUE(
-                load(doc, written([&](std::wostream& os) { writePlatformConfig(os, p); }, code)));
-            ASSERT_TRUE(readPlatformConfig(doc.child("platformConfig"), back)) << code;
-            HandheldPlatform expected = p;
-            for (auto& [key, system] : expected.SystemConfig) {
-                for (ProgBtnEntry* option : {&system.OPT1, &system.OPT2}) {
-                    option->timeout = L"0.0";
-                    if (option->opcode == 70 || option->opcode == 71) continue;
-                    option->presetSysZoneType = 0;
-                    option->sysZoneIndex = option->groupIndex = 65535;
-                }
-            }
-            const HandheldPlatform fresh;
-            if (isHazardCode(code)) {
-                expected.eioOutputCfg = fresh.eioOutputCfg;
-                expected.VRMobileConfig = fresh.VRMobileConfig;
-            } else {
-                expected.hazardConfig = fresh.hazardConfig;
-            }
-            EXPECT_EQ(sectionsOf(back), sectionsOf(expected)) << code;
-        }
-    }
-    HandheldPlatform back;
-    ASSERT_TRUE(readText(filledText(section("VideoSettingsConfig")), back));
-    EXPECT_EQ(back.VideoSettingsConfig, filled(146).VideoSettingsConfig);
 }
 
 // The readers that the dispatcher runs for the group whose writer never emits them.
@@ -330,9 +217,9 @@ TEST(ExtendedSections, DispatcherReadsSectionsTheOtherGroupWrites) {
         ASSERT_TRUE(readPlatformConfig(doc.child("platformConfig"), back)) << code;
         EXPECT_EQ(back.VideoSettingsConfig.DashCamEmergencyEnable, 1u);
         if (code == 146) {
-            EXPECT_EQ(back.eioOutputCfg, filled(151).eioOutputCfg);
+            EXPECT_EQ(back.eioOutputCfg, sampleRecord(151).eioOutputCfg);
         } else {
-            EXPECT_EQ(back.hazardConfig, filled(146).hazardConfig);
+            EXPECT_EQ(back.hazardConfig, sampleRecord(146).hazardConfig);
         }
     }
 }
@@ -446,18 +333,18 @@ TEST(ExtendedSections, ReadersStopOrGoOnAsTheirSectionsDo) {
                  p));
     EXPECT_EQ(p.selfCheckConfig, (SelfCheckConfig{0, 0, 0, 1, 0, 0, 5}));
     // A missing element changes nothing and succeeds; for SystemConfig it empties the list.
-    p = filled(146);
+    p = sampleRecord(146);
     for (const Section& s : kSections) {
         if (std::string_view(s.element) == "SystemConfig") continue;
         EXPECT_TRUE(s.read(pugi::xml_node(), p)) << s.element;
     }
-    EXPECT_EQ(p, filled(146));
+    EXPECT_EQ(p, sampleRecord(146));
     EXPECT_TRUE(readSystemConfig(pugi::xml_node(), p.SystemConfig));
     EXPECT_TRUE(p.SystemConfig.empty());
 }
 
 TEST(ExtendedSections, TablesAndTheirLimits) {
-    HandheldPlatform p = filled(146);
+    HandheldPlatform p = sampleRecord(146);
     auto repeated = [](const std::wstring& item, int times) {
         std::wstring out;
         for (int i = 0; i < times; ++i) out += item;
@@ -499,7 +386,7 @@ TEST(ExtendedSections, TablesAndTheirLimits) {
     EXPECT_TRUE(p.KeystoreConfig.empty());
 
     // ICS: tables whose element does not occur keep their entries; a bad entry is left out.
-    p = filled(146);
+    p = sampleRecord(146);
     EXPECT_FALSE(
         readText(L"<ICS ICSMode='ON' userParTimeout='10' parAudio='0' parMinVolume='9' "
                  L"hysteresisTimer='30'><ICSAlertTable ICSSensor='1' ICSEnabled='on' "
@@ -508,8 +395,8 @@ TEST(ExtendedSections, TablesAndTheirLimits) {
                  p));
     EXPECT_TRUE(p.ICS.ICSAlertTable.empty());
     EXPECT_EQ(p.ICS.ICSStatusTable, (IcsStatusMap{{0, {5, 4}}}));
-    EXPECT_EQ(p.ICS.ApplianceMenu, filled(146).ICS.ApplianceMenu);
-    EXPECT_EQ(p.ICS.SeatMenu, filled(146).ICS.SeatMenu);
+    EXPECT_EQ(p.ICS.ApplianceMenu, sampleRecord(146).ICS.ApplianceMenu);
+    EXPECT_EQ(p.ICS.SeatMenu, sampleRecord(146).ICS.SeatMenu);
 }
 
 TEST(ExtendedSections, OutputsAndOptionButtons) {
@@ -563,7 +450,7 @@ TEST(ExtendedSections, HostileTextEndsCleanly) {
     for (const Section& s : kSections) {
         const std::wstring text = filledText(s);
         for (std::size_t cut = 0; cut < text.size(); cut += 3) {
-            HandheldPlatform p = filled(146);
+            HandheldPlatform p = sampleRecord(146);
             readText(text.substr(0, cut), p, &s);
             std::wstring mangled = text;
             mangled[cut] =

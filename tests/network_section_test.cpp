@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "Samples.h"
 #include "TarinTranslator/model/HandheldPlatform.h"
 #include "TarinTranslator/platform_xml/Sections.h"
 #include "TestSupport.h"
@@ -19,10 +20,7 @@ constexpr uint32_t kHazard = 199;
 constexpr uint32_t kVrMobile = 272;
 
 NetworkConfig defaultsFor(uint32_t code) {
-    MissionPlan plan;
-    plan.planRadioType = code;
-    applyHandheldDefaults(plan);
-    return plan.Platform.networkConfig;
+    return test::defaulted(code).networkConfig;
 }
 
 std::wstring textOf(const NetworkConfig& net, uint32_t code, bool xml = true) {
@@ -31,98 +29,13 @@ std::wstring textOf(const NetworkConfig& net, uint32_t code, bool xml = true) {
 
 // Reads the children `inner` of a networkConfig element into `net` under `code`.
 bool readInto(NetworkConfig& net, const std::wstring& inner, uint32_t code = kHazard) {
-    pugi::xml_document doc;
-    load(doc, L"<networkConfig>" + inner + L"</networkConfig>");
     currentRadioType() = code;
-    return readNetworkConfig(doc.child("networkConfig"), net);
+    return test::readFrom(L"<networkConfig>" + inner + L"</networkConfig>", readNetworkConfig, net);
 }
 
-const std::wstring kWmmDefaults = [] {
-    std::wstring out;
-    for (const wchar_t* row :
-         {L"AC_BK'\n   CWMin='4'\n   CWMax='10'\n   AIFSN='7'\n   TXOPLimit='0",
-          L"AC_BE'\n   CWMin='4'\n   CWMax='10'\n   AIFSN='3'\n   TXOPLimit='0",
-          L"AC_VI'\n   CWMin='3'\n   CWMax='4'\n   AIFSN='2'\n   TXOPLimit='94",
-          L"AC_VO'\n   CWMin='2'\n   CWMax='3'\n   AIFSN='2'\n   TXOPLimit='47"})
-        out += std::wstring(L"<WMM\n   option='") + row + L"'\n   ACM='0'\n    />\n";
-    return out;
-}();
-
-// netDiscoveryCfg, then each service with its port and mode; generalCfg after ftpCfg.
-const std::wstring kServicesDefaults = [] {
-    std::wstring out =
-        L"   <netDiscoveryCfg\n      serviceName='corvanradio'\n      port='4951'\n"
-        L"      ndMode='ON'\n    />\n";
-    auto service = [&](const wchar_t* name, const wchar_t* port, const wchar_t* mode = nullptr) {
-        out += std::wstring(L"   <") + name + L"\n      port='" + port + L"'\n";
-        if (mode) out += std::wstring(L"      ") + mode + L"'\n";
-        out += L"    />\n";
-    };
-    service(L"qdNetCfg", L"4951", L"qdNetMode='ON");
-    service(L"asciiNetCfg", L"4952", L"asciiNetMode='OFF");
-    service(L"cssNetCfg", L"4953", L"cssNetMode='ON");
-    service(L"ftpCfg", L"21", L"ftpMode='OFF");
-    out += L"   <generalCfg\n      domain='corvanradiodomain'\n    />\n";
-    service(L"netSaCfg", L"18088");
-    service(L"vchDiscoveryCfg", L"61010", L"vchDiscoveryCfgMode='ON");
-    service(L"chMinPort", L"61001", L"chMinPortMode='ON");
-    service(L"chPort2", L"61002", L"chPort2Mode='ON");
-    service(L"chPort3", L"61003", L"chPort3Mode='ON");
-    service(L"chPort4", L"61004", L"chPort4Mode='ON");
-    service(L"chMaxPort", L"61005", L"chMaxPortMode='ON");
-    return out;
-}();
-
-const std::wstring kHazardDefaults =
-    L"   <CCM\n     AlwaysPowerOnCCM='OFF'\n    />\n"
-    L"<LTEConfig\n enabled='ON'\n alwaysOn='OFF'\n operator='VzW'\n"
-    L" Sim_Select='Removable Preferred'\n LTEMaxPower='Default (24.5 dBm)'\n  />\n"
-    L"<APN\n Name =''\n IP_Type ='IP'\n Enabled ='OFF'\n External_vlan_id ='0'\n"
-    L" AuthType ='null'\n AuthName =''\n AuthPwd =''\n AuthHostname =''\n   />\n"
-    L"<RouterConfig\n  >\n"
-    L"<portForwarding\n   source='0.0.0.0'\n   protocol='both'\n   from='0'\n   to='0'\n"
-    L"   destination='0.0.0.0'\n    />\n"
-    L"<MACReservation\n   MACAddress='00:00:00:00:00:00'\n   IP='0.0.0.0'\n    />\n"
-    L"<DHCPServer\n  AddressSpace='1'\n  LowAddress='192.168.0.10'\n"
-    L" HighAddress='192.168.0.20'\n  />\n"
-    L"<PrimaryDNS>0.0.0.0</PrimaryDNS>\n<SecondaryDNS>0.0.0.0</SecondaryDNS>\n"
-    L"<DMZ\n  enable='OFF'\n  hostAddress='0.0.0.0'\n  />\n"
-    L"<VPNPassthrough\n  IPSec='OFF'\n  L2TP='OFF'\n PPTP='OFF'\n  />\n"
-    L"</RouterConfig>\n"
-    L"<wifiAPCfg>\n<enabled>OFF</enabled>\n<SavePowerUpState>OFF</SavePowerUpState>\n"
-    L"<securityType>Personal</securityType>\n<security>WPA2</security>\n"
-    L"<passphrase>Tovel Beacon PX931</passphrase>\n<radius_server>127.0.0.1</radius_server>\n"
-    L"<radius_port>1812</radius_port>\n<encryption>CCMP</encryption>\n<mode>n</mode>\n"
-    L"<ssid>CorvanWifiRouter</ssid>\n<numberOfStations>5</numberOfStations>\n"
-    L"<Channel\n select='auto'\n number='0'\n  />\n"
-    L"<shortGI>ON</shortGI>\n<preamble>OFF</preamble>\n<Greenfield>ON</Greenfield>\n"
-    L"<hiddenSSID>OFF</hiddenSSID>\n<country_code>US</country_code>\n"
-    L"<WMMPS_enabled>OFF</WMMPS_enabled>\n<WMM_enabled>ON</WMM_enabled>\n" +
-    kWmmDefaults +
-    L"</wifiAPCfg>\n"
-    L"<wifiCfg\n   wifiMode='ON'\n   ccmControlWifi='OFF'\n >\n<wpa\n   wpaSuppMode='ON'\n >\n"
-    L"<wpaItem\n   protocol='2'\n   ssid='corvanradios'\n   pass='kestrels'\n"
-    L"   cacertfilename='ca.pem'\n   usercertfilename='user.pem'\n"
-    L"   privatekeyfilename='user.prv'\n   privatekeypassword=''\n   identity=''\n"
-    L"   priority='0'\n    />\n"
-    L"</wpa>\n </wifiCfg>\n"
-    L"<ndisCfg\n   ndisMode='OFF'\n />\n"
-    L"   <networkServiceCfg>\n" +
-    kServicesDefaults + L"</networkServiceCfg>\n";
-
-const std::wstring kDhcpServerCfgDefaults =
-    L"   <DhcpServerCfg\n      serverEnable='ON'\n      subnetAddress='192.168.250.0'\n"
-    L"      lowIPAddress='192.168.250.10'\n      highIPAddress='192.168.250.20'\n"
-    L"      routerAddress='192.168.250.1'\n      primaryDns='0.0.0.0'\n"
-    L"      secondaryDns='0.0.0.0'\n      defaultGatewayEnableWithoutCCM='OFF'\n"
-    L"      defaultGatewayUseAsCcmIp='ON'\n      useCCMforDHCP='OFF'\n    />\n";
-
-TEST(NetworkSection, DefaultsAreWrittenExactly) {
-    EXPECT_EQ(textOf(defaultsFor(kHazard), kHazard), kHazardDefaults);
-    std::wstring vr = kHazardDefaults;
-    vr.insert(vr.rfind(L"</networkServiceCfg>"), kDhcpServerCfgDefaults);
-    EXPECT_EQ(textOf(defaultsFor(kVrMobile), kVrMobile), vr);
-
+// The XML of the defaults is pinned by the defaults documents; the summary shows the Wi-Fi
+// client and the services, texts raw.
+TEST(NetworkSection, Summary) {
     EXPECT_EQ(
         textOf(defaultsFor(kVrMobile), kVrMobile, false),
         L"{wifiCfg: 1, wpaSuppMode: 1   protocol='2'\n   ssid='corvanradios'\n"
@@ -132,6 +45,8 @@ TEST(NetworkSection, DefaultsAreWrittenExactly) {
         L"domain: corvanradiodomain, netSaCfg port: 18088, vchDiscoveryCfg port: 61010, "
         L"chMinPort port: 61001, chPort2 port: 61002, chPort3 port: 61003, chPort4 port: "
         L"61004, chMaxPort port: 61005}");
+    EXPECT_NE(textOf(test::filledNetwork(), kHazard, false).find(L", serviceName: svc <&'\"> "),
+              std::wstring::npos);
 }
 
 TEST(NetworkSection, RouterAccessPointAndDhcpServerGates) {
@@ -268,71 +183,6 @@ TEST(NetworkSection, CheckCoversTheTenModeSwitches) {
     EXPECT_TRUE(readInto(net, L""));
     net.ndisCfg.ndisMode = 2;
     EXPECT_TRUE(readInto(net, L"<ndisCfg ndisMode='OFF'/>"));
-}
-
-// A record with a value other than its default in every field the document carries.
-// What does not come back, and is left out of the comparison:
-// - DhcpServerCfg for the hazard codes (not written);
-// - netSaCfg's mode (no attribute);
-// - LTEMaxPower, whose table names only 0;
-// - the router when AddressSpace is 0 and the access point when it is Enterprise without a
-//   passphrase (not written; the sample has neither);
-// - white space at the ends of attribute texts or in runs (normalised by attribute reading)
-//   and element texts of white space only (dropped by the parser); the sample has none.
-NetworkConfig sample() {
-    auto t = [](const wchar_t* s) { return std::wstring(s) + L" <&'\"> \u00e9\u00df\u4e2d"; };
-    NetworkConfig n;
-    n.LTEConfig = {0, 1, 0, 1, 0};
-    n.APN[0] = {t(L"apn1"), 2, 1, t(L"vlan1"), 2, t(L"user"), t(L"pwd"), t(L"host")};
-    n.APN[1] = {t(L"apn2"), 1, 0, t(L"vlan2"), 1, L"", L"", L""};
-    n.wifiAPCfg = {1,          1, 2, 3, t(L"rs"), t(L"rp"), t(L"pp"), 2, 1,
-                   t(L"ssid"), 7, 0, 0, 1,        1,        t(L"cc"), 0, 1};
-    n.Channel = {2, 149};
-    n.WMM[0] = {3, 15, 1023, 1, 188, 0};
-    n.WMM[1] = {1, 2, 3, 7, 0, 0};
-    n.wifiCfg = {0, 1};
-    n.wpa = {0};
-    n.wpaItem[0] = {4, t(L"s"), t(L"p"), t(L"ca"), t(L"u"), t(L"k"), t(L"kp"), t(L"id"), t(L"9")};
-    n.wpaItem[1] = {1, L"", L"", L"", L"", L"", L"", L"", L""};
-    n.ndisCfg = {1};
-    n.netDiscoveryCfg = {1, 0, t(L"svc")};
-    int32_t port = 65535;
-    for (ServicePort* p :
-         {&n.qdNetCfg, &n.asciiNetCfg, &n.cssNetCfg, &n.ftpCfg, &n.netSaCfg, &n.vchDiscoveryCfg,
-          &n.chMinPort, &n.chPort2, &n.chPort3, &n.chPort4, &n.chMaxPort})
-        *p = {port--, 0};
-    n.asciiNetCfg.mode = n.ftpCfg.mode = 1;
-    n.generalCfg = {t(L"dom")};
-    n.portForwarding[0] = {t(L"src"), t(L"1"), t(L"2"), 0, t(L"dst")};
-    n.portForwarding[1] = {L"s2", L"3", L"4", 1, L"d2"};
-    n.DMZ = {1, t(L"dmz")};
-    n.MACReservation[0] = {t(L"mac"), t(L"ip")};
-    n.MACReservation[1] = {L"m2", L"i2"};
-    n.DHCPServer = {-123456, t(L"lo"), t(L"hi")};
-    n.VPNPassthrough = {1, 1, 1};
-    n.PrimaryDNS = t(L"dns1");
-    n.SecondaryDNS = t(L"dns2");
-    n.DhcpServerCfg = {0, t(L"sub"), t(L"low"), t(L"high"), t(L"rtr"), t(L"p"), t(L"s"), 1, 0, 1};
-    n.CCM = {1};
-    return n;
-}
-
-TEST(NetworkSection, EveryWrittenFieldReadsBack) {
-    for (uint32_t code : {kHazard, kVrMobile}) {
-        const NetworkConfig sent = sample();
-        NetworkConfig back;
-        pugi::xml_document doc;
-        const std::wstring xml = textOf(sent, code);
-        EXPECT_EQ(xml.find(L" <&"), std::wstring::npos) << "every text is escaped";
-        ASSERT_TRUE(load(doc, L"<networkConfig>" + xml + L"</networkConfig>"));
-        currentRadioType() = code;
-        ASSERT_TRUE(readNetworkConfig(doc.first_child(), back));
-        NetworkConfig expected = sent;
-        if (isHazardCode(code)) expected.DhcpServerCfg = {};
-        EXPECT_EQ(back, expected) << code;
-        EXPECT_NE(textOf(sent, code, false).find(L", serviceName: svc <&'\"> "), std::wstring::npos)
-            << "summaries are raw";
-    }
 }
 
 // Truncated and mangled section text ends in a clean result; the defaulted record holds
