@@ -106,31 +106,6 @@ std::wstring menuText(const MenuItemMap& menu) {
     return written([&](std::wostream& os) { writeMenuConfig(os, menu); });
 }
 
-// A regular menu as its levels give it: before an item, one closing tag per level it lies
-// above the previous item; after the last item, one per level below the top.
-std::wstring regularMenuText(const MenuItemMap& menu) {
-    std::wstring out;
-    int32_t previous = -1;
-    for (const auto& [code, item] : menu) {
-        for (int32_t i = item.level; previous >= 1 && i < previous; ++i) out += L"</menuItem>\n";
-        out += L"<menuItem\n   name='" + pugi::as_wide(lookupName(code, MenuItemNames)) +
-               L"'\n   display='" + pugi::as_wide(lookupName(item.display, TrueFalseNames)) +
-               L"'\n   opCode='" + pugi::as_wide(lookupName(item.opCode, MenuFunctionNames)) +
-               (item.hasChildren ? L"'\n    >\n" : L"'\n    />\n");
-        previous = item.level;
-    }
-    for (int32_t i = 1; i < previous; ++i) out += L"</menuItem>\n";
-    return out;
-}
-
-// Regular menus, the defaults included, are written as their levels give them.
-TEST(DeviceMenus, RegularMenusAreWrittenByTheirLevels) {
-    for (uint32_t code : kCodes) {
-        const MenuItemMap menu = test::defaulted(code).menuConfig;
-        EXPECT_EQ(menuText(menu), regularMenuText(menu));
-    }
-}
-
 // Every menu read is written back well-formed, also those without a regular form.
 TEST(DeviceMenus, MenuReaderVisitsDepthFirstToTheFourthDepth) {
     using Levels = std::map<int32_t, std::pair<int32_t, bool>>;  // code: level, hasChildren
