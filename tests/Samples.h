@@ -170,7 +170,7 @@ inline void fillExtendedSections(HandheldPlatform& p) {
     p.networkConfig = filledNetwork();
     p.progBtns = {{4, {71, L"99999.5", L"100000", s + L"\u00df", 1, 511, 1249}},
                   {17, {5, L"1e1", L"0", L"voice file " + s + L" longer than twenty", 1, 3, 4}},
-                  {50, {70, L"0.25", L"3", L"", 0, 0, 0}}};
+                  {50, {70, L"0.25" + s, L"3" + s, L"", 0, 0, 0}}};
     p.progSwitches.switches[2] = {{-3, {20, s + L"\u00f6", 65535}}, {7, {0, L"", 1}}};
     p.progSwitches.switches[0] = {{1, {19, L"x", 42}}};
     p.progSwitches.RadioLockList = {9, 1, 1, 0};
@@ -191,7 +191,7 @@ inline void fillExtendedSections(HandheldPlatform& p) {
     p.ICS = {1, 60, 5000, 9, 120, {{0, {1, 2, 3, 4294967295u}}, {1, {0, 5, 6, 7}}}, {{0, {8, 9}}},
              {{0, {10, L"A" + t}}, {1, {11, L"Pump"}}}, {{0, {12, L"S" + t}}}};
     p.SystemConfig = {
-        {0, {-1, {70, L"1.5", L"2.5", L"x" + t, 1, 511, 1249}, {5, L"1e5", L"0.0", L"v", 1, 3, 4}}},
+        {0, {-1, {70, L"1.5" + t, L"2.5", L"x" + t, 1, 511, 1249}, {5, L"1e5", L"0.0", L"v", 1, 3, 4}}},
         {1, {512, defaultOptionButton(), {71, L"0", L"0.0", L"", 0, 0, 0}}}};
     // clang-format on
 }
@@ -205,7 +205,7 @@ inline HandheldPlatform sampleRecord(uint32_t code) {
     p.accessoryConfig = {0, 3, 3, 1, 1, 4999, 2};
     p.manDownConfig = {239, 1, 5, 4, 1, 1, L"MD_EMERGENCY_CALL", hazard ? 1u : 0u};
     p.accessoryButtons = {{1, {34, L"10.0", L"0.5", kSpecial}},
-                          {3, {12, L"7", L"3.25", L"\u00ff&"}}};
+                          {3, {12, L"7" + kSpecial, L"3.25" + kSpecial, L"\u00ff&"}}};
     if (isClassicCode(code)) {
         for (auto& [key, button] : p.accessoryButtons) button.delay = button.timeout = L"";
     }

@@ -127,6 +127,20 @@ TEST(ManDownReader, IncompleteSectionIsLeftUnread) {
     EXPECT_EQ(md, ManDownConfig{});
 }
 
+TEST(ManDownReader, TimesFromZeroTo240) {
+    currentRadioType() = 0;
+    for (auto [time, reads] : {std::pair{L"0", true}, {L"240", true}, {L"241", false}}) {
+        ManDownConfig md;
+        EXPECT_EQ(test::readFrom(L"<manDownConfig inactivityTime='" + std::wstring(time) +
+                                     L"' warningTime='" + time +
+                                     L"' sensitivity='0' action='MD_EMERGENCY_CALL' use_case='0' "
+                                     L"beacon_tone='OFF' accessory_mode='OFF'/>",
+                                 readManDownConfig, md),
+                  reads)
+            << time;
+    }
+}
+
 TEST(ManDownReader, FailuresAfterStoringFields) {
     currentRadioType() = 146;
     auto doc = [](const wchar_t* sensitivity, const wchar_t* action, const wchar_t* obs) {

@@ -303,6 +303,7 @@ TEST(AudioConfigTest, ValidationRanges) {
         {[](AudioConfig& a) { a.microphones[kMicMobileIn].alcLevel = 99; }, true},  // has none
         {[](AudioConfig& a) { a.microphones[kMicInternal].gain = 13; }, false},
         {[](AudioConfig& a) { a.audioEioOutputs[1].output_name = 3; }, false},
+        {[](AudioConfig& a) { a.audioEioOutputs[0].enable = 2; }, false},
         {[](AudioConfig& a) { a.outOfRangeNFPAMinVolume = 8; }, false},
         // Voice annunciation is judged by the reader alone.
         {[](AudioConfig& a) { a.priority = 99; }, true},
@@ -429,6 +430,7 @@ TEST(MiscConfigTest, ChecksPerGroup) {
         {[](MiscConfig& m) { m.p25Optimize = 2; }, "<miscConfig/>", false, true, true},
         {[](MiscConfig& m) { m.enableSystemLIDDisplay = 3; }, "<miscConfig/>", true, false, false},
         {[](MiscConfig& m) { m.topDisplay.topFpOrient = 3; }, "<miscConfig/>", false, false, false},
+        {[](MiscConfig& m) { m.topColorInvert = 2; }, "<miscConfig/>", false, false, false},
         {[](MiscConfig&) {}, "<miscConfig highPowerEmergency='bad'/>", true, false, true},
     };
     for (const Row& row : rows) {

@@ -168,6 +168,7 @@ TEST(MobilePlatform, SummaryAndRoundTripOfEveryField) {
         summary.find(L"\n Audio: { Noise Cancellation: 1, ALC: 1, CCT Timer: 300, Mic Gain: -7, "
                      L"Master Vol. Control: 1}"),
         std::wstring::npos);
+    EXPECT_NE(summary.find(L"\n TimeDate: { time: "), std::wstring::npos);
     EXPECT_EQ(summary.substr(summary.size() - 2), L"\n}");
 }
 

@@ -121,7 +121,7 @@ TEST(ExtendedSections, TextsOfListsAndOfVideoSettings) {
         {"SystemConfig",
          L"<SystemConfig>\n"
          L"<OptBtn\n sysindex ='-1'\n >\n"
-         L"<OPT1 \n   opcode='FUNC_USER_PRESET'\n   delay='1.5'\n   extraData='x" ESC L"'\n"
+         L"<OPT1 \n   opcode='FUNC_USER_PRESET'\n   delay='1.5" ESC L"'\n   extraData='x" ESC L"'\n"
          L"   presetSysZoneType='1'\n   sysZoneIndex='511'\n   groupIndex='1249'\n   />\n"
          L"<OPT2 \n   opcode='FUNC_VOICE_PLAYBACK'\n   delay='1e5'\n   extraData='v'\n"
          L"   presetSysZoneType='1'\n   sysZoneIndex='3'\n   groupIndex='4'\n   />\n"
@@ -244,6 +244,7 @@ TEST(ExtendedSections, ValuesAtAndBeyondTheirLimits) {
         {"logEventsConfig", L"overTempEventLog", {L"OFF"}, {nullptr}},
         {"VRMobileConfig", L"NoneModeEnable", {L"ON"}, {L"1"}},
         {"VideoSettingsConfig", L"cameraOffAudioFile", {L"0x1388"}, {L"5001", nullptr}},
+        {"VideoSettingsConfig", L"CameraOnAudioFile", {L"0"}, {L"-1"}},
         {"SystemConfig", L"sysindex ", {L"-1", L"512"}, {L"-2", L"513"}},
         {"SystemConfig", L"extraData", {L"01234567890123456789"}, {L"012345678901234567890", nullptr}},
         {"SystemConfig", L"delay", {L"100000.0", nullptr}, {L"100000.1", L"nan", L"-0.5"}},

@@ -107,7 +107,7 @@ TEST(PowerUpOpts, SerializeRoundTripsEveryField) {
     EXPECT_EQ(loaded.GetVersion(), -5);
 }
 
-TEST(SerialArchive, TruncatedDataThrows) {
+TEST(SerialArchive, TruncatedDataAndTheWrongDirectionThrow) {
     PowerUpWithVersion source = filledPowerUp(1);
     CArchive out;
     source.Serialize(out);
@@ -117,6 +117,10 @@ TEST(SerialArchive, TruncatedDataThrows) {
     CArchive in(std::move(data));
     CPowerUpOpts loaded;
     EXPECT_THROW(loaded.Serialize(in), CArchiveException);
+    // A loading archive takes no writes, a storing one gives no reads.
+    uint32_t unit = 0;
+    EXPECT_THROW(in << unit, CArchiveException);
+    EXPECT_THROW(out >> unit, CArchiveException);
 }
 
 TEST(SerialRuntimeClass, NamesAndKinds) {
