@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <span>
+
 #include "TarinTranslator/model/Vocabulary.h"
 #include "TarinTranslator/platform_xml/Convert.h"
 #include "TarinTranslator/platform_xml/Layout.h"
@@ -91,6 +93,88 @@ TEST(Vocabulary, LookupsAreLinearAndFirstMatchWins) {
     EXPECT_STREQ(lookupName(16, ShortMenuItemNames), "");
     EXPECT_TRUE(lookupValue("", ShortMenuItemNames, v));
     EXPECT_EQ(v, 15u);
+}
+
+// Writers put out a value's name and readers take a name's value: each entry is what both
+// lookups find. Time zones share values (a name reads, the first is written), short menu
+// items share the empty name.
+TEST(Vocabulary, NamesAndValuesMatchOneToOne) {
+    for (const VocabTable* table : {&TrueFalseNames,
+                                    &WpaProtocolNames,
+                                    &LteOperatorNames,
+                                    &SimSelectNames,
+                                    &LteMaxPowerNames,
+                                    &WifiSecurityTypeNames,
+                                    &WifiSecurityNames,
+                                    &WifiEncryptionNames,
+                                    &WifiModeNames,
+                                    &WifiChannelSelectNames,
+                                    &WmmOptionNames,
+                                    &PortForwardProtocolNames,
+                                    &ApnIpTypeNames,
+                                    &ApnAuthTypeNames,
+                                    &AudioEioOutputFunctionNames,
+                                    &ExternalOutputNames,
+                                    &EioOutputSenseNames,
+                                    &DayNightModeNames,
+                                    &ToneNames,
+                                    &VolControlModeNames,
+                                    &ProgButtonNames,
+                                    &EioOutputFunctionNames,
+                                    &EioOutputModeNames,
+                                    &ProgSwitchNames,
+                                    &SwitchPositionOpcodeNames,
+                                    &ThreePosFunctionNames,
+                                    &ThreePosSwitchFunctionNames,
+                                    &RadioLockSelectionNames,
+                                    &SwitchRadioLockSelectionNames,
+                                    &TwoPosFunctionNames,
+                                    &TopDisplayOrientationNames,
+                                    &BacklightModeNames,
+                                    &ExtOutAlertModeNames,
+                                    &ButtonBacklightNames,
+                                    &OnOffNames,
+                                    &SystemDisplayNames,
+                                    &NoiseCancellationTypeNames,
+                                    &DualSpeakerModeNames,
+                                    &GpsOperationModeNames,
+                                    &PositionFormatNames,
+                                    &LinearUnitsNames,
+                                    &ElevationBasisNames,
+                                    &AngularUnitsNames,
+                                    &NorthingNames,
+                                    &GpsTypeNames,
+                                    &MobileGpsTypeNames,
+                                    &TimeFormatNames,
+                                    &DateFormatNames,
+                                    &BatteryTypeNames,
+                                    &StatusIconNames,
+                                    &SystemTypeNames,
+                                    &MicTypeNames,
+                                    &AccessoryAudioModeNames,
+                                    &MicSelectModeNames,
+                                    &AccessoryPttModeNames,
+                                    &AccessoryButtonNames,
+                                    &AccessoryButtonFunctionNames,
+                                    &ProgBtnNames,
+                                    &ButtonFunctionNames,
+                                    &ProgBtnOpcodeNames,
+                                    &MapDatumNames,
+                                    &MenuItemNames,
+                                    &MenuFunctionNames}) {
+        for (const VocabEntry& entry : std::span(table->entries, table->count)) {
+            uint32_t value = ~0u;
+            EXPECT_TRUE(lookupValue(entry.name, *table, value) && value == entry.value)
+                << entry.name;
+            EXPECT_STREQ(lookupName(entry.value, *table), entry.name);
+        }
+    }
+    for (const VocabEntry& entry : std::span(TimeZoneNames.entries, TimeZoneNames.count)) {
+        uint32_t value = ~0u;
+        EXPECT_TRUE(lookupValue(entry.name, TimeZoneNames, value) && value == entry.value);
+    }
+    for (const VocabEntry& entry : std::span(ShortMenuItemNames.entries, ShortMenuItemNames.count))
+        EXPECT_STREQ(lookupName(entry.value, ShortMenuItemNames), entry.name);
 }
 
 TEST(Vocabulary, TablesHaveTheirSizesAndSparseValues) {
