@@ -16,11 +16,6 @@ namespace {
 using test::defaulted;
 using test::textOf;
 
-// The accessoryConfig element as the root writer frames it, without accessory buttons.
-std::wstring accessoryElement(const AccessoryConfig& acc, uint32_t code) {
-    return L"<accessoryConfig " + textOf(writeAccessoryConfig, acc, code) +
-           L"    >\n   </accessoryConfig>\n";
-}
 bool readAccessory(const std::wstring& text, HandheldPlatform& p) {
     return test::readFrom(text, readAccessoryConfig, p);
 }
@@ -45,22 +40,6 @@ TEST(AccessoryWriter, SummaryTextAndTheVrMobileCodes) {
         EXPECT_EQ(textOf(writeAccessoryConfig, acc, 272, xml), L"");
         EXPECT_EQ(textOf(writeManDownConfig, md, 272, xml), L"");
     }
-}
-
-TEST(AccessoryWriter, UnknownValuesAndSpecialCharacters) {
-    AccessoryConfig acc;
-    acc.volControlMode = 7;
-    EXPECT_NE(textOf(writeAccessoryConfig, acc, 199)
-                  .find(L"volControlMode ='???????"
-                        L"'"),
-              std::wstring::npos);
-    HandheldPlatform p;
-    EXPECT_FALSE(readAccessory(accessoryElement(acc, 199), p)) << "the unknown name does not read";
-
-    ManDownConfig md;
-    md.action = L"a<b & 'c'";
-    EXPECT_NE(textOf(writeManDownConfig, md, 199).find(L"   action='a&lt;b &amp; &apos;c&apos;'\n"),
-              std::wstring::npos);
 }
 
 // ---- accessoryConfig reader ------------------------------------------------------------
