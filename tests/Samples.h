@@ -18,8 +18,9 @@ namespace tarin::test {
 inline const std::wstring kSpecial = L"<&>'\"\u00e9\u4e2d\U0001F600";
 inline const std::wstring kEscaped = L"&lt;&amp;&gt;&apos;&quot;\u00e9\u4e2d\U0001F600";
 
-// audioConfig. The classic codes write two microphones without ALC level and maximum gain;
-// an output's func is written from its position, so each holds its position.
+// audioConfig. The microphones hold an ALC level and maximum gain also where no document
+// carries them (the classic codes, and the mobile microphones' ALC level); an output's func
+// is written from its position, so each holds its position.
 inline AudioConfig filledAudio(uint32_t code) {
     AudioConfig a;
     a.speakerMode = a.pttMode = a.noiseCancellation = a.noiseCancellationType = a.tones = 1;
