@@ -145,18 +145,6 @@ TEST(ManDownReader, FailuresAfterStoringFields) {
 
 // ---- defaults --------------------------------------------------------------------------
 
-// The defaults documents pin every written value; here what they do not show.
-TEST(HandheldDefaults, IdenticalWithinEachGroup) {
-    const std::vector<uint32_t> groups[] = {
-        {0, 1, 145, 150, 200, 274}, {146, 199, 265}, {151, 153, 272, 273}};
-    for (const auto& group : groups)
-        for (uint32_t code : group) {
-            HandheldPlatform p = defaulted(code);
-            p.radioType = group[0];
-            EXPECT_EQ(p, defaulted(group[0])) << code;
-        }
-}
-
 TEST(HandheldDefaults, LeavePlanTextsImagesRadioTypeAndListEntriesAlone) {
     MissionPlan plan;
     plan.planRadioType = 151;

@@ -75,26 +75,6 @@ TEST(Convert, AttributeHelpers) {
     EXPECT_EQ(text, L"\u00e9t\u00e9");
 }
 
-TEST(Vocabulary, LookupsAreLinearAndFirstMatchWins) {
-    EXPECT_STREQ(lookupName(6, OnOffNames), "???????");
-    EXPECT_STREQ(lookupName(2, TimeZoneNames), "SST");
-    EXPECT_STREQ(lookupName(13, TimeZoneNames), "GMT");
-    uint32_t v = 99;
-    EXPECT_TRUE(lookupValue("NUT", TimeZoneNames, v));
-    EXPECT_EQ(v, 2u);
-    EXPECT_FALSE(lookupValue("on", OnOffNames, v));
-    EXPECT_TRUE(lookupValue("ON", OnOffNames, v));
-    EXPECT_EQ(v, 1u);
-    EXPECT_TRUE(lookupValue("", WifiEncryptionNames, v));
-    EXPECT_EQ(v, 0u);
-    EXPECT_FALSE(lookupValue("", OnOffNames, v));
-    EXPECT_FALSE(lookupValue(pugi::xml_attribute(), WifiEncryptionNames, v));
-    EXPECT_STREQ(lookupName(15, ShortMenuItemNames), "");
-    EXPECT_STREQ(lookupName(16, ShortMenuItemNames), "");
-    EXPECT_TRUE(lookupValue("", ShortMenuItemNames, v));
-    EXPECT_EQ(v, 15u);
-}
-
 // Writers put out a value's name and readers take a name's value: each entry is what both
 // lookups find. Time zones share values (a name reads, the first is written), short menu
 // items share the empty name.
