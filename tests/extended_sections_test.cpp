@@ -114,9 +114,11 @@ TEST(ExtendedSections, TextsOfListsAndOfVideoSettings) {
          L"<ICSAlertTable \n   ICSSensor='7'\n   ICSEnabled='OFF'\n   ICSWarning='5'\n"
          L"   ICSCritical='6'\n    />\n"
          L"<ICSStatusTable \n  ICSStatus='9'\n  ICSStatusValDec='8'\n  />\n"
+         L"<ICSStatusTable \n  ICSStatus='13'\n  ICSStatusValDec='0'\n  />\n"
          L"<ApplianceMenu \n  Code='10'\n  Appliance='A" ESC L"'\n  />\n"
          L"<ApplianceMenu \n  Code='11'\n  Appliance='Pump'\n  />\n"
          L"<SeatMenu \n  Code='12'\n  Seat='S" ESC L"'\n  />\n"
+         L"<SeatMenu \n  Code='13'\n  Seat=''\n  />\n"
          L"</ICS>\n"},
         {"SystemConfig",
          L"<SystemConfig>\n"
