@@ -4,13 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <functional>
 #include <initializer_list>
-#include <map>
 #include <stdexcept>
 #include <string_view>
-#include <tuple>
 
 #include "Samples.h"
 #include "TarinTranslator/platform/Platform.h"
