@@ -317,4 +317,10 @@ bool decodeBlob(std::string_view text, ByteVector& out) {
     return decoded.clean;
 }
 
+std::size_t base64Stop(std::string_view text) {
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (kBase64Alphabet.find(text[i]) == std::string_view::npos) return i;
+    return text.size();
+}
+
 }  // namespace tarin

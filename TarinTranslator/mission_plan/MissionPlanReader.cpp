@@ -1,18 +1,31 @@
-#include <iostream>
 #include <string_view>
 
 #include "TarinTranslator/mission_plan/Base64.h"
 #include "TarinTranslator/mission_plan/MissionPlanDocument.h"
 #include "TarinTranslator/platform/Platform.h"
+#include "TarinTranslator/platform/Services.h"
 #include "TarinTranslator/platform_xml/Convert.h"
+#include "TarinTranslator/platform_xml/ReadLog.h"
 #include "TarinTranslator/platform_xml/Sections.h"
 
 namespace tarin {
 
 namespace {
 
+// The reader's own diagnostic lines, as the message channel's information.
 void report(const char* where, const char* what) {
-    std::cout << "`anonymous-namespace'::" << where << ": " << what << std::endl;
+    deliverMessage(MessageKind::Information,
+                   fromUtf8(std::string("`anonymous-namespace'::") + where + ": " + what));
+}
+
+// The read's failure, for a caller that asks why; false for the caller to return.
+bool failure(const std::string& text, std::ptrdiff_t offset = -1) {
+    if (ReadLog* log = readLog()) log->fail(text, offset);
+    return false;
+}
+bool failure(const std::string& text, pugi::xml_node at) {
+    if (ReadLog* log = readLog()) log->fail(text, log->offsetOf(at));
+    return false;
 }
 
 // True when the text opens with a UTF-16 or UTF-32 byte order mark.
@@ -28,9 +41,18 @@ bool hasWideByteOrderMark(const char* data, std::size_t size) {
 // selects another encoding. An encoding named in the XML declaration is not followed:
 // the text handed over as wide text arrives here as UTF-8 whatever the declaration says.
 bool loadDocument(pugi::xml_document& doc, char* data, std::size_t size) {
-    pugi::xml_encoding encoding =
-        hasWideByteOrderMark(data, size) ? pugi::encoding_auto : pugi::encoding_utf8;
-    return doc.load_buffer_inplace(data, size, kDocumentParseOptions, encoding);
+    const bool wide = hasWideByteOrderMark(data, size);
+    ReadLog* log = readLog();
+    // Lines are counted in the text as it arrives; a wide text is converted before parsing.
+    if (log && !wide) log->indexLines(std::string_view(data, size));
+    pugi::xml_parse_result result = doc.load_buffer_inplace(
+        data, size, kDocumentParseOptions, wide ? pugi::encoding_auto : pugi::encoding_utf8);
+    if (!log) return static_cast<bool>(result);
+    log->useDocument(doc);
+    if (!result)
+        return failure(std::string("not well-formed XML: ") + result.description(),
+                       wide ? -1 : result.offset);
+    return true;
 }
 
 // Copies the planInfo texts; the fixed fields keep at most their capacity less one.
@@ -41,13 +63,13 @@ bool ParseMissionFillInfo(const pugi::xml_document& doc, PlanTextFields& texts) 
         // back with empty texts. Without a missionPlan element there is no plan at all.
         if (doc.child("missionPlan")) return true;
         report("ParseMissionFillInfo", "Can't find planInfo");
-        return false;
+        return failure("no missionPlan element", doc.document_element());
     }
     if (pugi::xml_attribute domain = vexInfo.attribute("domain")) {
         readFixedString(domain, texts.domain, std::size(texts.domain));
     }
     pugi::xml_node planInfo = doc.first_element_by_path("missionPlan/vexInfo/planInfo");
-    if (!planInfo) return false;
+    if (!planInfo) return failure("missionPlan/vexInfo: no planInfo element", vexInfo);
     readFixedString(planInfo.attribute("description"), texts.description,
                     std::size(texts.description));
     readFixedString(planInfo.attribute("name"), texts.name, std::size(texts.name));
@@ -59,24 +81,33 @@ bool ParseMissionFillInfo(const pugi::xml_document& doc, PlanTextFields& texts) 
 }
 
 // True when the version is present; a stamp other than ours only warns.
-bool checkVersion(pugi::xml_node versionInfo) {
+bool checkVersion(pugi::xml_node load, pugi::xml_node versionInfo) {
+    if (!versionInfo) return failure(elementPath(load) + ": no versionInfo element", load);
     pugi::xml_attribute version = versionInfo.attribute("version");
-    if (!version) return false;
+    if (!version) return failure("versionInfo: no version attribute", versionInfo);
     if (std::wstring found = fromUtf8(version.value()); found != kVersionStamp) {
-        std::cerr << "Warning: mission load version mismatch!\n   Expected: "
-                  << toUtf8(kVersionStamp) << "\n   Found:    " << toUtf8(found) << std::endl;
+        deliverMessage(MessageKind::Warning,
+                       L"Warning: mission load version mismatch!\n   Expected: " +
+                           std::wstring(kVersionStamp) + L"\n   Found:    " + found);
     }
     return true;
 }
 
+// A BLOB element by its path below the MissionLoad element; the reason of a missing one.
+pugi::xml_node blobElement(pugi::xml_node load, const char* path) {
+    pugi::xml_node node = load.first_element_by_path(path);
+    if (!node) failure(elementPath(load) + ": no " + path + " element", load);
+    return node;
+}
+
 bool readWaveforms(pugi::xml_node load, ByteVector& ee, ByteVector& fl) {
-    return ParseBlobData(load.first_element_by_path("ecpWaveformConfig/ee-data"), ee) &&
-           ParseBlobData(load.first_element_by_path("ecpWaveformConfig/fl-data"), fl);
+    return ParseBlobData(blobElement(load, "ecpWaveformConfig/ee-data"), ee) &&
+           ParseBlobData(blobElement(load, "ecpWaveformConfig/fl-data"), fl);
 }
 
 bool readMissionLoad(pugi::xml_node load, HandheldPlatform& platform) {
     pugi::xml_node versionInfo = load.child("versionInfo");
-    if (!checkVersion(versionInfo)) return false;
+    if (!checkVersion(load, versionInfo)) return false;
     if (pugi::xml_attribute aac = versionInfo.attribute("AACversion")) {
         readFixedString(aac, platform.AACversion, std::size(platform.AACversion));
     }
@@ -85,7 +116,7 @@ bool readMissionLoad(pugi::xml_node load, HandheldPlatform& platform) {
 }
 
 bool readMobileMissionLoad(pugi::xml_node load, MobilePlatformRecord& platform) {
-    return checkVersion(load.child("versionInfo")) &&
+    return checkVersion(load, load.child("versionInfo")) &&
            readMobilePlatformConfig(load.child("platformConfig"), platform) &&
            readWaveforms(load, platform.eeData, platform.flData);
 }
@@ -104,12 +135,53 @@ bool ParseBlobData(pugi::xml_node node, ByteVector& bytes) {
             break;
         }
     }
-    if (!decodeBlob(text ? std::string_view(text.value()) : std::string_view(), bytes)) {
+    const std::string_view value = text ? std::string_view(text.value()) : std::string_view();
+    if (!decodeBlob(value, bytes)) {
         report("ParseBlobData", "Error while parsing BLOB");
+        if (ReadLog* log = readLog()) {
+            const std::size_t at = base64Stop(value);
+            log->fail(elementPath(node) + ": character " + std::to_string(at + 1) + ", " +
+                          quoted(value.substr(at, 1)) + ", is not Base64",
+                      log->offsetOf(value.data() + at));
+        }
         return false;
     }
     return true;
 }
+
+namespace {
+
+// The MissionLoad elements and the kind of plan each holds.
+struct LoadKind {
+    const char* element;
+    const char* holds;
+    const char* readIt;
+};
+const LoadKind kLoadKinds[] = {
+    {"qd470PMissionLoad", "a classic handheld plan", "read it without an extended radio type"},
+    {"MissionLoad", "a plan of an extended radio type", "give its radio type (--radio-type)"},
+    {"MissionLoadQD470M", "a mobile plan", "read it as a mobile plan (--mobile)"},
+};
+
+// The MissionLoad element the reader expects; without it, a reason that says which kind
+// of plan the document holds instead.
+pugi::xml_node missionLoad(const pugi::xml_document& doc, const char* element) {
+    pugi::xml_node missionPlan = doc.child("missionPlan");
+    pugi::xml_node load = missionPlan.child(element);
+    if (load || !readLog()) return load;
+    for (const LoadKind& kind : kLoadKinds) {
+        if (pugi::xml_node other = missionPlan.child(kind.element)) {
+            failure(std::string("the document holds ") + kind.holds + " (" + kind.element +
+                        ") where a " + element + " element is expected; " + kind.readIt,
+                    other);
+            return load;
+        }
+    }
+    failure(std::string("missionPlan: no ") + element + " element", missionPlan);
+    return load;
+}
+
+}  // namespace
 
 bool readMissionPlan(char* data, std::size_t size, MissionPlan& plan) {
     plan.clearTexts();
@@ -118,9 +190,10 @@ bool readMissionPlan(char* data, std::size_t size, MissionPlan& plan) {
     pugi::xml_document doc;
     if (!loadDocument(doc, data, size)) return false;
     if (!ParseMissionFillInfo(doc, plan)) return false;
-    const char* path = isExtendedCode(plan.planRadioType) ? "missionPlan/MissionLoad"
-                                                          : "missionPlan/qd470PMissionLoad";
-    return readMissionLoad(doc.first_element_by_path(path), plan.Platform);
+    const char* element = isExtendedCode(plan.planRadioType) ? "MissionLoad" : "qd470PMissionLoad";
+    pugi::xml_node load = missionLoad(doc, element);
+    if (!load) return false;
+    return readMissionLoad(load, plan.Platform);
 }
 
 bool readMobileMissionPlan(char* data, std::size_t size, MobileMissionPlan& plan) {
@@ -131,8 +204,9 @@ bool readMobileMissionPlan(char* data, std::size_t size, MobileMissionPlan& plan
     pugi::xml_document doc;
     if (!loadDocument(doc, data, size)) return false;
     if (!ParseMissionFillInfo(doc, plan)) return false;
-    return readMobileMissionLoad(doc.first_element_by_path("missionPlan/MissionLoadQD470M"),
-                                 plan.MobilePlatform);
+    pugi::xml_node load = missionLoad(doc, "MissionLoadQD470M");
+    if (!load) return false;
+    return readMobileMissionLoad(load, plan.MobilePlatform);
 }
 
 }  // namespace tarin

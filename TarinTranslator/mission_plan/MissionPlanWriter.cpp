@@ -51,8 +51,7 @@ void writeVersionInfoStart(std::wostream& os) {
     putEscaped(os, dateStamp(std::time(nullptr)));
 }
 
-void writeWaveforms(std::wostream& os, const ByteVector& ee,
-                    const ByteVector& fl) {
+void writeWaveforms(std::wostream& os, const ByteVector& ee, const ByteVector& fl) {
     os << "<ecpWaveformConfig>\n<ee-data>";
     writeBlob(os, ee);
     os << "</ee-data>\n<fl-data>";

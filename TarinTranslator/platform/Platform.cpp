@@ -12,31 +12,59 @@ namespace {
 
 std::mutex handlerLock;
 
-MessageHandler& currentHandler() {
-    static MessageHandler handler;
-    return handler;
+// Where messages go: at most one of the two is set.
+struct Receivers {
+    MessageSink sink;
+    MessageHandler handler;
+};
+
+Receivers& receivers() {
+    static Receivers r;
+    return r;
 }
 
 }  // namespace
 
-MessageHandler setMessageHandler(MessageHandler handler) {
+MessageSink setMessageSink(MessageSink sink) {
     std::lock_guard<std::mutex> guard(handlerLock);
-    MessageHandler previous = std::move(currentHandler());
-    currentHandler() = std::move(handler);
+    Receivers& r = receivers();
+    MessageSink previous = std::move(r.sink);
+    if (!previous && r.handler)
+        previous = [h = r.handler](MessageKind, const std::wstring& message) { h(message); };
+    r.sink = std::move(sink);
+    r.handler = nullptr;
     return previous;
 }
 
-void showMessage(const std::wstring& message) {
-    MessageHandler handler;
+MessageHandler setMessageHandler(MessageHandler handler) {
+    std::lock_guard<std::mutex> guard(handlerLock);
+    Receivers& r = receivers();
+    MessageHandler previous = std::move(r.handler);
+    if (!previous && r.sink)
+        previous = [s = r.sink](const std::wstring& message) { s(MessageKind::Failure, message); };
+    r.handler = std::move(handler);
+    r.sink = nullptr;
+    return previous;
+}
+
+void deliverMessage(MessageKind kind, const std::wstring& message) {
+    Receivers current;
     {
         std::lock_guard<std::mutex> guard(handlerLock);
-        handler = currentHandler();
+        current = receivers();
     }
-    if (handler) {
-        handler(message);
+    if (current.sink) {
+        current.sink(kind, message);
+    } else if (current.handler) {
+        current.handler(message);
     } else {
-        std::cerr << toUtf8(message) << std::endl;
+        std::ostream& out = kind == MessageKind::Information ? std::cout : std::cerr;
+        out << toUtf8(message) << std::endl;
     }
+}
+
+void showMessage(const std::wstring& message) {
+    deliverMessage(MessageKind::Failure, message);
 }
 
 FileError::FileError(const std::filesystem::path& file, const std::string& what)

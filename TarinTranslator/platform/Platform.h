@@ -12,11 +12,23 @@
 
 namespace tarin {
 
-// Receives the messages the library would show in a modal message box.
+// What a message of the library is: information (the mission plan reader's diagnostic
+// lines), a warning (a version stamp other than the library's), or a failure (the message
+// a parse that fails shows the user).
+enum class MessageKind { Information, Warning, Failure };
+
+// Receives every message of the library with its kind.
+using MessageSink = std::function<void(MessageKind kind, const std::wstring& message)>;
+
+// Receives every message of the library without its kind.
 using MessageHandler = std::function<void(const std::wstring& message)>;
 
-// Replaces the message handler; an empty handler restores the default, which writes
-// the message as one line to standard error. Returns the previous handler.
+// Replaces where messages go; an empty sink or handler restores the default, which
+// writes information to standard output and warnings and failures to standard error,
+// each message followed by a line break. A sink or handler set receives every message,
+// and nothing then reaches the standard streams. Each returns what was set before (of
+// its own form, or the other form adapted to it).
+TARIN_API MessageSink setMessageSink(MessageSink sink);
 TARIN_API MessageHandler setMessageHandler(MessageHandler handler);
 
 // An image or output file that cannot be read or written.

@@ -74,12 +74,12 @@ const ReadAttr<Acc> kAccessoryRead[] = {
 };
 
 const Check<Acc> kAccessoryChecks[] = {
-    {&Acc::noiseCancellation, 0, 1},
-    {&Acc::micSelectMode, 0, 4},
-    {&Acc::pttMode, 0, 3},
-    {&Acc::frsmFailureVoiceAnnunciation, 0, kMaxVoiceAnnunciation},
-    {&Acc::accessoryNFPARsmPTTandEmerLine, 0, 1},
-    {&Acc::volControlMode, 0, 2},
+    {"noiseCancellation", &Acc::noiseCancellation, 0, 1},
+    {"micSelectMode", &Acc::micSelectMode, 0, 4},
+    {"pttMode", &Acc::pttMode, 0, 3},
+    {"frsmFailureVoiceAnnunciation", &Acc::frsmFailureVoiceAnnunciation, 0, kMaxVoiceAnnunciation},
+    {"accessoryNFPARsmPTTandEmerLine", &Acc::accessoryNFPARsmPTTandEmerLine, 0, 1},
+    {"volControlMode", &Acc::volControlMode, 0, 2},
 };
 
 // ---- manDownConfig ---------------------------------------------------------------------
@@ -128,10 +128,10 @@ const ReadAttr<MD> kManDownRead[] = {
 };
 
 const Check<MD> kManDownChecks[] = {
-    {&MD::inactivityTime, 0, kMaxManDownTime},
-    {&MD::warningTime, 0, kMaxManDownTime},
-    {&MD::sensitivity, 0, kMaxManDownLevel},
-    {&MD::obs_spkr_warn, 0, 1},
+    {"inactivityTime", &MD::inactivityTime, 0, kMaxManDownTime},
+    {"warningTime", &MD::warningTime, 0, kMaxManDownTime},
+    {"sensitivity", &MD::sensitivity, 0, kMaxManDownLevel},
+    {"obs_spkr_warn", &MD::obs_spkr_warn, 0, 1},
 };
 
 template <class R>

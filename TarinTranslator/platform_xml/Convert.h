@@ -58,6 +58,10 @@ bool readBool(pugi::xml_attribute attr, uint8_t& out);
 bool lookupValue(pugi::xml_attribute attr, const VocabTable& table, uint32_t& out);
 bool hasName(pugi::xml_attribute attr, const char* name);
 
+// Why a number text does not convert into [min, max] in the given base: "does not fit in
+// 32 bits" or "is outside MIN..MAX".
+std::string numberProblem(const char* text, int base, int64_t min, int64_t max);
+
 bool isOneOf(uint32_t value, std::initializer_list<uint32_t> allowed);
 
 }  // namespace tarin

@@ -47,8 +47,8 @@ const ReadAttr<DirtEntry> kDirtRead[] = {
 };
 
 const Check<DirtEntry> kDirtChecks[] = {
-    {&DirtEntry::HostDNP3Port, 0, kMaxDnp3Port},
-    {&DirtEntry::NetDNP3Port, 0, kMaxDnp3Port},
+    {"HostDNP3Port", &DirtEntry::HostDNP3Port, 0, kMaxDnp3Port},
+    {"NetDNP3Port", &DirtEntry::NetDNP3Port, 0, kMaxDnp3Port},
 };
 
 // ---- SerTnlCfg -------------------------------------------------------------------------
@@ -88,10 +88,14 @@ const ReadAttr<ST> kSerTnlRead[] = {
 };
 
 const Check<ST> kSerTnlChecks[] = {
-    {&ST::SerTnlPacketSize, 1, 480},    {&ST::SerTnlPacketTime, 1, 1000},
-    {&ST::SerTnlWaitTime, 1, 300},      {&ST::SerTnlDiscTime, 1, 300},
-    {&ST::SerTnlDestPort, 0, kMaxPort}, {&ST::SerTnlSrcPort, 0, kMaxPort},
-    {&ST::SerTnlNetPort, 0, kMaxPort},  {&ST::SerTnlClientPort, 0, kMaxPort},
+    {"SerTnlPacketSize", &ST::SerTnlPacketSize, 1, 480},
+    {"SerTnlPacketTime", &ST::SerTnlPacketTime, 1, 1000},
+    {"SerTnlWaitTime", &ST::SerTnlWaitTime, 1, 300},
+    {"SerTnlDiscTime", &ST::SerTnlDiscTime, 1, 300},
+    {"SerTnlDestPort", &ST::SerTnlDestPort, 0, kMaxPort},
+    {"SerTnlSrcPort", &ST::SerTnlSrcPort, 0, kMaxPort},
+    {"SerTnlNetPort", &ST::SerTnlNetPort, 0, kMaxPort},
+    {"SerTnlClientPort", &ST::SerTnlClientPort, 0, kMaxPort},
 };
 
 const XmlAttr<STN> kSerTnlNetXml[] = {
@@ -107,8 +111,8 @@ const ReadAttr<STN> kSerTnlNetRead[] = {
 };
 
 const Check<STN> kSerTnlNetChecks[] = {
-    {&STN::SerTnlTblIdx, 0, 64},
-    {&STN::SerTnlTblPort, 0, kMaxPort},
+    {"SerTnlTblIdx", &STN::SerTnlTblIdx, 0, 64},
+    {"SerTnlTblPort", &STN::SerTnlTblPort, 0, kMaxPort},
 };
 
 // ---- KeystoreConfig --------------------------------------------------------------------
@@ -126,7 +130,7 @@ const ReadAttr<KS> kKeystoreRead[] = {
 };
 
 const Check<KS> kKeystoreChecks[] = {
-    {&KS::name, 0, 16},
+    {"name", &KS::name, 0, 16},
 };
 
 // True when the list has at most `max` entries and each passes `checks`.

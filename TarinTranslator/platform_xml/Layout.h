@@ -19,6 +19,7 @@
 #include "TarinTranslator/model/RadioType.h"
 #include "TarinTranslator/model/Vocabulary.h"
 #include "TarinTranslator/platform_xml/Convert.h"
+#include "TarinTranslator/platform_xml/ReadLog.h"
 #include "TarinTranslator/platform_xml/XmlText.h"
 
 namespace tarin {
@@ -85,6 +86,7 @@ enum class TextMeasure : uint8_t {
 
 template <class R>
 struct Check {
+    const char* name;  // the attribute that carries the field, for reasons
     Member<R> field;
     int64_t min;
     int64_t max;
@@ -188,14 +190,35 @@ bool convertAttr(pugi::xml_attribute attr, R& rec, const ReadAttr<R>& item) {
     return attr && convertText(attr.value(), rec, item);
 }
 
+// Why an item's text does not convert (for reasons only).
+template <class R>
+std::string conversionProblem(const char* text, const ReadAttr<R>& item) {
+    if (item.names) return "is not one of its names (" + namesOf(*item.names) + ")";
+    const bool isSigned = std::holds_alternative<int32_t R::*>(item.field);
+    const int64_t min =
+        isSigned ? std::max<int64_t>(item.min, kLongMin) : std::max<int64_t>(item.min, 0);
+    const int64_t max =
+        isSigned ? std::min<int64_t>(item.max, kLongMax) : std::min<int64_t>(item.max, kULongMax);
+    return numberProblem(text, item.base, min, max);
+}
+
 // Fetches one item by name and converts it as its Use says; false for a failure that
-// counts. A closed gate skips the item.
+// counts. A closed gate skips the item. A value that a tolerant item leaves is a warning.
 template <class R>
 bool readAttr(pugi::xml_node node, R& rec, const ReadAttr<R>& item) {
     if (!gateOpen(item.gate)) return true;
     pugi::xml_attribute attr = node.attribute(item.name);
-    if (!attr) return item.use != Use::Required;
-    return convertAttr(attr, rec, item) || item.use == Use::Tolerant;
+    if (!attr) {
+        if (item.use != Use::Required) return true;
+        noteMissing(node, item.name);
+        return false;
+    }
+    if (convertAttr(attr, rec, item)) return true;
+    if (ReadLog* log = readLog()) {
+        noteConversion(node, attr, conversionProblem(attr.value(), item));
+        if (item.use == Use::Tolerant) log->warnNoted();
+    }
+    return item.use == Use::Tolerant;
 }
 
 // Reads the items in list order and stops with false at the first failure that counts.
@@ -275,26 +298,58 @@ void writeXmlEntries(std::wostream& os, const std::map<int32_t, E>& list, const 
     }
 }
 
+// Notes why a check failed (for reasons only).
+template <class R>
+void noteCheck(const Check<R>& check, const std::string& value, const std::string& what) {
+    if (ReadLog* log = readLog())
+        log->note({}, check.name, std::string(check.name) + "=" + value + " " + what, -1);
+}
+
 template <class R>
 bool checkRanges(const R& rec, std::span<const Check<R>> checks) {
     for (const Check<R>& check : checks) {
         if (!gateOpen(check.gate)) continue;
         int64_t value;
         if (auto* text = std::get_if<std::wstring R::*>(&check.field)) {
+            const std::wstring& field = rec.*(*text);
             if (check.measure == TextMeasure::Decimal) {
-                const double number = leadingDecimal(rec.*(*text));
+                const double number = leadingDecimal(field);
                 if (!(number >= static_cast<double>(check.min) &&
-                      number <= static_cast<double>(check.max)))
+                      number <= static_cast<double>(check.max))) {
+                    if (readLog())
+                        noteCheck(check, quoted(pugi::as_utf8(field)),
+                                  ("is outside " + std::to_string(check.min) + ".0.." +
+                                   std::to_string(check.max) + ".0")
+                                      .c_str());
                     return false;
+                }
                 continue;
             }
-            value = static_cast<int64_t>((rec.*(*text)).size());
-        } else if (auto* u = std::get_if<uint32_t R::*>(&check.field)) {
+            const auto length = static_cast<int64_t>(field.size());
+            if (length < check.min || length > check.max) {
+                if (readLog())
+                    noteCheck(check, quoted(pugi::as_utf8(field)),
+                              (length > check.max
+                                   ? "is too long (at most " + std::to_string(check.max)
+                                   : "is too short (at least " + std::to_string(check.min)) +
+                                  " characters)");
+                return false;
+            }
+            continue;
+        }
+        if (auto* u = std::get_if<uint32_t R::*>(&check.field)) {
             value = rec.*(*u);
         } else {
             value = rec.*std::get<int32_t R::*>(check.field);
         }
-        if (value < check.min || value > check.max) return false;
+        if (value < check.min || value > check.max) {
+            if (readLog())
+                noteCheck(
+                    check, std::to_string(value),
+                    ("is outside " + std::to_string(check.min) + ".." + std::to_string(check.max))
+                        .c_str());
+            return false;
+        }
     }
     return true;
 }

@@ -47,12 +47,12 @@ constexpr int64_t kMaxStatusIcon = 32;
 
 // pos is a decimal position: up to 7.0 on the top display, up to 16.0 on the front one.
 const Check<Icon> kTopIconChecks[] = {
-    {&Icon::pos, 0, 7, Gate::All, TextMeasure::Decimal},
-    {&Icon::statusName, 0, kMaxStatusIcon},
+    {"pos", &Icon::pos, 0, 7, Gate::All, TextMeasure::Decimal},
+    {"statusName", &Icon::statusName, 0, kMaxStatusIcon},
 };
 const Check<Icon> kFrontIconChecks[] = {
-    {&Icon::pos, 0, 16, Gate::All, TextMeasure::Decimal},
-    {&Icon::statusName, 0, kMaxStatusIcon},
+    {"pos", &Icon::pos, 0, 16, Gate::All, TextMeasure::Decimal},
+    {"statusName", &Icon::statusName, 0, kMaxStatusIcon},
 };
 
 struct DisplayLayout {
@@ -130,9 +130,9 @@ const ReadAttr<Alias> kAliasRead[] = {
 
 // An empty aliasName is admitted: the default alias has none.
 const Check<Alias> kAliasChecks[] = {
-    {&Alias::lid, 1, kMaxLid},
-    {&Alias::aliasName, 0, 8},
-    {&Alias::aliasLongName, 0, 16},
+    {"lid", &Alias::lid, 1, kMaxLid},
+    {"aliasName", &Alias::aliasName, 0, 8},
+    {"aliasLongName", &Alias::aliasLongName, 0, 16},
 };
 
 }  // namespace
