@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs a build into a temporary prefix and uses it as another project would: the
-# installed tool runs, a CMake project finds the package, a C++17 program builds with
-# pkg-config, and a CMake project builds the sources through add_subdirectory. Also
+# installed tool runs, the same small program builds with find_package (C++20) and with
+# pkg-config (C++17) and runs, and builds again with the sources through add_subdirectory. Also
 # checks that a build without GoogleTest configures (tests left out) unless they are
 # asked for.
 # Usage: tests/consumers/run.sh [BUILD_DIR]   (default: build)
@@ -20,12 +20,12 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 echo "== find_package(TarinTranslator CONFIG)"
 cmake -S "$here" -B "$work/cmake" -DCMAKE_PREFIX_PATH="$prefix" >/dev/null
 cmake --build "$work/cmake" >/dev/null
-"$work/cmake/cmake_consumer" "$work/run-cmake"
+"$work/cmake/consumer" "$work/run-cmake"
 
 echo "== pkg-config tarin-translator"
 PKG_CONFIG_PATH=$(dirname "$(find "$prefix" -name tarin-translator.pc)")
 export PKG_CONFIG_PATH
-g++ -std=c++17 -Wall -Wextra -Werror "$here/pkgconfig_consumer.cpp" -o "$work/pkgconfig_consumer" \
+g++ -std=c++17 -Wall -Wextra -Werror "$here/consumer.cpp" -o "$work/pkgconfig_consumer" \
     $(pkg-config --cflags --libs tarin-translator) \
     -Wl,-rpath,"$(pkg-config --variable=libdir tarin-translator)"
 "$work/pkgconfig_consumer" "$work/run-pkgconfig"
@@ -33,7 +33,7 @@ g++ -std=c++17 -Wall -Wextra -Werror "$here/pkgconfig_consumer.cpp" -o "$work/pk
 echo "== add_subdirectory"
 cmake -S "$here" -B "$work/sub" -DTARIN_SOURCE_DIR="$src" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$work/sub" -j2 >/dev/null
-"$work/sub/cmake_consumer" "$work/run-sub"
+"$work/sub/consumer" "$work/run-sub"
 
 echo "== a build without GoogleTest"
 cmake -S "$src" -B "$work/plain" -DCMAKE_DISABLE_FIND_PACKAGE_GTest=ON | grep "GTest not found"
