@@ -46,7 +46,7 @@ class InputFile {
         if (::fstat(fd_, &info_) != 0) fail("Cannot read ");
         checkKind(info_);
     }
-    ~InputFile() { ::close(fd_); }
+    ~InputFile() { release(); }
     InputFile(const InputFile&) = delete;
     InputFile& operator=(const InputFile&) = delete;
 
@@ -77,16 +77,19 @@ class InputFile {
     }
 
   private:
-    [[noreturn]] void fail(const char* verb) const {
-        throw FileError(file_, verb + noun_, std::strerror(errno));
+    void release() {
+        if (fd_ >= 0) ::close(fd_);
+        fd_ = -1;
     }
-    void checkKind(const struct stat& info) const {
-        if (S_ISDIR(info.st_mode)) {
-            errno = EISDIR;
-            fail("Cannot read ");
-        }
+    [[noreturn]] void fail(const char* verb, const char* reason = nullptr) {
+        std::string text = reason ? reason : std::strerror(errno);
+        release();
+        throw FileError(file_, verb + noun_, text);
+    }
+    void checkKind(const struct stat& info) {
+        if (S_ISDIR(info.st_mode)) fail("Cannot read ", std::strerror(EISDIR));
         if (!S_ISREG(info.st_mode) && !S_ISFIFO(info.st_mode))
-            throw FileError(file_, "Cannot read " + noun_, "not a regular file, pipe or FIFO");
+            fail("Cannot read ", "not a regular file, pipe or FIFO");
     }
     std::size_t readSome(char* to, std::size_t size) {
         for (;;) {
