@@ -13,19 +13,10 @@ namespace tarin {
 namespace {
 
 using test::crlf;
+using test::Messages;
 using test::readFile;
 using test::TempDir;
 using test::writeFile;
-
-// Collects the messages of the library while alive.
-struct Messages {
-    Messages() {
-        previous = setMessageHandler([this](const std::wstring& m) { seen.push_back(m); });
-    }
-    ~Messages() { setMessageHandler(previous); }
-    std::vector<std::wstring> seen;
-    MessageHandler previous;
-};
 
 class EntryPoints : public testing::Test {
   protected:
@@ -85,8 +76,7 @@ TEST_F(EntryPoints, UnreadableImageOrOutputLeavesThePreviousDocument) {
     writeFile(dir / "r.ee", "");
     EXPECT_FALSE(TarinRadioWrite(base(), L"n", L"", L"", L"", L"", L"", L"", 0));
     EXPECT_TRUE(std::filesystem::is_directory(dir / "r.xml"));
-    for (auto& entry : std::filesystem::directory_iterator(dir.path()))
-        EXPECT_EQ(entry.path().string().find(".tmp"), std::string::npos) << "no temporary left";
+    EXPECT_EQ(test::entries(dir.path()), "r.ee r.fl r.xml") << "no temporary file left";
 }
 
 TEST_F(EntryPoints, ParseFailureShowsTheMessageAndWritesNothing) {

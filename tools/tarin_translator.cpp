@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "TarinTranslator/api/TarinTranslator.h"
+#include "tools/Interrupts.h"
 
 namespace {
 
@@ -145,6 +146,7 @@ int main(int argc, char** argv) {
         std::cout << "tarin-translator 1.0.0 (mission plan version v4.000)\n";
         return 0;
     }
+    tarin::tool::removeTemporaryFilesOnInterrupt();
     try {
         Options options = parseOptions(argc, argv);
         if (command == "defaults") return runDefaults(options);

@@ -3,7 +3,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <fstream>
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <locale>
 #include <mutex>
 #include <sstream>
@@ -29,16 +31,83 @@ std::filesystem::path withSuffix(const std::filesystem::path& base, const char* 
     return file;
 }
 
-// Reads a whole image file; an unreadable file raises FileError naming it.
+// An input file: a regular file, a pipe or a FIFO, read to its end. Anything else (a
+// directory, a device, a socket) and every failure raise FileError naming the file and
+// the reason. Devices are refused before they are opened, as opening one can act on it.
+class InputFile {
+  public:
+    InputFile(const std::filesystem::path& file, const std::string& noun)
+        : file_(file), noun_(noun) {
+        struct stat info {};
+        if (::stat(file.c_str(), &info) != 0) fail("Cannot open ");
+        checkKind(info);
+        fd_ = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd_ < 0) fail("Cannot open ");
+        if (::fstat(fd_, &info_) != 0) fail("Cannot read ");
+        checkKind(info_);
+    }
+    ~InputFile() { release(); }
+    InputFile(const InputFile&) = delete;
+    InputFile& operator=(const InputFile&) = delete;
+
+    int fd() const { return fd_; }
+    bool regular() const { return S_ISREG(info_.st_mode); }
+    std::size_t size() const { return regular() ? static_cast<std::size_t>(info_.st_size) : 0; }
+
+    // Reads everything from the current position on into `bytes`: as many bytes as the
+    // file's length promises with one buffer, then whatever follows (a pipe's data, a
+    // file that grew).
+    template <class Bytes>
+    void readAll(Bytes& bytes) {
+        bytes.resize(size());
+        std::size_t done = 0;
+        while (done < bytes.size()) {
+            std::size_t n =
+                readSome(reinterpret_cast<char*>(bytes.data()) + done, bytes.size() - done);
+            if (n == 0) break;
+            done += n;
+        }
+        bytes.resize(done);
+        char more[1 << 16];
+        while (std::size_t n = readSome(more, sizeof more)) {
+            bytes.resize(done + n);
+            std::copy(more, more + n, reinterpret_cast<char*>(bytes.data()) + done);
+            done += n;
+        }
+    }
+
+  private:
+    void release() {
+        if (fd_ >= 0) ::close(fd_);
+        fd_ = -1;
+    }
+    [[noreturn]] void fail(const char* verb, const char* reason = nullptr) {
+        std::string text = reason ? reason : std::strerror(errno);
+        release();
+        throw FileError(file_, verb + noun_, text);
+    }
+    void checkKind(const struct stat& info) {
+        if (S_ISDIR(info.st_mode)) fail("Cannot read ", std::strerror(EISDIR));
+        if (!S_ISREG(info.st_mode) && !S_ISFIFO(info.st_mode))
+            fail("Cannot read ", "not a regular file, pipe or FIFO");
+    }
+    std::size_t readSome(char* to, std::size_t size) {
+        for (;;) {
+            ssize_t n = ::read(fd_, to, size);
+            if (n >= 0) return static_cast<std::size_t>(n);
+            if (errno != EINTR) fail("Cannot read ");
+        }
+    }
+
+    std::filesystem::path file_;
+    std::string noun_;
+    struct stat info_ {};
+    int fd_ = -1;
+};
+
 ByteVector readImage(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary | std::ios::ate);
-    if (!in) throw FileError(file, "Cannot open image file");
-    std::streamoff length = in.tellg();
-    if (length < 0) throw FileError(file, "Cannot take the length of image file");
-    ByteVector bytes(static_cast<std::size_t>(length));
-    in.seekg(0);
-    if (length > 0 && !in.read(reinterpret_cast<char*>(bytes.data()), length))
-        throw FileError(file, "Cannot read image file");
+    ByteVector bytes;
+    InputFile(file, "image file").readAll(bytes);
     return bytes;
 }
 
@@ -56,25 +125,27 @@ void copyTexts(PlanTextFields& fields, const PlanTexts& texts, bool handheld) {
     if (handheld) setFixed(fields.pin, texts.pin);
 }
 
-// Writes a text file in UTF-8 with CR LF line ends through `write`; the file appears
-// only when complete. Numbers are written in the classic locale, whatever the process's
-// global locale: plain digits, no grouping.
+// Writes text into `file` in UTF-8 with CR LF line ends through `write`. Numbers are
+// written in the classic locale, whatever the process's global locale: plain digits, no
+// grouping.
+template <class Write>
+bool writeText(AtomicFile& file, Write write) {
+    Utf8FileBuf buffer(file);
+    std::wostream os(&buffer);
+    os.imbue(std::locale::classic());
+    {
+        XmlModeScope xml(os);
+        write(os);
+    }
+    os.flush();
+    return !buffer.failed() && os;
+}
+
+// Writes a text file through `write`; the file appears only when complete.
 template <class Write>
 bool writeTextFile(const std::filesystem::path& target, Write write) {
     AtomicFile file;
-    if (!file.open(target)) return false;
-    {
-        Utf8FileBuf buffer(file);
-        std::wostream os(&buffer);
-        os.imbue(std::locale::classic());
-        {
-            XmlModeScope xml(os);
-            write(os);
-        }
-        os.flush();
-        if (buffer.failed() || !os) return false;
-    }
-    return file.commit();
+    return file.open(target) && writeText(file, write) && file.commit();
 }
 
 bool writeHandheld(const std::filesystem::path& base, const PlanTexts& texts, uint32_t radioType,
@@ -101,16 +172,22 @@ bool writeFailed(const std::filesystem::path& file) {
     return false;
 }
 
-// Writes the unpacked files of a plan: the two images and the platform file.
+// Writes the unpacked files of a plan, the two images and the platform file, and puts
+// them in place together: either all three replace their previous files or none does.
 template <class WritePlatform>
 bool writeUnpacked(const std::filesystem::path& prefix, const ByteVector& fl, const ByteVector& ee,
                    WritePlatform writePlatform) {
-    auto fl_file = withSuffix(prefix, ".fl");
-    if (!writeFileAtomically(fl_file, fl.data(), fl.size())) return writeFailed(fl_file);
-    auto ee_file = withSuffix(prefix, ".ee");
-    if (!writeFileAtomically(ee_file, ee.data(), ee.size())) return writeFailed(ee_file);
-    auto pd_file = withSuffix(prefix, ".pd");
-    if (!writeTextFile(pd_file, writePlatform)) return writeFailed(pd_file);
+    AtomicFile flFile, eeFile, pdFile;
+    // All three are opened before anything is written, so that a target that cannot be
+    // replaced (a directory of its name, say) fails the call at once.
+    for (auto [file, suffix] : {std::pair{&flFile, ".fl"}, {&eeFile, ".ee"}, {&pdFile, ".pd"}}) {
+        if (!file->open(withSuffix(prefix, suffix))) return writeFailed(file->target());
+    }
+    if (!flFile.write(fl.data(), fl.size())) return writeFailed(flFile.target());
+    if (!eeFile.write(ee.data(), ee.size())) return writeFailed(eeFile.target());
+    if (!writeText(pdFile, writePlatform)) return writeFailed(pdFile.target());
+    if (AtomicFile* failed = commitTogether({&flFile, &eeFile, &pdFile}))
+        return writeFailed(failed->target());
     return true;
 }
 
@@ -168,25 +245,21 @@ bool unpackMobile(char* data, std::size_t size, const std::filesystem::path& bas
 }
 
 // A document file mapped copy-on-write: the parser works in place on the file's pages
-// and only the few it changes are copied.
+// and only the few it changes are copied. A pipe, a FIFO or a file that cannot be mapped
+// is read instead.
 class MappedDocument {
   public:
     explicit MappedDocument(const std::filesystem::path& file) {
-        int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-        if (fd < 0) throw FileError(file, "Cannot open document");
-        struct stat info {};
-        if (::fstat(fd, &info) == 0 && info.st_size > 0) {
-            size_ = static_cast<std::size_t>(info.st_size);
-            void* p =
-                ::mmap(nullptr, size_, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_POPULATE, fd, 0);
+        InputFile in(file, "document");
+        if (in.regular() && in.size() > 0) {
+            size_ = in.size();
+            void* p = ::mmap(nullptr, size_, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_POPULATE,
+                             in.fd(), 0);
             if (p != MAP_FAILED) data_ = static_cast<char*>(p);
         }
-        ::close(fd);
-        if (!data_ && size_ > 0) {  // not mappable: read it instead
-            std::ifstream in(file, std::ios::binary);
-            copy_.resize(size_);
-            if (!in.read(copy_.data(), static_cast<std::streamsize>(size_)))
-                throw FileError(file, "Cannot read document");
+        if (!data_) {
+            in.readAll(copy_);
+            size_ = copy_.size();
         }
     }
     ~MappedDocument() {

@@ -29,9 +29,14 @@ struct PlanTexts {
 };
 
 // Writes base.xml from base.fl and base.ee for a classic handheld radio; `domain` sets
-// the plan's domain to "TACCOM_RADIO01". Throws FileError when an image cannot be read
-// (nothing is written then); returns false when base.xml cannot be written (a previous
-// one stays as it was).
+// the plan's domain to "TACCOM_RADIO01". The images are regular files, pipes or FIFOs
+// (read to their end); throws FileError when one cannot be read (nothing is written
+// then). Returns false when base.xml cannot be written (a previous one stays as it was).
+//
+// Every file this library writes is written in full and flushed to the disk before it
+// replaces the previous one, which keeps its permission bits (and its owner and group
+// where the process may set them); a symbolic link stays one and the file it points to
+// is replaced.
 TARIN_API bool writeClassicMissionPlan(const std::filesystem::path& base, const PlanTexts& texts,
                                        bool domain);
 
@@ -45,7 +50,9 @@ TARIN_API bool writeMobileMissionPlan(const std::filesystem::path& base, const P
 
 // Reads a handheld mission plan (the document's bytes, UTF-8 as in a file) and writes
 // base.fl, base.ee and base.pd. Without a radio type the plan is read as a classic one.
-// On failure a message goes to the message handler and the result is false.
+// The three files are put in place together once all are written: on failure none of
+// the previous files is changed, a message goes to the message handler and the result
+// is false.
 TARIN_API bool unpackHandheldMissionPlan(std::string document, const std::filesystem::path& base,
                                          std::optional<uint32_t> radioType = std::nullopt);
 
@@ -55,8 +62,8 @@ TARIN_API bool unpackMobileMissionPlan(std::string document, const std::filesyst
                                        bool toTempDir,
                                        std::optional<uint32_t> radioType = std::nullopt);
 
-// The same, reading the document from a file (mapped, not copied). Throws FileError
-// when the file cannot be opened.
+// The same, reading the document from a file (mapped, not copied), a pipe or a FIFO.
+// Throws FileError when it cannot be read.
 TARIN_API bool unpackHandheldMissionPlanFile(const std::filesystem::path& document,
                                              const std::filesystem::path& base,
                                              std::optional<uint32_t> radioType = std::nullopt);
@@ -68,6 +75,11 @@ TARIN_API bool unpackMobileMissionPlanFile(const std::filesystem::path& document
 // and of a defaulted mobile record; lines end in "\n".
 TARIN_API std::wstring handheldDefaults(std::optional<uint32_t> radioType = std::nullopt);
 TARIN_API std::wstring mobileDefaults();
+
+// Removes the temporary files of the writes in progress in this process (those writes
+// then fail). The library installs no signal handler: a program whose SIGINT or SIGTERM
+// ends it calls this from its handler first. Safe to call from a signal handler.
+TARIN_API void removeTemporaryFiles() noexcept;
 
 // The message that a document that does not read produces.
 inline constexpr const wchar_t* kParseFailureMessage = L"Unable to Parse VEX data from xml.";

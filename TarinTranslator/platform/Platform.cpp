@@ -70,6 +70,10 @@ void showMessage(const std::wstring& message) {
 FileError::FileError(const std::filesystem::path& file, const std::string& what)
     : std::runtime_error(what + ": " + file.string()), file_(file) {}
 
+FileError::FileError(const std::filesystem::path& file, const std::string& what,
+                     const std::string& reason)
+    : std::runtime_error(what + ": " + file.string() + ": " + reason), file_(file) {}
+
 std::string tempDirectory() {
     std::error_code ec;
     std::filesystem::path dir = std::filesystem::temp_directory_path(ec);

@@ -31,10 +31,13 @@ using MessageHandler = std::function<void(const std::wstring& message)>;
 TARIN_API MessageSink setMessageSink(MessageSink sink);
 TARIN_API MessageHandler setMessageHandler(MessageHandler handler);
 
-// An image or output file that cannot be read or written.
+// An image or output file that cannot be read or written. what() reads "WHAT: FILE" or,
+// with a reason (the system's), "WHAT: FILE: REASON".
 class TARIN_API FileError : public std::runtime_error {
   public:
     FileError(const std::filesystem::path& file, const std::string& what);
+    FileError(const std::filesystem::path& file, const std::string& what,
+              const std::string& reason);
     const std::filesystem::path& file() const { return file_; }
 
   private:
