@@ -1,5 +1,4 @@
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -8,12 +7,15 @@
 #include <cstring>
 #include <locale>
 #include <mutex>
+#include <set>
 #include <sstream>
 
 #include "TarinTranslator/api/TarinTranslator.h"
+#include "TarinTranslator/mission_plan/Base64.h"
 #include "TarinTranslator/mission_plan/MissionPlanDocument.h"
 #include "TarinTranslator/platform/OutputFile.h"
 #include "TarinTranslator/platform/Services.h"
+#include "TarinTranslator/platform_xml/ReadLog.h"
 #include "TarinTranslator/platform_xml/Sections.h"
 
 namespace tarin {
@@ -167,28 +169,135 @@ bool writeHandheld(const std::filesystem::path& base, const PlanTexts& texts, ui
                          [&](std::wostream& os) { writeMissionPlan(os, plan); });
 }
 
-bool writeFailed(const std::filesystem::path& file) {
-    showMessage(L"Unable to write " + fromUtf8(file.string()) + L".");
-    return false;
+// A file that could not be written, and the system's reason.
+struct WriteFailure {
+    std::filesystem::path file;
+    int error;
+    std::string text() const {
+        return "cannot write " + file.string() + ": " + std::strerror(error);
+    }
+};
+
+WriteFailure writeProblem(const std::filesystem::path& file) {
+    return {file, errno};
 }
 
 // Writes the unpacked files of a plan, the two images and the platform file, and puts
 // them in place together: either all three replace their previous files or none does.
+// Returns what failed, if anything.
 template <class WritePlatform>
-bool writeUnpacked(const std::filesystem::path& prefix, const ByteVector& fl, const ByteVector& ee,
-                   WritePlatform writePlatform) {
+std::optional<WriteFailure> writeUnpacked(const std::filesystem::path& prefix, const ByteVector& fl,
+                                          const ByteVector& ee, WritePlatform writePlatform) {
     AtomicFile flFile, eeFile, pdFile;
     // All three are opened before anything is written, so that a target that cannot be
     // replaced (a directory of its name, say) fails the call at once.
     for (auto [file, suffix] : {std::pair{&flFile, ".fl"}, {&eeFile, ".ee"}, {&pdFile, ".pd"}}) {
-        if (!file->open(withSuffix(prefix, suffix))) return writeFailed(file->target());
+        if (!file->open(withSuffix(prefix, suffix))) return writeProblem(file->target());
     }
-    if (!flFile.write(fl.data(), fl.size())) return writeFailed(flFile.target());
-    if (!eeFile.write(ee.data(), ee.size())) return writeFailed(eeFile.target());
-    if (!writeText(pdFile, writePlatform)) return writeFailed(pdFile.target());
+    if (!flFile.write(fl.data(), fl.size())) return writeProblem(flFile.target());
+    if (!eeFile.write(ee.data(), ee.size())) return writeProblem(eeFile.target());
+    if (!writeText(pdFile, writePlatform)) return writeProblem(pdFile.target());
     if (AtomicFile* failed = commitTogether({&flFile, &eeFile, &pdFile}))
-        return writeFailed(failed->target());
+        return writeProblem(failed->target());
+    return std::nullopt;
+}
+
+// ---- reads --------------------------------------------------------------------------
+
+ReadNote noteOf(const ReadLog& log, const Finding& finding) {
+    auto [line, column] = log.place(finding.offset);
+    return {finding.text, line, column};
+}
+
+ReadResult resultOf(const ReadLog& log, bool ok) {
+    ReadResult result;
+    result.ok = ok;
+    if (!ok)
+        result.reason = log.failed() ? noteOf(log, log.failure())
+                                     : ReadNote{"the document does not read", 0, 0};
+    for (const Finding& warning : log.warnings()) result.warnings.push_back(noteOf(log, warning));
+    return result;
+}
+
+// A plan read from a document, handheld or mobile, with what unpacking writes of it.
+class ReadPlan {
+  public:
+    explicit ReadPlan(const ReadAs& as) : as_(as) {
+        if (as.mobile) {
+            mobile_.MobilePlatform.radioType = as.radioType.value_or(0);
+        } else {
+            handheld_.planRadioType = as.radioType.value_or(kClassicRadioType);
+            handheld_.Platform.radioType = handheld_.planRadioType;
+        }
+    }
+
+    bool read(char* data, std::size_t size) {
+        return as_.mobile ? readMobileMissionPlan(data, size, mobile_)
+                          : readMissionPlan(data, size, handheld_);
+    }
+
+    std::optional<WriteFailure> write(const std::filesystem::path& base, bool toTempDir) const {
+        if (as_.mobile) {
+            const MobilePlatformRecord& p = mobile_.MobilePlatform;
+            std::filesystem::path prefix =
+                toTempDir ? std::filesystem::path(tempDirectory() + base.string()) : base;
+            return writeUnpacked(prefix, p.flData, p.eeData,
+                                 [&](std::wostream& os) { writeMobilePlatformConfig(os, p); });
+        }
+        const HandheldPlatform& p = handheld_.Platform;
+        return writeUnpacked(base, p.flData, p.eeData,
+                             [&](std::wostream& os) { writePlatformConfig(os, p); });
+    }
+
+    // The platformConfig text that unpacking writes.
+    std::wstring platformText() const {
+        std::wostringstream os;
+        os.imbue(std::locale::classic());
+        XmlModeScope xml(os);
+        if (as_.mobile) {
+            writeMobilePlatformConfig(os, mobile_.MobilePlatform);
+        } else {
+            writePlatformConfig(os, handheld_.Platform);
+        }
+        return os.str();
+    }
+
+  private:
+    ReadAs as_;
+    MissionPlan handheld_;
+    MobileMissionPlan mobile_;
+};
+
+bool unpack(char* data, std::size_t size, const std::filesystem::path& base, const ReadAs& as,
+            bool toTempDir) {
+    ReadPlan plan(as);
+    if (!plan.read(data, size)) {
+        showMessage(kParseFailureMessage);
+        return false;
+    }
+    if (std::optional<WriteFailure> failure = plan.write(base, toTempDir)) {
+        showMessage(L"Unable to write " + fromUtf8(failure->file.string()) + L".");
+        return false;
+    }
     return true;
+}
+
+ReadResult unpackWithResult(char* data, std::size_t size, const std::filesystem::path& base,
+                            const ReadAs& as, bool toTempDir) {
+    ReadLog log;
+    ReadPlan plan(as);
+    bool ok;
+    {
+        ReadLogScope scope(&log);
+        ok = plan.read(data, size);
+    }
+    ReadResult result = resultOf(log, ok);
+    if (!ok) return result;
+    if (std::optional<WriteFailure> failure = plan.write(base, toTempDir)) {
+        result.ok = false;
+        result.reason = {failure->text(), 0, 0};
+    }
+    return result;
 }
 
 }  // namespace
@@ -216,91 +325,253 @@ bool writeMobileMissionPlan(const std::filesystem::path& base, const PlanTexts& 
 
 namespace {
 
-bool unpackHandheld(char* data, std::size_t size, const std::filesystem::path& base,
-                    std::optional<uint32_t> radioType) {
-    MissionPlan plan;
-    plan.planRadioType = radioType.value_or(kClassicRadioType);
-    plan.Platform.radioType = plan.planRadioType;
-    if (!readMissionPlan(data, size, plan)) {
-        showMessage(kParseFailureMessage);
-        return false;
-    }
-    return writeUnpacked(base, plan.Platform.flData, plan.Platform.eeData,
-                         [&](std::wostream& os) { writePlatformConfig(os, plan.Platform); });
-}
-
-bool unpackMobile(char* data, std::size_t size, const std::filesystem::path& base, bool toTempDir,
-                  std::optional<uint32_t> radioType) {
-    MobileMissionPlan plan;
-    plan.MobilePlatform.radioType = radioType.value_or(0);
-    if (!readMobileMissionPlan(data, size, plan)) {
-        showMessage(kParseFailureMessage);
-        return false;
-    }
-    std::filesystem::path prefix =
-        toTempDir ? std::filesystem::path(tempDirectory() + base.string()) : base;
-    return writeUnpacked(
-        prefix, plan.MobilePlatform.flData, plan.MobilePlatform.eeData,
-        [&](std::wostream& os) { writeMobilePlatformConfig(os, plan.MobilePlatform); });
-}
-
-// A document file mapped copy-on-write: the parser works in place on the file's pages
-// and only the few it changes are copied. A pipe, a FIFO or a file that cannot be mapped
-// is read instead.
-class MappedDocument {
+// A document read whole into memory, from a file, a pipe or a FIFO: what was read is what
+// is parsed, whatever happens to the file meanwhile.
+class DocumentText {
   public:
-    explicit MappedDocument(const std::filesystem::path& file) {
-        InputFile in(file, "document");
-        if (in.regular() && in.size() > 0) {
-            size_ = in.size();
-            void* p = ::mmap(nullptr, size_, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_POPULATE,
-                             in.fd(), 0);
-            if (p != MAP_FAILED) data_ = static_cast<char*>(p);
-        }
-        if (!data_) {
-            in.readAll(copy_);
-            size_ = copy_.size();
-        }
+    explicit DocumentText(const std::filesystem::path& file) {
+        InputFile(file, "document").readAll(bytes_);
     }
-    ~MappedDocument() {
-        if (data_) ::munmap(data_, size_);
-    }
-    MappedDocument(const MappedDocument&) = delete;
-    MappedDocument& operator=(const MappedDocument&) = delete;
-
-    char* data() { return data_ ? data_ : copy_.data(); }
-    std::size_t size() const { return size_; }
+    char* data() { return reinterpret_cast<char*>(bytes_.data()); }
+    std::size_t size() const { return bytes_.size(); }
 
   private:
-    char* data_ = nullptr;
-    std::size_t size_ = 0;
-    std::string copy_;
+    ByteVector bytes_;
 };
 
 }  // namespace
 
 bool unpackHandheldMissionPlan(std::string document, const std::filesystem::path& base,
                                std::optional<uint32_t> radioType) {
-    return unpackHandheld(document.data(), document.size(), base, radioType);
+    return unpack(document.data(), document.size(), base, ReadAs{false, radioType}, false);
 }
 
 bool unpackMobileMissionPlan(std::string document, const std::filesystem::path& base,
                              bool toTempDir, std::optional<uint32_t> radioType) {
-    return unpackMobile(document.data(), document.size(), base, toTempDir, radioType);
+    return unpack(document.data(), document.size(), base, ReadAs{true, radioType}, toTempDir);
 }
 
 bool unpackHandheldMissionPlanFile(const std::filesystem::path& document,
                                    const std::filesystem::path& base,
                                    std::optional<uint32_t> radioType) {
-    MappedDocument mapped(document);
-    return unpackHandheld(mapped.data(), mapped.size(), base, radioType);
+    DocumentText text(document);
+    return unpack(text.data(), text.size(), base, ReadAs{false, radioType}, false);
 }
 
 bool unpackMobileMissionPlanFile(const std::filesystem::path& document,
                                  const std::filesystem::path& base, bool toTempDir,
                                  std::optional<uint32_t> radioType) {
-    MappedDocument mapped(document);
-    return unpackMobile(mapped.data(), mapped.size(), base, toTempDir, radioType);
+    DocumentText text(document);
+    return unpack(text.data(), text.size(), base, ReadAs{true, radioType}, toTempDir);
+}
+
+ReadResult unpackMissionPlan(std::string document, const std::filesystem::path& base,
+                             const ReadAs& as, bool toTempDir) {
+    return unpackWithResult(document.data(), document.size(), base, as, toTempDir);
+}
+
+ReadResult unpackMissionPlanFile(const std::filesystem::path& document,
+                                 const std::filesystem::path& base, const ReadAs& as,
+                                 bool toTempDir) {
+    DocumentText text(document);
+    return unpackWithResult(text.data(), text.size(), base, as, toTempDir);
+}
+
+namespace {
+
+// The names of the sections a platformConfig text holds.
+std::set<std::string> sectionNames(const std::wstring& platformText) {
+    std::set<std::string> names;
+    pugi::xml_document doc;
+    const std::string text = toUtf8(platformText);
+    if (doc.load_buffer(text.data(), text.size(), kDocumentParseOptions, pugi::encoding_utf8))
+        for (pugi::xml_node child : doc.child("platformConfig").children())
+            names.insert(child.name());
+    return names;
+}
+
+std::string radioKind(const ReadAs& as) {
+    if (as.mobile) return "a mobile radio";
+    if (!as.radioType) return "a classic handheld radio";
+    return "radio type " + std::to_string(*as.radioType);
+}
+
+// The text of an attribute of `node`, wide; empty when absent.
+std::wstring wideAttribute(pugi::xml_node node, const char* name) {
+    return fromUtf8(node.attribute(name).value());
+}
+
+// The text of a BLOB element decoded, as far as it is Base64.
+PlanSummary::Image imageOf(pugi::xml_node load, const char* path) {
+    PlanSummary::Image image;
+    pugi::xml_node node = load.first_element_by_path(path);
+    image.present = static_cast<bool>(node);
+    ByteVector bytes;
+    std::string_view text;
+    for (pugi::xml_node child : node.children())
+        if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata) {
+            text = child.value();
+            break;
+        }
+    image.clean = decodeBlob(text, bytes) && image.present;
+    image.bytes.assign(bytes.begin(), bytes.end());
+    return image;
+}
+
+// The MissionLoad elements, the kind of plan each holds, and the sections that tell the
+// extended groups apart.
+constexpr const char* kHazardSections[] = {"accessoryConfig", "manDownConfig", "progSwitches",
+                                           "hazardConfig"};
+constexpr const char* kVrMobileSections[] = {"eioOutputCfg", "VRMobileConfig"};
+constexpr uint32_t kHazardCode = 146;
+constexpr uint32_t kVrMobileCode = 151;
+
+// What a MissionLoad element and the sections below it imply.
+void implyKind(PlanSummary& s) {
+    auto holds = [&](const auto& names) {
+        return std::any_of(std::begin(names), std::end(names), [&](const char* name) {
+            return std::find(s.sections.begin(), s.sections.end(), name) != s.sections.end();
+        });
+    };
+    if (s.missionLoad == "MissionLoadQD470M") {
+        s.readAs = {true, std::nullopt};
+        s.group = "mobile";
+    } else if (s.missionLoad == "qd470PMissionLoad") {
+        s.readAs = {false, std::nullopt};
+        s.group = "classic";
+    } else if (holds(kVrMobileSections) && !holds(kHazardSections)) {
+        s.readAs = {false, kVrMobileCode};
+        s.group = "VR-mobile";
+    } else {
+        s.readAs = {false, kHazardCode};
+        s.group = "hazard";
+    }
+}
+
+// Reads a platform file's text into `read`'s record; false with the log's reason when it
+// does not read.
+template <class Read>
+bool readPlatformText(ReadLog& log, std::string& text, Read read) {
+    ReadLogScope scope(&log);
+    pugi::xml_document doc;
+    return loadDocumentText(doc, text.data(), text.size()) && read(doc.child("platformConfig"));
+}
+
+// The result of a write that read its platform text: the read's warnings, or why the
+// document could not be written.
+ReadResult writtenResult(const ReadLog& log, bool written, const std::filesystem::path& file) {
+    ReadResult result = resultOf(log, true);
+    if (!written) {
+        result.ok = false;
+        result.reason = {writeProblem(file).text(), 0, 0};
+    }
+    return result;
+}
+
+}  // namespace
+
+ReadResult checkMissionPlan(std::string document, const ReadAs& as) {
+    ReadLog log;
+    ReadPlan plan(as);
+    bool ok;
+    {
+        ReadLogScope scope(&log);
+        ok = plan.read(document.data(), document.size());
+    }
+    ReadResult result = resultOf(log, ok);
+    if (!ok) return result;
+    const std::set<std::string> kept = sectionNames(plan.platformText());
+    for (const Finding& section : log.sections()) {
+        if (kept.count(section.text)) continue;
+        auto [line, column] = log.place(section.offset);
+        result.warnings.push_back({"platformConfig/" + section.text + ": " + radioKind(as) +
+                                       " does not keep this section; unpacking drops it",
+                                   line, column});
+    }
+    return result;
+}
+
+PlanSummary inspectMissionPlan(std::string document) {
+    PlanSummary s;
+    std::string forCheck = document;  // reading changes the text it reads
+    ReadLog log;
+    pugi::xml_document doc;
+    {
+        ReadLogScope scope(&log);
+        if (!loadDocumentText(doc, document.data(), document.size())) {
+            s.problem = noteOf(log, log.failure());
+            return s;
+        }
+    }
+    pugi::xml_node plan = doc.child("missionPlan");
+    pugi::xml_node vexInfo = plan.child("vexInfo");
+    pugi::xml_node planInfo = vexInfo.child("planInfo");
+    s.domain = wideAttribute(vexInfo, "domain");
+    s.texts = {wideAttribute(planInfo, "name"),
+               wideAttribute(planInfo, "description"),
+               wideAttribute(planInfo, "notes"),
+               wideAttribute(planInfo, "author"),
+               wideAttribute(planInfo, "locale"),
+               wideAttribute(planInfo, "pin"),
+               {}};
+    pugi::xml_node load;
+    for (const char* element : {"qd470PMissionLoad", "MissionLoad", "MissionLoadQD470M"}) {
+        if ((load = plan.child(element))) {
+            s.missionLoad = element;
+            break;
+        }
+    }
+    if (!load) return s;
+    pugi::xml_node versionInfo = load.child("versionInfo");
+    s.version = wideAttribute(versionInfo, "version");
+    s.date = wideAttribute(versionInfo, "date");
+    s.aacVersion = s.texts.aacVersion = wideAttribute(versionInfo, "AACversion");
+    for (pugi::xml_node child : load.child("platformConfig").children())
+        if (child.type() == pugi::node_element) s.sections.push_back(child.name());
+    s.flash = imageOf(load, "ecpWaveformConfig/fl-data");
+    s.eeprom = imageOf(load, "ecpWaveformConfig/ee-data");
+    implyKind(s);
+    s.check = checkMissionPlan(std::move(forCheck), s.readAs);
+    return s;
+}
+
+ReadResult writeMissionPlanFromPlatform(const std::filesystem::path& base, std::string platformText,
+                                        const PlanTexts& texts, const ReadAs& as,
+                                        const std::wstring& domain) {
+    ReadLog log;
+    const std::filesystem::path xml = withSuffix(base, ".xml");
+    if (as.mobile) {
+        MobileMissionPlan plan;
+        plan.MobilePlatform.radioType = as.radioType.value_or(0);
+        applyMobileDefaults(plan);
+        if (!readPlatformText(log, platformText, [&](pugi::xml_node node) {
+                return readMobilePlatformConfig(node, plan.MobilePlatform);
+            }))
+            return resultOf(log, false);
+        readImages(base, plan.MobilePlatform.flData, plan.MobilePlatform.eeData);
+        copyTexts(plan, texts, false);
+        return writtenResult(
+            log, writeTextFile(xml, [&](std::wostream& os) { writeMobileMissionPlan(os, plan); }),
+            xml);
+    }
+    MissionPlan plan;
+    plan.planRadioType = plan.Platform.radioType = as.radioType.value_or(kClassicRadioType);
+    applyHandheldDefaults(plan);
+    if (!readPlatformText(log, platformText, [&](pugi::xml_node node) {
+            return readPlatformConfig(node, plan.Platform);
+        }))
+        return resultOf(log, false);
+    if (as.radioType) {
+        std::lock_guard<CriticalSection> guard(radioWriteLock);
+        readImages(base, plan.Platform.flData, plan.Platform.eeData);
+    } else {
+        readImages(base, plan.Platform.flData, plan.Platform.eeData);
+    }
+    setFixed(plan.domain, domain);
+    copyTexts(plan, texts, true);
+    setFixed(plan.Platform.AACversion, texts.aacVersion);
+    return writtenResult(
+        log, writeTextFile(xml, [&](std::wostream& os) { writeMissionPlan(os, plan); }), xml);
 }
 
 std::wstring handheldDefaults(std::optional<uint32_t> radioType) {

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "TarinTranslator/platform/Export.h"
 #include "TarinTranslator/platform/Platform.h"
@@ -70,6 +71,86 @@ TARIN_API bool unpackHandheldMissionPlanFile(const std::filesystem::path& docume
 TARIN_API bool unpackMobileMissionPlanFile(const std::filesystem::path& document,
                                            const std::filesystem::path& base, bool toTempDir,
                                            std::optional<uint32_t> radioType = std::nullopt);
+
+// ---- Reads that say why ------------------------------------------------------------
+//
+// The functions below read as those above do, with the same results, but instead of
+// showing a message they return what happened: whether the read succeeded, the first
+// reason it stopped and where in the document, and what a successful read passed over.
+// The mission plan reader's own diagnostic lines still go to the message channel.
+
+// What a document is read as: a handheld plan (classic without a radio type, or of the
+// given radio type) or a mobile plan (whose record takes the radio type, 0 without one).
+struct ReadAs {
+    bool mobile = false;
+    std::optional<uint32_t> radioType;
+};
+
+// A reason or a warning, and where it points in the document: line and byte column,
+// both from 1; 0 when the place is unknown. Values quoted in it are cut to 40 characters
+// with control characters escaped, so that it is one short line.
+struct ReadNote {
+    std::string text;  // UTF-8
+    std::size_t line = 0;
+    std::size_t column = 0;
+};
+
+struct ReadResult {
+    bool ok = false;
+    ReadNote reason;                 // why the read failed; empty text when it succeeded
+    std::vector<ReadNote> warnings;  // what a read that succeeded left or dropped
+    explicit operator bool() const { return ok; }
+};
+
+// Reads `document` (its bytes, UTF-8 as in a file) and writes base.fl, base.ee and
+// base.pd (with `toTempDir`, for mobile plans, into the temporary directory). A file that
+// cannot be written fails the result with the system's reason; none is then replaced.
+TARIN_API ReadResult unpackMissionPlan(std::string document, const std::filesystem::path& base,
+                                       const ReadAs& as, bool toTempDir = false);
+// The same from a file, a pipe or a FIFO. Throws FileError when it cannot be read.
+TARIN_API ReadResult unpackMissionPlanFile(const std::filesystem::path& document,
+                                           const std::filesystem::path& base, const ReadAs& as,
+                                           bool toTempDir = false);
+
+// Reads a document as unpacking would and writes nothing. Besides the read's own
+// warnings, it warns of each section the document holds that the radio type does not
+// keep (unpacking writes the platform file without it).
+TARIN_API ReadResult checkMissionPlan(std::string document, const ReadAs& as);
+
+// What a document holds, for a look before unpacking. It works on any well-formed
+// document: what is missing is empty, and `check` says whether the document reads as its
+// MissionLoad element and sections imply.
+struct PlanSummary {
+    ReadNote problem;  // why the document is not a well-formed XML document, if it is not
+    PlanTexts texts;   // name, description, notes, author, locale, pin and AAC version
+    std::wstring domain;
+    std::wstring version;
+    std::wstring date;
+    std::wstring aacVersion;
+    std::string missionLoad;            // its element name; empty when there is none
+    std::vector<std::string> sections;  // the children of platformConfig, in order
+    ReadAs readAs;                      // what the element and the sections imply
+    std::string group;                  // "classic", "hazard", "VR-mobile" or "mobile"
+    struct Image {
+        bool present = false;  // the BLOB element is there
+        bool clean = false;    // its text is Base64 throughout
+        std::vector<uint8_t> bytes;
+    };
+    Image flash, eeprom;
+    ReadResult check;
+};
+TARIN_API PlanSummary inspectMissionPlan(std::string document);
+
+// Writes base.xml from base.fl and base.ee, as the write functions above do, but with the
+// platform configuration read from `platformText` (a platform file as unpacking writes
+// it) instead of the defaults: the text is read into a defaulted record of the radio type
+// with the same section readers and checks. A handheld plan gets `domain` as its domain
+// when it is not empty. A text that does not read fails the result with its reason, and
+// nothing is written. Throws FileError when an image cannot be read.
+TARIN_API ReadResult writeMissionPlanFromPlatform(const std::filesystem::path& base,
+                                                  std::string platformText, const PlanTexts& texts,
+                                                  const ReadAs& as,
+                                                  const std::wstring& domain = {});
 
 // The platformConfig text of a defaulted handheld record (classic without a radio type)
 // and of a defaulted mobile record; lines end in "\n".

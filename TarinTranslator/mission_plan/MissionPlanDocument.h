@@ -32,6 +32,11 @@ std::wstring dateStamp(std::time_t when);
 inline constexpr unsigned kDocumentParseOptions =
     pugi::parse_cdata | pugi::parse_escapes | pugi::parse_eol | pugi::parse_wnorm_attribute;
 
+// Loads a document from its text in place, as the readers do: UTF-8 unless the text
+// opens with a UTF-16 or UTF-32 byte order mark (the encoding that an XML declaration
+// names is not followed). False when the text is not a well-formed document.
+bool loadDocumentText(pugi::xml_document& doc, char* data, std::size_t size);
+
 // Readers. The handheld reader uses plan.planRadioType, the mobile reader
 // plan.MobilePlatform.radioType, both set by the caller. `data` is the document's text
 // (UTF-8 unless it carries a UTF-16 or UTF-32 byte order mark; the encoding of the XML

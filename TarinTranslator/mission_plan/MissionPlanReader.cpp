@@ -37,24 +37,6 @@ bool hasWideByteOrderMark(const char* data, std::size_t size) {
            (byte(0) == 0 && byte(1) == 0 && byte(2) == 0xFE && byte(3) == 0xFF);
 }
 
-// Documents are UTF-8 (a UTF-8 byte order mark is skipped); only a UTF-16 or UTF-32 mark
-// selects another encoding. An encoding named in the XML declaration is not followed:
-// the text handed over as wide text arrives here as UTF-8 whatever the declaration says.
-bool loadDocument(pugi::xml_document& doc, char* data, std::size_t size) {
-    const bool wide = hasWideByteOrderMark(data, size);
-    ReadLog* log = readLog();
-    // Lines are counted in the text as it arrives; a wide text is converted before parsing.
-    if (log && !wide) log->indexLines(std::string_view(data, size));
-    pugi::xml_parse_result result = doc.load_buffer_inplace(
-        data, size, kDocumentParseOptions, wide ? pugi::encoding_auto : pugi::encoding_utf8);
-    if (!log) return static_cast<bool>(result);
-    log->useDocument(doc);
-    if (!result)
-        return failure(std::string("not well-formed XML: ") + result.description(),
-                       wide ? -1 : result.offset);
-    return true;
-}
-
 // Copies the planInfo texts; the fixed fields keep at most their capacity less one.
 bool ParseMissionFillInfo(const pugi::xml_document& doc, PlanTextFields& texts) {
     pugi::xml_node vexInfo = doc.first_element_by_path("missionPlan/vexInfo");
@@ -86,6 +68,10 @@ bool checkVersion(pugi::xml_node load, pugi::xml_node versionInfo) {
     pugi::xml_attribute version = versionInfo.attribute("version");
     if (!version) return failure("versionInfo: no version attribute", versionInfo);
     if (std::wstring found = fromUtf8(version.value()); found != kVersionStamp) {
+        if (ReadLog* log = readLog())
+            log->warn("versionInfo: the mission load version " + quoted(version.value()) +
+                          " is not " + toUtf8(kVersionStamp),
+                      log->offsetOf(version));
         deliverMessage(MessageKind::Warning,
                        L"Warning: mission load version mismatch!\n   Expected: " +
                            std::wstring(kVersionStamp) + L"\n   Found:    " + found);
@@ -123,6 +109,24 @@ bool readMobileMissionLoad(pugi::xml_node load, MobilePlatformRecord& platform) 
 
 }  // namespace
 
+// Documents are UTF-8 (a UTF-8 byte order mark is skipped); only a UTF-16 or UTF-32 mark
+// selects another encoding. An encoding named in the XML declaration is not followed:
+// the text handed over as wide text arrives here as UTF-8 whatever the declaration says.
+bool loadDocumentText(pugi::xml_document& doc, char* data, std::size_t size) {
+    const bool wide = hasWideByteOrderMark(data, size);
+    ReadLog* log = readLog();
+    // Lines are counted in the text as it arrives; a wide text is converted before parsing.
+    if (log && !wide) log->indexLines(std::string_view(data, size));
+    pugi::xml_parse_result result = doc.load_buffer_inplace(
+        data, size, kDocumentParseOptions, wide ? pugi::encoding_auto : pugi::encoding_utf8);
+    if (!log) return static_cast<bool>(result);
+    log->useDocument(doc);
+    if (!result)
+        return failure(std::string("not well-formed XML: ") + result.description(),
+                       wide ? -1 : result.offset);
+    return true;
+}
+
 bool ParseBlobData(pugi::xml_node node, ByteVector& bytes) {
     if (!node) {
         report("ParseBlobData", "No parent node for BLOB data!");
@@ -158,8 +162,10 @@ struct LoadKind {
     const char* readIt;
 };
 const LoadKind kLoadKinds[] = {
-    {"qd470PMissionLoad", "a classic handheld plan", "read it without an extended radio type"},
-    {"MissionLoad", "a plan of an extended radio type", "give its radio type (--radio-type)"},
+    {"qd470PMissionLoad", "a classic handheld plan",
+     "read it as a classic handheld plan (without --mobile and --radio-type)"},
+    {"MissionLoad", "a plan of an extended radio type",
+     "read it as a handheld plan of its radio type (--radio-type N, without --mobile)"},
     {"MissionLoadQD470M", "a mobile plan", "read it as a mobile plan (--mobile)"},
 };
 
@@ -188,7 +194,7 @@ bool readMissionPlan(char* data, std::size_t size, MissionPlan& plan) {
     plan.Platform = HandheldPlatform{};
     plan.Platform.radioType = plan.planRadioType;
     pugi::xml_document doc;
-    if (!loadDocument(doc, data, size)) return false;
+    if (!loadDocumentText(doc, data, size)) return false;
     if (!ParseMissionFillInfo(doc, plan)) return false;
     const char* element = isExtendedCode(plan.planRadioType) ? "MissionLoad" : "qd470PMissionLoad";
     pugi::xml_node load = missionLoad(doc, element);
@@ -202,7 +208,7 @@ bool readMobileMissionPlan(char* data, std::size_t size, MobileMissionPlan& plan
     plan.MobilePlatform = MobilePlatformRecord{};
     plan.MobilePlatform.radioType = radioType;
     pugi::xml_document doc;
-    if (!loadDocument(doc, data, size)) return false;
+    if (!loadDocumentText(doc, data, size)) return false;
     if (!ParseMissionFillInfo(doc, plan)) return false;
     pugi::xml_node load = missionLoad(doc, "MissionLoadQD470M");
     if (!load) return false;

@@ -103,7 +103,7 @@ bool readSection(pugi::xml_node platformConfig, const char* element, Read read) 
     if (!log) return read(node);
     log->dropNote();
     if (read(node)) {
-        log->warnNoted();
+        log->warnNoted(node);
         return true;
     }
     if (node) {
@@ -116,16 +116,23 @@ bool readSection(pugi::xml_node platformConfig, const char* element, Read read) 
     return false;
 }
 
-bool platformConfigMissing() {
-    if (ReadLog* log = readLog()) log->fail("no platformConfig element", -1);
-    return false;
+// False for a missing platformConfig element; a log learns the sections of a present one.
+bool platformConfigPresent(pugi::xml_node node) {
+    ReadLog* log = readLog();
+    if (!log) return static_cast<bool>(node);
+    if (!node) {
+        log->fail("no platformConfig element", -1);
+        return false;
+    }
+    log->recordSections(node);
+    return true;
 }
 
 }  // namespace
 
 bool readPlatformConfig(pugi::xml_node node, HandheldPlatform& platform) {
     currentRadioType() = platform.radioType;
-    if (!node) return platformConfigMissing();
+    if (!platformConfigPresent(node)) return false;
     for (const ReadStep& step : kReadSteps) {
         if (!gateOpen(step.gate)) continue;
         if (!readSection(node, step.element,
@@ -138,7 +145,7 @@ bool readPlatformConfig(pugi::xml_node node, HandheldPlatform& platform) {
 bool readMobilePlatformConfig(pugi::xml_node node, MobilePlatformRecord& platform) {
     // The mobile reader runs with the record's radio type, which its caller has set.
     currentRadioType() = platform.radioType;
-    if (!node) return platformConfigMissing();
+    if (!platformConfigPresent(node)) return false;
     return readSection(
                node, "gpsConfig",
                [&](pugi::xml_node n) { return readMobileGpsConfig(n, platform.gpsConfig); }) &&

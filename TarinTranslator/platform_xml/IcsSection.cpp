@@ -192,8 +192,9 @@ bool readSystemConfig(pugi::xml_node node, SystemOptionMap& systems) {
     systems.clear();
     for (pugi::xml_node child : node.children("OptBtn")) {
         SO system;
+        // Without the other spelling, why sysindex failed is the reason.
         bool ok = readAttrs<SO>(child, system, kSysindexRead) ||
-                  readAttrs<SO>(child, system, kSysIndexRead);
+                  (child.attribute("sysIndex") && readAttrs<SO>(child, system, kSysIndexRead));
         for (const OptionButton& option : kOptionButtons)
             ok = ok && readOptionButton(child.child(option.element), system.*option.field);
         if (!ok || !checkRanges<SO>(system, kOptBtnChecks) || !checkProgBtnEntry(system.OPT1) ||

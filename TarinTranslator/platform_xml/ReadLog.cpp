@@ -118,11 +118,18 @@ void ReadLog::failNoted(pugi::xml_node section, std::string_view fallback) {
     }
 }
 
-void ReadLog::warnNoted() {
+void ReadLog::warnNoted(pugi::xml_node section) {
     if (!note_.pending) return;
-    Finding f = findingOf(note_, pugi::xml_node());
+    Finding f = findingOf(note_, section);
     note_.pending = false;
     warn(std::move(f.text), f.offset);
+}
+
+void ReadLog::recordSections(pugi::xml_node platformConfig) {
+    sections_.clear();
+    for (pugi::xml_node child : platformConfig.children())
+        if (child.type() == pugi::node_element)
+            sections_.push_back({child.name(), offsetOf(child)});
 }
 
 void ReadLog::dropNote() {

@@ -54,9 +54,14 @@ class ReadLog {
     // The pending note becomes the failure, placed in `section` when it has no element of
     // its own; without a note, `fallback` is the failure.
     void failNoted(pugi::xml_node section, std::string_view fallback);
-    // The pending note becomes a warning.
-    void warnNoted();
+    // The pending note becomes a warning, placed in `section` when it has no element of its
+    // own.
+    void warnNoted(pugi::xml_node section = {});
     void dropNote();
+
+    // The sections of the platformConfig element read, by name and place.
+    void recordSections(pugi::xml_node platformConfig);
+    const std::vector<Finding>& sections() const { return sections_; }
 
     bool failed() const { return failed_; }
     const Finding& failure() const { return failure_; }
@@ -78,6 +83,7 @@ class ReadLog {
     bool failed_ = false;
     Finding failure_;
     std::vector<Finding> warnings_;
+    std::vector<Finding> sections_;
     Note note_;
 };
 
