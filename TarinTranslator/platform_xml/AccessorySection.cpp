@@ -178,7 +178,9 @@ bool readManDownConfig(pugi::xml_node node, ManDownConfig& md) {
     // A missing element, or one without the seven required attributes, is left unread.
     if (!node || !requiredPresent<MD>(node, kManDownRead)) return true;
     return readAttrs<MD>(node, md, kManDownRead) && checkRanges<MD>(md, kManDownChecks) &&
-           md.action == kManDownAction;
+           expect(md.action == kManDownAction, "action", [&] {
+               return "action=" + quoted(pugi::as_utf8(md.action)) + " is not MD_EMERGENCY_CALL";
+           });
 }
 
 }  // namespace tarin

@@ -184,7 +184,11 @@ std::wostream& writeGpsConfig(std::wostream& os, const GpsConfig& gps) {
 
 bool validateGpsConfig(const GpsConfig& gps) {
     // DATUM_WGD, DATUM_WGS, DATUM_NAR_C, DATUM_NAS_C
-    return checkRanges<Gps>(gps, kGpsChecks) && isOneOf(gps.mapDatum, {1, 2, 128, 134});
+    return checkRanges<Gps>(gps, kGpsChecks) &&
+           expect(isOneOf(gps.mapDatum, {1, 2, 128, 134}), "mapDatum", [&] {
+               return std::string("mapDatum=") + lookupName(gps.mapDatum, MapDatumNames) +
+                      " is not DATUM_WGD, DATUM_WGS, DATUM_NAR_C or DATUM_NAS_C";
+           });
 }
 
 bool readGpsConfig(pugi::xml_node node, GpsConfig& gps) {

@@ -135,11 +135,15 @@ const Check<KS> kKeystoreChecks[] = {
 
 // True when the list has at most `max` entries and each passes `checks`.
 template <class E>
-bool checkList(const std::map<int32_t, E>& list, std::size_t max,
+bool checkList(const std::map<int32_t, E>& list, const char* element, std::size_t max,
                std::span<const Check<E>> checks) {
-    return list.size() <= max && std::ranges::all_of(list, [&](const auto& item) {
-               return checkRanges<E>(item.second, checks);
-           });
+    return expect(list.size() <= max, element,
+                  [&] {
+                      return std::to_string(list.size()) + " " + element + " entries, more than " +
+                             std::to_string(max);
+                  }) &&
+           std::ranges::all_of(
+               list, [&](const auto& item) { return checkRanges<E>(item.second, checks); });
 }
 
 }  // namespace
@@ -158,7 +162,8 @@ bool readDnp3Config(pugi::xml_node node, Dnp3Config& dnp3) {
     if (!node) return true;
     const bool routing = readEveryAttr<Dnp3Config>(node, dnp3, kDnp3Read);
     const bool table = readIndexedList<DirtEntry>(node, "DIRT", kDirtRead, dnp3.DIRT, true);
-    return routing && table && checkList<DirtEntry>(dnp3.DIRT, kMaxDirtEntries, kDirtChecks);
+    return routing && table &&
+           checkList<DirtEntry>(dnp3.DIRT, "DIRT", kMaxDirtEntries, kDirtChecks);
 }
 
 std::wostream& writeSerTnlConfig(std::wostream& os, const SerTnlConfig& sertnl) {
@@ -176,8 +181,14 @@ bool readSerTnlConfig(pugi::xml_node node, SerTnlConfig& sertnl) {
     const bool table =
         readIndexedList<STN>(node, "SerTnlNetTbl", kSerTnlNetRead, sertnl.SerTnlNetTbl);
     return fields && table &&
-           checkList<STN>(sertnl.SerTnlNetTbl, kMaxSerTnlEntries, kSerTnlNetChecks) &&
-           std::ranges::find(kSerTnlModes, sertnl.SerTnlMode) != std::end(kSerTnlModes) &&
+           checkList<STN>(sertnl.SerTnlNetTbl, "SerTnlNetTbl", kMaxSerTnlEntries,
+                          kSerTnlNetChecks) &&
+           expect(std::ranges::find(kSerTnlModes, sertnl.SerTnlMode) != std::end(kSerTnlModes),
+                  "SerTnlMode",
+                  [&] {
+                      return "SerTnlMode=" + quoted(pugi::as_utf8(sertnl.SerTnlMode)) +
+                             " is not Static, NiST or CiST";
+                  }) &&
            checkRanges<ST>(sertnl, kSerTnlChecks);
 }
 
@@ -192,7 +203,7 @@ std::wostream& writeKeystoreConfig(std::wostream& os, const KeystoreConfigMap& k
 bool readKeystoreConfig(pugi::xml_node node, KeystoreConfigMap& keystores) {
     if (!node) return true;
     readIndexedList<KS>(node, "Keystore", kKeystoreRead, keystores, true);
-    return checkList<KS>(keystores, kMaxKeystores, kKeystoreChecks);
+    return checkList<KS>(keystores, "Keystore", kMaxKeystores, kKeystoreChecks);
 }
 
 }  // namespace tarin

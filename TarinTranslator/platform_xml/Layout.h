@@ -255,7 +255,10 @@ bool walkAttrs(pugi::xml_node node, R& rec, std::span<const ReadAttr<R>> items,
         for (std::size_t i = 0; i < items.size(); ++i) {
             const ReadAttr<R>& item = items[i];
             if (!gateOpen(item.gate) || !hasName(attr, item.name)) continue;
-            if (!convertAttr(attr, rec, item)) return false;
+            if (!convertAttr(attr, rec, item)) {
+                if (readLog()) noteConversion(node, attr, conversionProblem(attr.value(), item));
+                return false;
+            }
             if (seen) seen[i] = true;
             break;
         }

@@ -116,4 +116,13 @@ void noteConversion(pugi::xml_node where, pugi::xml_attribute attr, std::string 
 void noteMissing(pugi::xml_node where, const char* attribute);
 void noteProblem(pugi::xml_node where, std::string text);
 
+// A check written as code: passes `ok` through and, when it is false and a log listens,
+// notes `attribute` and the text that `why()` makes.
+template <class Why>
+bool expect(bool ok, const char* attribute, Why why) {
+    if (!ok)
+        if (ReadLog* log = readLog()) log->note({}, attribute, why(), -1);
+    return ok;
+}
+
 }  // namespace tarin
