@@ -118,6 +118,21 @@ void readImages(const std::filesystem::path& base, ByteVector& fl, ByteVector& e
     ee = readImage(withSuffix(base, ".ee"));
 }
 
+// Refuses plan texts that no document can hold, before anything is read or written.
+void checkTexts(const PlanTexts& texts, const std::wstring& domain = {}) {
+    const std::pair<const char*, const std::wstring*> all[] = {{"name", &texts.name},
+                                                               {"description", &texts.description},
+                                                               {"notes", &texts.notes},
+                                                               {"author", &texts.author},
+                                                               {"locale", &texts.locale},
+                                                               {"pin", &texts.pin},
+                                                               {"AAC version", &texts.aacVersion},
+                                                               {"domain", &domain}};
+    for (auto [which, text] : all)
+        if (std::size_t at = findNonXmlCharacter(*text); at != std::wstring::npos)
+            throw TextError(which, at);
+}
+
 void copyTexts(PlanTextFields& fields, const PlanTexts& texts, bool handheld) {
     setFixed(fields.name, texts.name);
     setFixed(fields.description, texts.description);
@@ -152,6 +167,7 @@ bool writeTextFile(const std::filesystem::path& target, Write write) {
 
 bool writeHandheld(const std::filesystem::path& base, const PlanTexts& texts, uint32_t radioType,
                    bool domain, bool locked) {
+    checkTexts(texts);
     MissionPlan plan;
     plan.planRadioType = radioType;
     plan.Platform.radioType = radioType;
@@ -314,6 +330,7 @@ bool writeHandheldMissionPlan(const std::filesystem::path& base, const PlanTexts
 
 bool writeMobileMissionPlan(const std::filesystem::path& base, const PlanTexts& texts,
                             uint32_t radioType) {
+    checkTexts(texts);
     MobileMissionPlan plan;
     plan.MobilePlatform.radioType = radioType;
     readImages(base, plan.MobilePlatform.flData, plan.MobilePlatform.eeData);
@@ -538,6 +555,7 @@ PlanSummary inspectMissionPlan(std::string document) {
 ReadResult writeMissionPlanFromPlatform(const std::filesystem::path& base, std::string platformText,
                                         const PlanTexts& texts, const ReadAs& as,
                                         const std::wstring& domain) {
+    checkTexts(texts, domain);
     ReadLog log;
     const std::filesystem::path xml = withSuffix(base, ".xml");
     if (as.mobile) {

@@ -32,7 +32,9 @@ struct PlanTexts {
 // Writes base.xml from base.fl and base.ee for a classic handheld radio; `domain` sets
 // the plan's domain to "TACCOM_RADIO01". The images are regular files, pipes or FIFOs
 // (read to their end); throws FileError when one cannot be read (nothing is written
-// then). Returns false when base.xml cannot be written (a previous one stays as it was).
+// then), and TextError when a text holds a character that XML does not allow (nothing
+// is read or written then). Returns false when base.xml cannot be written (a previous one
+// stays as it was).
 //
 // Every file this library writes is written in full and flushed to the disk before it
 // replaces the previous one, which keeps its permission bits (and its owner and group

@@ -5,6 +5,7 @@
 #include "TarinTranslator/platform/Platform.h"
 #include "TarinTranslator/platform/Services.h"
 #include "TarinTranslator/platform_xml/Convert.h"
+#include "TarinTranslator/platform_xml/Encoding.h"
 #include "TarinTranslator/platform_xml/ReadLog.h"
 #include "TarinTranslator/platform_xml/Sections.h"
 
@@ -24,6 +25,10 @@ bool failure(const std::string& text, std::ptrdiff_t offset = -1) {
     return false;
 }
 bool failure(const std::string& text, pugi::xml_node at) {
+    if (ReadLog* log = readLog()) log->fail(text, log->offsetOf(at));
+    return false;
+}
+bool failure(const std::string& text, pugi::xml_attribute at) {
     if (ReadLog* log = readLog()) log->fail(text, log->offsetOf(at));
     return false;
 }
@@ -47,19 +52,20 @@ bool ParseMissionFillInfo(const pugi::xml_document& doc, PlanTextFields& texts) 
         report("ParseMissionFillInfo", "Can't find planInfo");
         return failure("no missionPlan element", doc.document_element());
     }
-    if (pugi::xml_attribute domain = vexInfo.attribute("domain")) {
-        readFixedString(domain, texts.domain, std::size(texts.domain));
-    }
+    // An absent text stays empty; a text that XML does not allow fails the read.
+    auto copy = [](pugi::xml_node node, const char* name, auto& field) {
+        pugi::xml_attribute attr = node.attribute(name);
+        return !attr || readFixedString(attr, field, std::size(field)) ||
+               failure(elementPath(node) + ": attribute " + name +
+                           " holds a character that XML does not allow",
+                       attr);
+    };
+    if (!copy(vexInfo, "domain", texts.domain)) return false;
     pugi::xml_node planInfo = doc.first_element_by_path("missionPlan/vexInfo/planInfo");
     if (!planInfo) return failure("missionPlan/vexInfo: no planInfo element", vexInfo);
-    readFixedString(planInfo.attribute("description"), texts.description,
-                    std::size(texts.description));
-    readFixedString(planInfo.attribute("name"), texts.name, std::size(texts.name));
-    readFixedString(planInfo.attribute("notes"), texts.notes, std::size(texts.notes));
-    readFixedString(planInfo.attribute("author"), texts.author, std::size(texts.author));
-    readFixedString(planInfo.attribute("locale"), texts.locale, std::size(texts.locale));
-    readFixedString(planInfo.attribute("pin"), texts.pin, std::size(texts.pin));
-    return true;
+    return copy(planInfo, "description", texts.description) && copy(planInfo, "name", texts.name) &&
+           copy(planInfo, "notes", texts.notes) && copy(planInfo, "author", texts.author) &&
+           copy(planInfo, "locale", texts.locale) && copy(planInfo, "pin", texts.pin);
 }
 
 // True when the version is present; a stamp other than ours only warns.
@@ -94,9 +100,12 @@ bool readWaveforms(pugi::xml_node load, ByteVector& ee, ByteVector& fl) {
 bool readMissionLoad(pugi::xml_node load, HandheldPlatform& platform) {
     pugi::xml_node versionInfo = load.child("versionInfo");
     if (!checkVersion(load, versionInfo)) return false;
-    if (pugi::xml_attribute aac = versionInfo.attribute("AACversion")) {
-        readFixedString(aac, platform.AACversion, std::size(platform.AACversion));
-    }
+    pugi::xml_attribute aac = versionInfo.attribute("AACversion");
+    if (aac && !readFixedString(aac, platform.AACversion, std::size(platform.AACversion)))
+        return failure(
+            "versionInfo: attribute AACversion holds a character that XML does not "
+            "allow",
+            aac);
     return readPlatformConfig(load.child("platformConfig"), platform) &&
            readWaveforms(load, platform.eeData, platform.flData);
 }
@@ -117,6 +126,12 @@ bool loadDocumentText(pugi::xml_document& doc, char* data, std::size_t size) {
     ReadLog* log = readLog();
     // Lines are counted in the text as it arrives; a wide text is converted before parsing.
     if (log && !wide) log->indexLines(std::string_view(data, size));
+    // Text that is not valid in its encoding is refused, as XML makes it a fatal error.
+    const std::string_view text(data, size);
+    if (std::size_t at = wide ? invalidWideText(text) : invalidUtf8(text); at != kValid)
+        return failure(std::string("not ") + (wide ? "valid UTF-16 or UTF-32" : "UTF-8") +
+                           ": byte " + std::to_string(at + 1) + " does not begin a valid character",
+                       wide ? -1 : static_cast<std::ptrdiff_t>(at));
     pugi::xml_parse_result result = doc.load_buffer_inplace(
         data, size, kDocumentParseOptions, wide ? pugi::encoding_auto : pugi::encoding_utf8);
     if (!log) return static_cast<bool>(result);
