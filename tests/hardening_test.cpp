@@ -116,6 +116,9 @@ TEST_F(Hardening, WideTextWithALoneSurrogateFails) {
     };
     const std::wstring wide = pugi::as_wide(plan(0));
     EXPECT_TRUE(reads(utf16(wide)));
+    // Its images are decoded out of the parser's own buffer, which goes with the read.
+    ASSERT_TRUE(unpackMissionPlan(utf16(wide), dir / "u16", {}).ok);
+    EXPECT_EQ(readFile(dir / "u16.fl"), "\x01\x02\x03");
     std::wstring lone = wide;
     lone.insert(lone.find(L"Plan"), 1, wchar_t(0xDC00));
     EXPECT_FALSE(reads(utf16(lone)));

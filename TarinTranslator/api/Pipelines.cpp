@@ -202,8 +202,9 @@ WriteFailure writeProblem(const std::filesystem::path& file) {
 // them in place together: either all three replace their previous files or none does.
 // Returns what failed, if anything.
 template <class WritePlatform>
-std::optional<WriteFailure> writeUnpacked(const std::filesystem::path& prefix, const ByteVector& fl,
-                                          const ByteVector& ee, WritePlatform writePlatform) {
+std::optional<WriteFailure> writeUnpacked(const std::filesystem::path& prefix,
+                                          std::span<const uint8_t> fl, std::span<const uint8_t> ee,
+                                          WritePlatform writePlatform) {
     AtomicFile flFile, eeFile, pdFile;
     // All three are opened before anything is written, so that a target that cannot be
     // replaced (a directory of its name, say) fails the call at once.
@@ -247,9 +248,11 @@ class ReadPlan {
         }
     }
 
+    // Reads the document in `data`, which it changes: the images are decoded within it
+    // and stay there, so the text must outlive the plan's use.
     bool read(char* data, std::size_t size) {
-        return as_.mobile ? readMobileMissionPlan(data, size, mobile_)
-                          : readMissionPlan(data, size, handheld_);
+        return as_.mobile ? readMobileMissionPlan(data, size, mobile_, &images_)
+                          : readMissionPlan(data, size, handheld_, &images_);
     }
 
     std::optional<WriteFailure> write(const std::filesystem::path& base, bool toTempDir) const {
@@ -257,11 +260,11 @@ class ReadPlan {
             const MobilePlatformRecord& p = mobile_.MobilePlatform;
             std::filesystem::path prefix =
                 toTempDir ? std::filesystem::path(tempDirectory() + base.string()) : base;
-            return writeUnpacked(prefix, p.flData, p.eeData,
+            return writeUnpacked(prefix, images_.fl, images_.ee,
                                  [&](std::wostream& os) { writeMobilePlatformConfig(os, p); });
         }
         const HandheldPlatform& p = handheld_.Platform;
-        return writeUnpacked(base, p.flData, p.eeData,
+        return writeUnpacked(base, images_.fl, images_.ee,
                              [&](std::wostream& os) { writePlatformConfig(os, p); });
     }
 
@@ -282,6 +285,7 @@ class ReadPlan {
     ReadAs as_;
     MissionPlan handheld_;
     MobileMissionPlan mobile_;
+    ImageViews images_;
 };
 
 bool unpack(char* data, std::size_t size, const std::filesystem::path& base, const ReadAs& as,

@@ -1,3 +1,4 @@
+#include <functional>
 #include <string_view>
 
 #include "TarinTranslator/mission_plan/Base64.h"
@@ -92,12 +93,15 @@ pugi::xml_node blobElement(pugi::xml_node load, const char* path) {
     return node;
 }
 
-bool readWaveforms(pugi::xml_node load, ByteVector& ee, ByteVector& fl) {
-    return ParseBlobData(blobElement(load, "ecpWaveformConfig/ee-data"), ee) &&
-           ParseBlobData(blobElement(load, "ecpWaveformConfig/fl-data"), fl);
+bool readWaveforms(pugi::xml_node load, ByteVector& ee, ByteVector& fl, ImageViews* inPlace) {
+    const std::string_view within = inPlace ? inPlace->text : std::string_view();
+    return ParseBlobData(blobElement(load, "ecpWaveformConfig/ee-data"), ee,
+                         inPlace ? &inPlace->ee : nullptr, within) &&
+           ParseBlobData(blobElement(load, "ecpWaveformConfig/fl-data"), fl,
+                         inPlace ? &inPlace->fl : nullptr, within);
 }
 
-bool readMissionLoad(pugi::xml_node load, HandheldPlatform& platform) {
+bool readMissionLoad(pugi::xml_node load, HandheldPlatform& platform, ImageViews* inPlace) {
     pugi::xml_node versionInfo = load.child("versionInfo");
     if (!checkVersion(load, versionInfo)) return false;
     pugi::xml_attribute aac = versionInfo.attribute("AACversion");
@@ -107,13 +111,14 @@ bool readMissionLoad(pugi::xml_node load, HandheldPlatform& platform) {
             "allow",
             aac);
     return readPlatformConfig(load.child("platformConfig"), platform) &&
-           readWaveforms(load, platform.eeData, platform.flData);
+           readWaveforms(load, platform.eeData, platform.flData, inPlace);
 }
 
-bool readMobileMissionLoad(pugi::xml_node load, MobilePlatformRecord& platform) {
+bool readMobileMissionLoad(pugi::xml_node load, MobilePlatformRecord& platform,
+                           ImageViews* inPlace) {
     return checkVersion(load, load.child("versionInfo")) &&
            readMobilePlatformConfig(load.child("platformConfig"), platform) &&
-           readWaveforms(load, platform.eeData, platform.flData);
+           readWaveforms(load, platform.eeData, platform.flData, inPlace);
 }
 
 }  // namespace
@@ -142,7 +147,8 @@ bool loadDocumentText(pugi::xml_document& doc, char* data, std::size_t size) {
     return true;
 }
 
-bool ParseBlobData(pugi::xml_node node, ByteVector& bytes) {
+bool ParseBlobData(pugi::xml_node node, ByteVector& bytes, std::span<const uint8_t>* inPlace,
+                   std::string_view within) {
     if (!node) {
         report("ParseBlobData", "No parent node for BLOB data!");
         return false;
@@ -155,10 +161,29 @@ bool ParseBlobData(pugi::xml_node node, ByteVector& bytes) {
         }
     }
     const std::string_view value = text ? std::string_view(text.value()) : std::string_view();
-    if (!decodeBlob(value, bytes)) {
+    Base64Decoded decoded;
+    const auto inside = [&] {
+        return !value.empty() && std::less_equal<>()(within.data(), value.data()) &&
+               std::less_equal<>()(value.data() + value.size(), within.data() + within.size());
+    };
+    if (inPlace) *inPlace = {};
+    if (inPlace && inside()) {
+        // The text lies in the document's own buffer, parsed in place: it is decoded
+        // where it stands, and the bytes are left there.
+        auto* start = const_cast<char*>(value.data());
+        decoded = decodeBlobInPlace(start, value.size());
+        *inPlace = {reinterpret_cast<const uint8_t*>(start), decoded.size};
+    } else {
+        bytes.resize(value.size() / 4 * 3 + 2);
+        decoded = decodeBase64(value, bytes.data());
+        bytes.resize(decoded.size);
+        if (inPlace) *inPlace = {bytes.data(), bytes.size()};
+    }
+    if (!decoded.clean) {
         report("ParseBlobData", "Error while parsing BLOB");
         if (ReadLog* log = readLog()) {
-            const std::size_t at = base64Stop(value);
+            // Decoding leaves the character it stopped at where it stood.
+            const std::size_t at = decoded.stop;
             log->fail(elementPath(node) + ": character " + std::to_string(at + 1) + ", " +
                           quoted(value.substr(at, 1)) + ", is not Base64",
                       log->offsetOf(value.data() + at));
@@ -204,7 +229,7 @@ pugi::xml_node missionLoad(const pugi::xml_document& doc, const char* element) {
 
 }  // namespace
 
-bool readMissionPlan(char* data, std::size_t size, MissionPlan& plan) {
+bool readMissionPlan(char* data, std::size_t size, MissionPlan& plan, ImageViews* inPlace) {
     plan.clearTexts();
     plan.Platform = HandheldPlatform{};
     plan.Platform.radioType = plan.planRadioType;
@@ -214,10 +239,12 @@ bool readMissionPlan(char* data, std::size_t size, MissionPlan& plan) {
     const char* element = isExtendedCode(plan.planRadioType) ? "MissionLoad" : "qd470PMissionLoad";
     pugi::xml_node load = missionLoad(doc, element);
     if (!load) return false;
-    return readMissionLoad(load, plan.Platform);
+    if (inPlace) inPlace->text = std::string_view(data, size);
+    return readMissionLoad(load, plan.Platform, inPlace);
 }
 
-bool readMobileMissionPlan(char* data, std::size_t size, MobileMissionPlan& plan) {
+bool readMobileMissionPlan(char* data, std::size_t size, MobileMissionPlan& plan,
+                           ImageViews* inPlace) {
     uint32_t radioType = plan.MobilePlatform.radioType;
     plan.clearTexts();
     plan.MobilePlatform = MobilePlatformRecord{};
@@ -227,7 +254,8 @@ bool readMobileMissionPlan(char* data, std::size_t size, MobileMissionPlan& plan
     if (!ParseMissionFillInfo(doc, plan)) return false;
     pugi::xml_node load = missionLoad(doc, "MissionLoadQD470M");
     if (!load) return false;
-    return readMobileMissionLoad(load, plan.MobilePlatform);
+    if (inPlace) inPlace->text = std::string_view(data, size);
+    return readMobileMissionLoad(load, plan.MobilePlatform, inPlace);
 }
 
 }  // namespace tarin
