@@ -4,9 +4,7 @@
 // Every failure is one line on standard error; the exit status tells its kind: 0 success,
 // 1 the job failed, 2 usage error.
 
-#include <fcntl.h>
 #include <nettle/sha2.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cctype>
@@ -236,47 +234,19 @@ Options parseCommandLine(const Command& command, const std::vector<std::string>&
 // ---- files ---------------------------------------------------------------------------
 
 // A document or platform file read whole: a regular file, a pipe or a FIFO, or standard
-// input for "-". Anything else and every failure raise FileError with the system's
-// reason; devices are refused before they are opened, as opening one can act on it.
+// input for "-". Anything else and every failure raise FileError with the system's reason.
 struct Input {
     std::string name;  // as messages show it
     std::string text;
 };
 
+// The file the library reads for a command-line file name: standard input for "-".
+std::filesystem::path inputPath(const std::string& path) {
+    return path == "-" ? "/dev/stdin" : path;
+}
+
 Input readInput(const std::string& path, const std::string& noun) {
-    Input in{path == "-" ? "standard input" : path, {}};
-    int fd = STDIN_FILENO;
-    auto fail = [&](const char* verb, const char* reason) {
-        if (fd != STDIN_FILENO) ::close(fd);
-        throw FileError(in.name, verb + noun, reason);
-    };
-    auto checkKind = [&](const struct stat& info) {
-        if (S_ISDIR(info.st_mode)) fail("Cannot read ", std::strerror(EISDIR));
-        if (!S_ISREG(info.st_mode) && !S_ISFIFO(info.st_mode))
-            fail("Cannot read ", "not a regular file, pipe or FIFO");
-    };
-    if (path != "-") {
-        struct stat info {};
-        if (::stat(path.c_str(), &info) != 0) fail("Cannot open ", std::strerror(errno));
-        checkKind(info);
-        fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-        if (fd < 0) fail("Cannot open ", std::strerror(errno));
-        if (::fstat(fd, &info) != 0) fail("Cannot read ", std::strerror(errno));
-        checkKind(info);
-        if (S_ISREG(info.st_mode)) in.text.reserve(static_cast<std::size_t>(info.st_size));
-    }
-    char buffer[1 << 16];
-    for (;;) {
-        ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n == 0) break;
-        if (n > 0) {
-            in.text.append(buffer, static_cast<std::size_t>(n));
-        } else if (errno != EINTR) {
-            fail("Cannot read ", std::strerror(errno));
-        }
-    }
-    if (fd != STDIN_FILENO) ::close(fd);
-    return in;
+    return {path == "-" ? "standard input" : path, readInputFile(inputPath(path), noun)};
 }
 
 // "FILE: what: reason" from a FileError, whose text reads "What: FILE: reason".
@@ -380,10 +350,11 @@ int runWrite(const Options& o) {
 }
 
 int runParse(const Options& o) {
-    Input document = readInput(o.operands[0], "document");
+    const std::string& document = o.operands[0];
     const std::string& base = o.operands[1];
     const bool toTempDir = o.has("--temp-dir");
-    finish(unpackMissionPlan(std::move(document.text), base, o.readAs(), toTempDir), document.name);
+    finish(unpackMissionPlanFile(inputPath(document), base, o.readAs(), toTempDir),
+           document == "-" ? "standard input" : document);
     if (toTempDir) printOut(temporaryBase(base) + "\n");
     return 0;
 }

@@ -596,6 +596,12 @@ ReadResult writeMissionPlanFromPlatform(const std::filesystem::path& base, std::
         log, writeTextFile(xml, [&](std::wostream& os) { writeMissionPlan(os, plan); }), xml);
 }
 
+std::string readInputFile(const std::filesystem::path& file, const std::string& what) {
+    std::string text;
+    InputFile(file, what).readAll(text);
+    return text;
+}
+
 std::wstring handheldDefaults(std::optional<uint32_t> radioType) {
     MissionPlan plan;
     plan.planRadioType = radioType.value_or(kClassicRadioType);
