@@ -308,6 +308,10 @@ void writeXmlEntries(std::wostream& os, const std::map<int32_t, E>& list, const 
     }
 }
 
+inline std::string characters(int64_t count) {
+    return std::to_string(count) + (count == 1 ? " character" : " characters");
+}
+
 // Notes why a check failed (for reasons only).
 template <class R>
 void noteCheck(const Check<R>& check, const std::string& value, const std::string& what) {
@@ -339,10 +343,9 @@ bool checkRanges(const R& rec, std::span<const Check<R>> checks) {
             if (length < check.min || length > check.max) {
                 if (readLog())
                     noteCheck(check, quoted(pugi::as_utf8(field)),
-                              (length > check.max
-                                   ? "is too long (at most " + std::to_string(check.max)
-                                   : "is too short (at least " + std::to_string(check.min)) +
-                                  " characters)");
+                              length > check.max
+                                  ? "is too long (at most " + characters(check.max) + ")"
+                                  : "is too short (at least " + characters(check.min) + ")");
                 return false;
             }
             continue;
