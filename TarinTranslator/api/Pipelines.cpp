@@ -353,11 +353,13 @@ class DocumentText {
     explicit DocumentText(const std::filesystem::path& file) {
         InputFile(file, "document").readAll(bytes_);
     }
-    char* data() { return reinterpret_cast<char*>(bytes_.data()); }
+    // An empty file has no buffer: the parser gets an empty text, not a null pointer.
+    char* data() { return bytes_.empty() ? empty_ : reinterpret_cast<char*>(bytes_.data()); }
     std::size_t size() const { return bytes_.size(); }
 
   private:
     ByteVector bytes_;
+    char empty_[1] = {};
 };
 
 }  // namespace

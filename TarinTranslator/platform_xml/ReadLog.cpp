@@ -29,6 +29,7 @@ ReadLogScope::~ReadLogScope() {
 void ReadLog::indexLines(std::string_view text) {
     lineStarts_.assign(1, 0);
     size_ = text.size();
+    if (text.empty()) return;
     const char* begin = text.data();
     const char* end = begin + text.size();
     for (const char* p = begin;
