@@ -3,8 +3,8 @@
 // The read paths that the fuzz targets drive and that the replay of the committed bad
 // documents runs. Each text is read by the plain reader and again with a ReadLog
 // installed, as the reads that say why do; both must give the same result. A text that
-// reads gives a platform text (what unpacking writes as the .pd) that must read back,
-// into a defaulted record as a write from a platform file does, to the same text.
+// reads gives a platform text (what unpacking writes as the .pd) that must read back into
+// a defaulted record, as a write from a platform file does, and settle (settled()).
 
 #include <cstdint>
 #include <cstdio>
