@@ -116,7 +116,7 @@ void writeImages(const fs::path& dir) {
 }
 
 TEST(Threads, ConcurrentCallsGiveTheSingleThreadedResults) {
-    // The messages of the failing checks arrive from every thread.
+    // Messages (the diagnostic lines of the reads that fail) come from every thread at once.
     std::atomic<int> messages{0};
     MessageSink previous = setMessageSink([&](MessageKind, const std::wstring&) { ++messages; });
     TempDir root;
