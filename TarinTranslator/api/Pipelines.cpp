@@ -118,6 +118,21 @@ void readImages(const std::filesystem::path& base, ByteVector& fl, ByteVector& e
     ee = readImage(withSuffix(base, ".ee"));
 }
 
+// Refuses plan texts that no document can hold, before anything is read or written.
+void checkTexts(const PlanTexts& texts, const std::wstring& domain = {}) {
+    const std::pair<const char*, const std::wstring*> all[] = {{"name", &texts.name},
+                                                               {"description", &texts.description},
+                                                               {"notes", &texts.notes},
+                                                               {"author", &texts.author},
+                                                               {"locale", &texts.locale},
+                                                               {"pin", &texts.pin},
+                                                               {"AAC version", &texts.aacVersion},
+                                                               {"domain", &domain}};
+    for (auto [which, text] : all)
+        if (std::size_t at = findNonXmlCharacter(*text); at != std::wstring::npos)
+            throw TextError(which, at);
+}
+
 void copyTexts(PlanTextFields& fields, const PlanTexts& texts, bool handheld) {
     setFixed(fields.name, texts.name);
     setFixed(fields.description, texts.description);
@@ -152,6 +167,7 @@ bool writeTextFile(const std::filesystem::path& target, Write write) {
 
 bool writeHandheld(const std::filesystem::path& base, const PlanTexts& texts, uint32_t radioType,
                    bool domain, bool locked) {
+    checkTexts(texts);
     MissionPlan plan;
     plan.planRadioType = radioType;
     plan.Platform.radioType = radioType;
@@ -186,8 +202,9 @@ WriteFailure writeProblem(const std::filesystem::path& file) {
 // them in place together: either all three replace their previous files or none does.
 // Returns what failed, if anything.
 template <class WritePlatform>
-std::optional<WriteFailure> writeUnpacked(const std::filesystem::path& prefix, const ByteVector& fl,
-                                          const ByteVector& ee, WritePlatform writePlatform) {
+std::optional<WriteFailure> writeUnpacked(const std::filesystem::path& prefix,
+                                          std::span<const uint8_t> fl, std::span<const uint8_t> ee,
+                                          WritePlatform writePlatform) {
     AtomicFile flFile, eeFile, pdFile;
     // All three are opened before anything is written, so that a target that cannot be
     // replaced (a directory of its name, say) fails the call at once.
@@ -231,9 +248,11 @@ class ReadPlan {
         }
     }
 
+    // Reads the document in `data`, which it changes: the images are decoded within it
+    // and stay there, so the text must outlive the plan's use.
     bool read(char* data, std::size_t size) {
-        return as_.mobile ? readMobileMissionPlan(data, size, mobile_)
-                          : readMissionPlan(data, size, handheld_);
+        return as_.mobile ? readMobileMissionPlan(data, size, mobile_, &images_)
+                          : readMissionPlan(data, size, handheld_, &images_);
     }
 
     std::optional<WriteFailure> write(const std::filesystem::path& base, bool toTempDir) const {
@@ -241,11 +260,11 @@ class ReadPlan {
             const MobilePlatformRecord& p = mobile_.MobilePlatform;
             std::filesystem::path prefix =
                 toTempDir ? std::filesystem::path(tempDirectory() + base.string()) : base;
-            return writeUnpacked(prefix, p.flData, p.eeData,
+            return writeUnpacked(prefix, images_.fl, images_.ee,
                                  [&](std::wostream& os) { writeMobilePlatformConfig(os, p); });
         }
         const HandheldPlatform& p = handheld_.Platform;
-        return writeUnpacked(base, p.flData, p.eeData,
+        return writeUnpacked(base, images_.fl, images_.ee,
                              [&](std::wostream& os) { writePlatformConfig(os, p); });
     }
 
@@ -266,6 +285,7 @@ class ReadPlan {
     ReadAs as_;
     MissionPlan handheld_;
     MobileMissionPlan mobile_;
+    ImageViews images_;
 };
 
 bool unpack(char* data, std::size_t size, const std::filesystem::path& base, const ReadAs& as,
@@ -314,6 +334,7 @@ bool writeHandheldMissionPlan(const std::filesystem::path& base, const PlanTexts
 
 bool writeMobileMissionPlan(const std::filesystem::path& base, const PlanTexts& texts,
                             uint32_t radioType) {
+    checkTexts(texts);
     MobileMissionPlan plan;
     plan.MobilePlatform.radioType = radioType;
     readImages(base, plan.MobilePlatform.flData, plan.MobilePlatform.eeData);
@@ -538,6 +559,7 @@ PlanSummary inspectMissionPlan(std::string document) {
 ReadResult writeMissionPlanFromPlatform(const std::filesystem::path& base, std::string platformText,
                                         const PlanTexts& texts, const ReadAs& as,
                                         const std::wstring& domain) {
+    checkTexts(texts, domain);
     ReadLog log;
     const std::filesystem::path xml = withSuffix(base, ".xml");
     if (as.mobile) {
@@ -572,6 +594,12 @@ ReadResult writeMissionPlanFromPlatform(const std::filesystem::path& base, std::
     setFixed(plan.Platform.AACversion, texts.aacVersion);
     return writtenResult(
         log, writeTextFile(xml, [&](std::wostream& os) { writeMissionPlan(os, plan); }), xml);
+}
+
+std::string readInputFile(const std::filesystem::path& file, const std::string& what) {
+    std::string text;
+    InputFile(file, what).readAll(text);
+    return text;
 }
 
 std::wstring handheldDefaults(std::optional<uint32_t> radioType) {

@@ -32,7 +32,9 @@ struct PlanTexts {
 // Writes base.xml from base.fl and base.ee for a classic handheld radio; `domain` sets
 // the plan's domain to "TACCOM_RADIO01". The images are regular files, pipes or FIFOs
 // (read to their end); throws FileError when one cannot be read (nothing is written
-// then). Returns false when base.xml cannot be written (a previous one stays as it was).
+// then), and TextError when a text holds a character that XML does not allow (nothing
+// is read or written then). Returns false when base.xml cannot be written (a previous one
+// stays as it was).
 //
 // Every file this library writes is written in full and flushed to the disk before it
 // replaces the previous one, which keeps its permission bits (and its owner and group
@@ -63,7 +65,7 @@ TARIN_API bool unpackMobileMissionPlan(std::string document, const std::filesyst
                                        bool toTempDir,
                                        std::optional<uint32_t> radioType = std::nullopt);
 
-// The same, reading the document from a file (mapped, not copied), a pipe or a FIFO.
+// The same, reading the document whole from a file, a pipe or a FIFO.
 // Throws FileError when it cannot be read.
 TARIN_API bool unpackHandheldMissionPlanFile(const std::filesystem::path& document,
                                              const std::filesystem::path& base,
@@ -151,6 +153,13 @@ TARIN_API ReadResult writeMissionPlanFromPlatform(const std::filesystem::path& b
                                                   std::string platformText, const PlanTexts& texts,
                                                   const ReadAs& as,
                                                   const std::wstring& domain = {});
+
+// Reads a whole input the way the functions above read documents and images: a regular
+// file, a pipe or a FIFO (such as /dev/stdin), to its end. Anything else (a directory, a
+// device) and every failure throw FileError naming the file, `what` it was read as, and
+// the system's reason.
+TARIN_API std::string readInputFile(const std::filesystem::path& file,
+                                    const std::string& what = "document");
 
 // The platformConfig text of a defaulted handheld record (classic without a radio type)
 // and of a defaulted mobile record; lines end in "\n".

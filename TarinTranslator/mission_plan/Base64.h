@@ -27,6 +27,7 @@ void base64Encode(const uint8_t* data, std::size_t size, char* out);
 struct Base64Decoded {
     std::size_t size = 0;
     bool clean = true;
+    std::size_t stop = 0;  // where the walk stopped: the first "=" or stray character, or the end
 };
 
 // Decodes BLOB text: reads alphabet characters up to the first "=" or the end; a final
@@ -46,10 +47,6 @@ inline Base64Decoded decodeBlobInPlace(char* text, std::size_t size) {
 
 // decodeBase64 into `out`, which then holds the decoded bytes; false when not clean.
 bool decodeBlob(std::string_view text, ByteVector& out);
-
-// Where the walk over BLOB text stops: the index of the first "=" or of the first
-// character outside the alphabet, or the text's size.
-std::size_t base64Stop(std::string_view text);
 
 // The implementations of the codec. All give the same bytes and results; the vector
 // ones run on processors with the instruction set, and the codec uses the best of them

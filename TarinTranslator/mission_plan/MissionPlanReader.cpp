@@ -1,3 +1,4 @@
+#include <functional>
 #include <string_view>
 
 #include "TarinTranslator/mission_plan/Base64.h"
@@ -5,6 +6,7 @@
 #include "TarinTranslator/platform/Platform.h"
 #include "TarinTranslator/platform/Services.h"
 #include "TarinTranslator/platform_xml/Convert.h"
+#include "TarinTranslator/platform_xml/Encoding.h"
 #include "TarinTranslator/platform_xml/ReadLog.h"
 #include "TarinTranslator/platform_xml/Sections.h"
 
@@ -24,6 +26,10 @@ bool failure(const std::string& text, std::ptrdiff_t offset = -1) {
     return false;
 }
 bool failure(const std::string& text, pugi::xml_node at) {
+    if (ReadLog* log = readLog()) log->fail(text, log->offsetOf(at));
+    return false;
+}
+bool failure(const std::string& text, pugi::xml_attribute at) {
     if (ReadLog* log = readLog()) log->fail(text, log->offsetOf(at));
     return false;
 }
@@ -47,19 +53,20 @@ bool ParseMissionFillInfo(const pugi::xml_document& doc, PlanTextFields& texts) 
         report("ParseMissionFillInfo", "Can't find planInfo");
         return failure("no missionPlan element", doc.document_element());
     }
-    if (pugi::xml_attribute domain = vexInfo.attribute("domain")) {
-        readFixedString(domain, texts.domain, std::size(texts.domain));
-    }
+    // An absent text stays empty; a text that XML does not allow fails the read.
+    auto copy = [](pugi::xml_node node, const char* name, auto& field) {
+        pugi::xml_attribute attr = node.attribute(name);
+        return !attr || readFixedString(attr, field, std::size(field)) ||
+               failure(elementPath(node) + ": attribute " + name +
+                           " holds a character that XML does not allow",
+                       attr);
+    };
+    if (!copy(vexInfo, "domain", texts.domain)) return false;
     pugi::xml_node planInfo = doc.first_element_by_path("missionPlan/vexInfo/planInfo");
     if (!planInfo) return failure("missionPlan/vexInfo: no planInfo element", vexInfo);
-    readFixedString(planInfo.attribute("description"), texts.description,
-                    std::size(texts.description));
-    readFixedString(planInfo.attribute("name"), texts.name, std::size(texts.name));
-    readFixedString(planInfo.attribute("notes"), texts.notes, std::size(texts.notes));
-    readFixedString(planInfo.attribute("author"), texts.author, std::size(texts.author));
-    readFixedString(planInfo.attribute("locale"), texts.locale, std::size(texts.locale));
-    readFixedString(planInfo.attribute("pin"), texts.pin, std::size(texts.pin));
-    return true;
+    return copy(planInfo, "description", texts.description) && copy(planInfo, "name", texts.name) &&
+           copy(planInfo, "notes", texts.notes) && copy(planInfo, "author", texts.author) &&
+           copy(planInfo, "locale", texts.locale) && copy(planInfo, "pin", texts.pin);
 }
 
 // True when the version is present; a stamp other than ours only warns.
@@ -86,25 +93,32 @@ pugi::xml_node blobElement(pugi::xml_node load, const char* path) {
     return node;
 }
 
-bool readWaveforms(pugi::xml_node load, ByteVector& ee, ByteVector& fl) {
-    return ParseBlobData(blobElement(load, "ecpWaveformConfig/ee-data"), ee) &&
-           ParseBlobData(blobElement(load, "ecpWaveformConfig/fl-data"), fl);
+bool readWaveforms(pugi::xml_node load, ByteVector& ee, ByteVector& fl, ImageViews* inPlace) {
+    const std::string_view within = inPlace ? inPlace->text : std::string_view();
+    return ParseBlobData(blobElement(load, "ecpWaveformConfig/ee-data"), ee,
+                         inPlace ? &inPlace->ee : nullptr, within) &&
+           ParseBlobData(blobElement(load, "ecpWaveformConfig/fl-data"), fl,
+                         inPlace ? &inPlace->fl : nullptr, within);
 }
 
-bool readMissionLoad(pugi::xml_node load, HandheldPlatform& platform) {
+bool readMissionLoad(pugi::xml_node load, HandheldPlatform& platform, ImageViews* inPlace) {
     pugi::xml_node versionInfo = load.child("versionInfo");
     if (!checkVersion(load, versionInfo)) return false;
-    if (pugi::xml_attribute aac = versionInfo.attribute("AACversion")) {
-        readFixedString(aac, platform.AACversion, std::size(platform.AACversion));
-    }
+    pugi::xml_attribute aac = versionInfo.attribute("AACversion");
+    if (aac && !readFixedString(aac, platform.AACversion, std::size(platform.AACversion)))
+        return failure(
+            "versionInfo: attribute AACversion holds a character that XML does not "
+            "allow",
+            aac);
     return readPlatformConfig(load.child("platformConfig"), platform) &&
-           readWaveforms(load, platform.eeData, platform.flData);
+           readWaveforms(load, platform.eeData, platform.flData, inPlace);
 }
 
-bool readMobileMissionLoad(pugi::xml_node load, MobilePlatformRecord& platform) {
+bool readMobileMissionLoad(pugi::xml_node load, MobilePlatformRecord& platform,
+                           ImageViews* inPlace) {
     return checkVersion(load, load.child("versionInfo")) &&
            readMobilePlatformConfig(load.child("platformConfig"), platform) &&
-           readWaveforms(load, platform.eeData, platform.flData);
+           readWaveforms(load, platform.eeData, platform.flData, inPlace);
 }
 
 }  // namespace
@@ -117,6 +131,12 @@ bool loadDocumentText(pugi::xml_document& doc, char* data, std::size_t size) {
     ReadLog* log = readLog();
     // Lines are counted in the text as it arrives; a wide text is converted before parsing.
     if (log && !wide) log->indexLines(std::string_view(data, size));
+    // Text that is not valid in its encoding is refused, as XML makes it a fatal error.
+    const std::string_view text(data, size);
+    if (std::size_t at = wide ? invalidWideText(text) : invalidUtf8(text); at != kValid)
+        return failure(std::string("not ") + (wide ? "valid UTF-16 or UTF-32" : "UTF-8") +
+                           ": byte " + std::to_string(at + 1) + " does not begin a valid character",
+                       wide ? -1 : static_cast<std::ptrdiff_t>(at));
     pugi::xml_parse_result result = doc.load_buffer_inplace(
         data, size, kDocumentParseOptions, wide ? pugi::encoding_auto : pugi::encoding_utf8);
     if (!log) return static_cast<bool>(result);
@@ -127,7 +147,8 @@ bool loadDocumentText(pugi::xml_document& doc, char* data, std::size_t size) {
     return true;
 }
 
-bool ParseBlobData(pugi::xml_node node, ByteVector& bytes) {
+bool ParseBlobData(pugi::xml_node node, ByteVector& bytes, std::span<const uint8_t>* inPlace,
+                   std::string_view within) {
     if (!node) {
         report("ParseBlobData", "No parent node for BLOB data!");
         return false;
@@ -140,10 +161,29 @@ bool ParseBlobData(pugi::xml_node node, ByteVector& bytes) {
         }
     }
     const std::string_view value = text ? std::string_view(text.value()) : std::string_view();
-    if (!decodeBlob(value, bytes)) {
+    Base64Decoded decoded;
+    const auto inside = [&] {
+        return !value.empty() && std::less_equal<>()(within.data(), value.data()) &&
+               std::less_equal<>()(value.data() + value.size(), within.data() + within.size());
+    };
+    if (inPlace) *inPlace = {};
+    if (inPlace && inside()) {
+        // The text lies in the document's own buffer, parsed in place: it is decoded
+        // where it stands, and the bytes are left there.
+        auto* start = const_cast<char*>(value.data());
+        decoded = decodeBlobInPlace(start, value.size());
+        *inPlace = {reinterpret_cast<const uint8_t*>(start), decoded.size};
+    } else {
+        bytes.resize(value.size() / 4 * 3 + 2);
+        decoded = decodeBase64(value, bytes.data());
+        bytes.resize(decoded.size);
+        if (inPlace) *inPlace = {bytes.data(), bytes.size()};
+    }
+    if (!decoded.clean) {
         report("ParseBlobData", "Error while parsing BLOB");
         if (ReadLog* log = readLog()) {
-            const std::size_t at = base64Stop(value);
+            // Decoding leaves the character it stopped at where it stood.
+            const std::size_t at = decoded.stop;
             log->fail(elementPath(node) + ": character " + std::to_string(at + 1) + ", " +
                           quoted(value.substr(at, 1)) + ", is not Base64",
                       log->offsetOf(value.data() + at));
@@ -189,7 +229,7 @@ pugi::xml_node missionLoad(const pugi::xml_document& doc, const char* element) {
 
 }  // namespace
 
-bool readMissionPlan(char* data, std::size_t size, MissionPlan& plan) {
+bool readMissionPlan(char* data, std::size_t size, MissionPlan& plan, ImageViews* inPlace) {
     plan.clearTexts();
     plan.Platform = HandheldPlatform{};
     plan.Platform.radioType = plan.planRadioType;
@@ -199,10 +239,12 @@ bool readMissionPlan(char* data, std::size_t size, MissionPlan& plan) {
     const char* element = isExtendedCode(plan.planRadioType) ? "MissionLoad" : "qd470PMissionLoad";
     pugi::xml_node load = missionLoad(doc, element);
     if (!load) return false;
-    return readMissionLoad(load, plan.Platform);
+    if (inPlace) inPlace->text = std::string_view(data, size);
+    return readMissionLoad(load, plan.Platform, inPlace);
 }
 
-bool readMobileMissionPlan(char* data, std::size_t size, MobileMissionPlan& plan) {
+bool readMobileMissionPlan(char* data, std::size_t size, MobileMissionPlan& plan,
+                           ImageViews* inPlace) {
     uint32_t radioType = plan.MobilePlatform.radioType;
     plan.clearTexts();
     plan.MobilePlatform = MobilePlatformRecord{};
@@ -212,7 +254,8 @@ bool readMobileMissionPlan(char* data, std::size_t size, MobileMissionPlan& plan
     if (!ParseMissionFillInfo(doc, plan)) return false;
     pugi::xml_node load = missionLoad(doc, "MissionLoadQD470M");
     if (!load) return false;
-    return readMobileMissionLoad(load, plan.MobilePlatform);
+    if (inPlace) inPlace->text = std::string_view(data, size);
+    return readMobileMissionLoad(load, plan.MobilePlatform, inPlace);
 }
 
 }  // namespace tarin

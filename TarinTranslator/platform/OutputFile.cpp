@@ -105,7 +105,11 @@ bool AtomicFile::open(const std::filesystem::path& target) {
     std::filesystem::path file = target;
     if (!resolveLinks(file)) return false;
     name_ = file.filename().string();
-    if (name_.empty() || name_ == "." || name_ == "..") return false;
+    // Failures leave errno set, so that callers can give the system's reason.
+    if (name_.empty() || name_ == "." || name_ == "..") {
+        errno = EISDIR;
+        return false;
+    }
     std::filesystem::path dir = file.parent_path();
     dir_ = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir_ < 0) return false;
@@ -114,7 +118,10 @@ bool AtomicFile::open(const std::filesystem::path& target) {
     // is open to its owner only.
     struct stat old {};
     bool replacing = ::fstatat(dir_, name_.c_str(), &old, AT_SYMLINK_NOFOLLOW) == 0;
-    if (replacing && S_ISDIR(old.st_mode)) return false;
+    if (replacing && S_ISDIR(old.st_mode)) {
+        errno = EISDIR;
+        return false;
+    }
     replacing = replacing && S_ISREG(old.st_mode);
     mode_t mode = replacing ? 0600 : 0666;
 

@@ -5,6 +5,7 @@
 #include <pugixml.hpp>
 
 #include "TarinTranslator/platform/Services.h"
+#include "TarinTranslator/platform_xml/Encoding.h"
 
 namespace tarin {
 
@@ -73,6 +74,18 @@ FileError::FileError(const std::filesystem::path& file, const std::string& what)
 FileError::FileError(const std::filesystem::path& file, const std::string& what,
                      const std::string& reason)
     : std::runtime_error(what + ": " + file.string() + ": " + reason), file_(file) {}
+
+TextError::TextError(const std::string& text, std::size_t position)
+    : std::invalid_argument("the text " + text + " holds a character that XML does not allow, at " +
+                            std::to_string(position + 1)),
+      text_(text),
+      position_(position) {}
+
+std::size_t findNonXmlCharacter(std::wstring_view text) {
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (!isXmlChar(static_cast<char32_t>(text[i]))) return i;
+    return std::wstring_view::npos;
+}
 
 std::string tempDirectory() {
     std::error_code ec;

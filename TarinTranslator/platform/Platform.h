@@ -44,6 +44,24 @@ class TARIN_API FileError : public std::runtime_error {
     std::filesystem::path file_;
 };
 
+// A plan text handed to a write that no document can hold: it holds a character that
+// XML 1.0 does not allow (a control character other than tab, line feed and carriage
+// return, a surrogate, U+FFFE, U+FFFF, or a value beyond U+10FFFF). Nothing is written.
+class TARIN_API TextError : public std::invalid_argument {
+  public:
+    TextError(const std::string& text, std::size_t position);
+    const std::string& text() const { return text_; }   // which text: "name", "notes", ...
+    std::size_t position() const { return position_; }  // of the character, from 0
+
+  private:
+    std::string text_;
+    std::size_t position_;
+};
+
+// The position of the first character of `text` that XML 1.0 does not allow, or
+// std::wstring_view::npos when there is none.
+TARIN_API std::size_t findNonXmlCharacter(std::wstring_view text);
+
 // UTF-8 <-> wide conversions (wide text holds one code point per unit).
 TARIN_API std::string toUtf8(std::wstring_view text);
 TARIN_API std::wstring fromUtf8(std::string_view text);

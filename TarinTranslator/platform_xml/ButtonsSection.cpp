@@ -148,7 +148,7 @@ const ButtonList<AB> kAccessoryButtonList = {
 
 const ReadAttr<AB> kAccessoryButtonRead[] = {
     {.name = "function", .field = &AB::function, .names = &AccessoryButtonFunctionNames},
-    {.name = "extraData", .field = &AB::extraData},
+    {.name = "extraData", .field = &AB::extraData, .max = 12},
     {.name = "delay", .field = &AB::delay, .gate = Gate::Extended},
     {.name = "timeout", .field = &AB::timeout, .gate = Gate::Extended},
 };

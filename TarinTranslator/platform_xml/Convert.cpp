@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "TarinTranslator/platform/Platform.h"
+#include "TarinTranslator/platform_xml/Encoding.h"
 #include "TarinTranslator/platform_xml/ReadLog.h"
 
 namespace tarin {
@@ -149,14 +150,21 @@ bool readULong8(pugi::xml_attribute attr, uint8_t& out, uint32_t min, uint32_t m
 }
 
 bool readString(pugi::xml_attribute attr, std::wstring& out) {
+    return readText(attr, out, SIZE_MAX);
+}
+
+bool readText(pugi::xml_attribute attr, std::wstring& out, std::size_t maxCharacters) {
     if (!attr) return false;
-    out = pugi::as_wide(attr.value());
-    return true;
+    if (widenXmlText(attr.value(), maxCharacters, out)) return true;
+    noteConversion({}, attr, "holds a character that XML does not allow");
+    return false;
 }
 
 bool readFixedString(pugi::xml_attribute attr, wchar_t* out, std::size_t capacity) {
-    if (!attr) return false;
-    copyFixed(out, capacity, pugi::as_wide(attr.value()));
+    if (!attr || capacity == 0) return false;
+    std::wstring text;
+    if (!readText(attr, text, capacity - 1)) return false;
+    copyFixed(out, capacity, text);
     return true;
 }
 

@@ -80,7 +80,7 @@ const SummaryItem<Pin> kPinSummary[] = {
 };
 
 const ReadAttr<Pin> kPinRead[] = {
-    {.name = "powerupPIN", .field = &Pin::powerupPIN},
+    {.name = "powerupPIN", .field = &Pin::powerupPIN, .max = kMaxPinLength},
     {.name = "minimumPINLength", .field = &Pin::minimumPINLength},
     {.name = "maxBadPINEntries", .field = &Pin::maxBadPINEntries},
     {.name = "zeroizeOnPINFailure", .field = &Pin::zeroizeOnPINFailure, .names = &OnOffNames},

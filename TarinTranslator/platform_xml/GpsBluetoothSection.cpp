@@ -23,7 +23,7 @@ const ReadAttr<BT> kBluetoothRead[] = {
     {.name = "btMode", .field = &BT::btMode, .names = &OnOffNames},
     {.name = "btMITMRequired", .field = &BT::btMITMRequired, .names = &OnOffNames},
     {.name = "btIndicatorLED", .field = &BT::btIndicatorLED, .names = &OnOffNames},
-    {.name = "friendlyName", .field = &BT::friendlyName, .gate = Gate::Classic},
+    {.name = "friendlyName", .field = &BT::friendlyName, .gate = Gate::Classic, .max = 39},
     {.name = "btAdminMode", .field = &BT::btAdminMode, .names = &OnOffNames, .gate = Gate::Classic},
 };
 

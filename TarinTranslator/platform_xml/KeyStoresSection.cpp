@@ -126,7 +126,7 @@ const XmlAttr<KS> kKeystoreXml[] = {
 };
 
 const ReadAttr<KS> kKeystoreRead[] = {
-    {.name = "name", .field = &KS::name},
+    {.name = "name", .field = &KS::name, .max = 16},
 };
 
 const Check<KS> kKeystoreChecks[] = {

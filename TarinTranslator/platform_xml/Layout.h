@@ -19,6 +19,7 @@
 #include "TarinTranslator/model/RadioType.h"
 #include "TarinTranslator/model/Vocabulary.h"
 #include "TarinTranslator/platform_xml/Convert.h"
+#include "TarinTranslator/platform_xml/Encoding.h"
 #include "TarinTranslator/platform_xml/ReadLog.h"
 #include "TarinTranslator/platform_xml/XmlText.h"
 
@@ -71,7 +72,8 @@ struct ReadAttr {
     Use use = Use::Required;
     Gate gate = Gate::All;
     int64_t min = kLongMin;   // numbers: accepted range (unsigned fields use the
-    int64_t max = kULongMax;  // part of it that fits their type)
+    int64_t max = kULongMax;  // part of it that fits their type); texts: the length limit
+                              // that the section's check holds them to, if any
     int base = 10;
 };
 
@@ -163,8 +165,11 @@ template <class R>
 bool convertText(const char* text, R& rec, const ReadAttr<R>& item) {
     if (!text) return false;
     if (auto* field = std::get_if<std::wstring R::*>(&item.field)) {
-        rec.*(*field) = pugi::as_wide(text);
-        return true;
+        // A text with a length limit is taken one character past it: enough for its check
+        // to refuse it.
+        const std::size_t take =
+            item.max < kULongMax ? static_cast<std::size_t>(item.max) + 1 : SIZE_MAX;
+        return widenXmlText(text, take, rec.*(*field));
     }
     if (auto* u = std::get_if<uint32_t R::*>(&item.field)) {
         if (item.names) return lookupText(text, *item.names, rec.*(*u));
@@ -193,6 +198,8 @@ bool convertAttr(pugi::xml_attribute attr, R& rec, const ReadAttr<R>& item) {
 // Why an item's text does not convert (for reasons only).
 template <class R>
 std::string conversionProblem(const char* text, const ReadAttr<R>& item) {
+    if (std::holds_alternative<std::wstring R::*>(item.field))
+        return "holds a character that XML does not allow";
     if (item.names) return "is not one of its names (" + namesOf(*item.names) + ")";
     const bool isSigned = std::holds_alternative<int32_t R::*>(item.field);
     const int64_t min =
@@ -301,6 +308,10 @@ void writeXmlEntries(std::wostream& os, const std::map<int32_t, E>& list, const 
     }
 }
 
+inline std::string characters(int64_t count) {
+    return std::to_string(count) + (count == 1 ? " character" : " characters");
+}
+
 // Notes why a check failed (for reasons only).
 template <class R>
 void noteCheck(const Check<R>& check, const std::string& value, const std::string& what) {
@@ -332,10 +343,9 @@ bool checkRanges(const R& rec, std::span<const Check<R>> checks) {
             if (length < check.min || length > check.max) {
                 if (readLog())
                     noteCheck(check, quoted(pugi::as_utf8(field)),
-                              (length > check.max
-                                   ? "is too long (at most " + std::to_string(check.max)
-                                   : "is too short (at least " + std::to_string(check.min)) +
-                                  " characters)");
+                              length > check.max
+                                  ? "is too long (at most " + characters(check.max) + ")"
+                                  : "is too short (at least " + characters(check.min) + ")");
                 return false;
             }
             continue;

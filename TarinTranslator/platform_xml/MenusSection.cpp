@@ -124,8 +124,8 @@ const XmlAttr<Alias> kAliasXml[] = {
 
 const ReadAttr<Alias> kAliasRead[] = {
     {.name = "lid", .field = &Alias::lid, .min = 1, .max = kMaxLid},
-    {.name = "aliasName", .field = &Alias::aliasName},
-    {.name = "aliasLongName", .field = &Alias::aliasLongName},
+    {.name = "aliasName", .field = &Alias::aliasName, .max = 8},
+    {.name = "aliasLongName", .field = &Alias::aliasLongName, .max = 16},
 };
 
 // An empty aliasName is admitted: the default alias has none.

@@ -82,8 +82,11 @@ const SummaryItem<MM> kMobileMiscSummary[] = {
 const ReadAttr<MM> kMobileMiscRead[] = {
     {.name = "frontFpIntensity", .field = &MM::frontFpIntensity},
     {.name = "frontFpContrast", .field = &MM::frontFpContrast},
-    {.name = "password", .field = &MM::password, .use = Use::Optional},
-    {.name = "maintenancePassword", .field = &MM::maintenancePassword, .use = Use::Optional},
+    {.name = "password", .field = &MM::password, .use = Use::Optional, .max = 15},
+    {.name = "maintenancePassword",
+     .field = &MM::maintenancePassword,
+     .use = Use::Optional,
+     .max = 15},
     {.name = "buttonBacklight",
      .field = &MM::buttonBacklight,
      .names = &ButtonBacklightNames,
