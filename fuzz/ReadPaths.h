@@ -2,7 +2,8 @@
 
 // The read paths that the fuzz targets drive and that the replay of the committed bad
 // documents runs. Each text is read by the plain reader and again with a ReadLog
-// installed, as the reads that say why do; both must give the same result. A text that
+// installed, as the reads that say why do (a document also with its images decoded in
+// place, as unpacking does); all must give the same result. A text that
 // reads gives a platform text (what unpacking writes as the .pd) that must read back into
 // a defaulted record, as a write from a platform file does, and settle (settled()).
 
@@ -140,26 +141,51 @@ inline Outcome readPlatform(std::string_view text, const Kind& kind) {
     return readPlatformRecord(text, defaultedHandheld(kind.code));
 }
 
-// A mission plan document read as the kind, by the plain reader and by the check that
-// says why.
-inline Outcome readDocument(std::string_view document, const Kind& kind) {
-    std::string copy(document);  // parsed in place
+inline HandheldPlatform& recordOf(MissionPlan& plan) {
+    return plan.Platform;
+}
+inline MobilePlatformRecord& recordOf(MobileMissionPlan& plan) {
+    return plan.MobilePlatform;
+}
+inline bool readPlan(std::string& text, MissionPlan& plan, ImageViews* views) {
+    return readMissionPlan(text.data(), text.size(), plan, views);
+}
+inline bool readPlan(std::string& text, MobileMissionPlan& plan, ImageViews* views) {
+    return readMobileMissionPlan(text.data(), text.size(), plan, views);
+}
+
+// A mission plan document read three ways: by the plain reader, which decodes the images
+// into the record; with the images decoded where they stand in the text, as unpacking
+// does; and by the check that says why. All must agree, the images too.
+template <class Plan, class Record>
+Outcome readDocumentAs(std::string_view document, const Kind& kind, Plan blank,
+                       const Record& defaulted) {
     const ReadResult checked =
         checkMissionPlan(std::string(document), ReadAs{kind.mobile, kind.code});
-    if (kind.mobile) {
-        MobileMissionPlan plan;
-        plan.MobilePlatform.radioType = kind.code;
-        const bool ok = readMobileMissionPlan(copy.data(), copy.size(), plan);
-        if (ok != checked.ok) return Outcome::Disagree;
-        if (!ok) return Outcome::Refused;
-        return settled(plan.MobilePlatform, defaultedMobile(kind.code));
-    }
-    MissionPlan plan;
-    plan.planRadioType = plan.Platform.radioType = kind.code;
-    const bool ok = readMissionPlan(copy.data(), copy.size(), plan);
-    if (ok != checked.ok) return Outcome::Disagree;
+    Plan plan = blank;
+    Plan viewed = blank;
+    std::string text(document), viewedText(document);  // each parsed in place
+    ImageViews views;
+    const bool ok = readPlan(text, plan, nullptr);
+    if (readPlan(viewedText, viewed, &views) != ok || checked.ok != ok) return Outcome::Disagree;
     if (!ok) return Outcome::Refused;
-    return settled(plan.Platform, defaultedHandheld(kind.code));
+    // A text converted from UTF-16 or UTF-32 has its images decoded into the record.
+    Record& record = recordOf(viewed);
+    if (record.flData.empty()) record.flData.assign(views.fl.begin(), views.fl.end());
+    if (record.eeData.empty()) record.eeData.assign(views.ee.begin(), views.ee.end());
+    if (!(record == recordOf(plan))) return Outcome::Disagree;
+    return settled(recordOf(plan), defaulted);
+}
+
+inline Outcome readDocument(std::string_view document, const Kind& kind) {
+    if (kind.mobile) {
+        MobileMissionPlan blank;
+        blank.MobilePlatform.radioType = kind.code;
+        return readDocumentAs(document, kind, blank, defaultedMobile(kind.code));
+    }
+    MissionPlan blank;
+    blank.planRadioType = blank.Platform.radioType = kind.code;
+    return readDocumentAs(document, kind, blank, defaultedHandheld(kind.code));
 }
 
 // Stops the process with a message when a read ended in anything but a clean result, so
