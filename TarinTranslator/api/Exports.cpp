@@ -1,7 +1,5 @@
 #include "TarinTranslator/api/Exports.h"
 
-#include <pugixml.hpp>
-
 #include "TarinTranslator/api/TarinTranslator.h"
 
 namespace {
@@ -62,7 +60,7 @@ bool TarinMobileRadioWrite(const CString& basePath, const CString& name, const C
 
 int32_t ParseTarinData(const CString& xmlText, const CString& basePath, bool mobile,
                        int32_t /*unused*/, bool toTempDir) {
-    std::string document = pugi::as_utf8(xmlText.str());
+    std::string document = tarin::toUtf8(xmlText.str());
     bool ok = mobile
                   ? tarin::unpackMobileMissionPlan(std::move(document), pathOf(basePath), toTempDir)
                   : tarin::unpackHandheldMissionPlan(std::move(document), pathOf(basePath));
@@ -71,7 +69,7 @@ int32_t ParseTarinData(const CString& xmlText, const CString& basePath, bool mob
 
 int32_t ParseMissionPlanData(const CString& xmlText, const CString& basePath, bool mobile,
                              uint32_t radioType) {
-    std::string document = pugi::as_utf8(xmlText.str());
+    std::string document = tarin::toUtf8(xmlText.str());
     bool ok =
         mobile ? tarin::unpackMobileMissionPlan(std::move(document), pathOf(basePath), false,
                                                 radioType)
