@@ -5,16 +5,19 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <pugixml.hpp>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "TarinTranslator/mission_plan/MissionPlanDocument.h"
 #include "TarinTranslator/model/HandheldPlatform.h"
 #include "TarinTranslator/model/RadioType.h"
+#include "TarinTranslator/platform/Platform.h"
 #include "TarinTranslator/platform_xml/XmlText.h"
 
 namespace tarin::test {
@@ -82,6 +85,27 @@ inline std::string readFile(const std::filesystem::path& file) {
 inline void writeFile(const std::filesystem::path& file, const std::string& bytes) {
     std::ofstream(file, std::ios::binary) << bytes;
 }
+
+// The names in `dir`, sorted and separated by blanks.
+inline std::string entries(const std::filesystem::path& dir) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    std::string list;
+    for (const std::string& name : names) list += (list.empty() ? "" : " ") + name;
+    return list;
+}
+
+// Collects the messages of the library while alive.
+struct Messages {
+    Messages() {
+        previous = setMessageHandler([this](const std::wstring& m) { seen.push_back(m); });
+    }
+    ~Messages() { setMessageHandler(previous); }
+    std::vector<std::wstring> seen;
+    MessageHandler previous;
+};
 
 // A fresh directory under the system's temporary directory, removed on destruction.
 class TempDir {

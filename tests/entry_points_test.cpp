@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <thread>
 
 #include "TarinTranslator/api/Exports.h"
@@ -13,19 +11,10 @@ namespace tarin {
 namespace {
 
 using test::crlf;
+using test::Messages;
 using test::readFile;
 using test::TempDir;
 using test::writeFile;
-
-// Collects the messages of the library while alive.
-struct Messages {
-    Messages() {
-        previous = setMessageHandler([this](const std::wstring& m) { seen.push_back(m); });
-    }
-    ~Messages() { setMessageHandler(previous); }
-    std::vector<std::wstring> seen;
-    MessageHandler previous;
-};
 
 class EntryPoints : public testing::Test {
   protected:
@@ -85,8 +74,7 @@ TEST_F(EntryPoints, UnreadableImageOrOutputLeavesThePreviousDocument) {
     writeFile(dir / "r.ee", "");
     EXPECT_FALSE(TarinRadioWrite(base(), L"n", L"", L"", L"", L"", L"", L"", 0));
     EXPECT_TRUE(std::filesystem::is_directory(dir / "r.xml"));
-    for (auto& entry : std::filesystem::directory_iterator(dir.path()))
-        EXPECT_EQ(entry.path().string().find(".tmp"), std::string::npos) << "no temporary left";
+    EXPECT_EQ(test::entries(dir.path()), "r.ee r.fl r.xml") << "no temporary file left";
 }
 
 TEST_F(EntryPoints, ParseFailureShowsTheMessageAndWritesNothing) {
@@ -178,54 +166,6 @@ TEST_F(EntryPoints, RadioTypeOfAThreadDoesNotLeakIntoAnother) {
     std::thread([&] { seen = currentRadioType(); }).join();
     EXPECT_EQ(seen, 0u);
     EXPECT_EQ(currentRadioType(), 151u);
-}
-
-// The command-line tool, run as a process.
-struct ToolRun {
-    int status;
-    std::string out;
-};
-
-ToolRun runTool(const std::string& args) {
-    std::string command = std::string(TARIN_TOOL_PATH) + " " + args + " 2>&1";
-    FILE* pipe = ::popen(command.c_str(), "r");
-    ToolRun run{-1, {}};
-    char buffer[4096];
-    while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) run.out.append(buffer, n);
-    int status = ::pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
-
-TEST_F(EntryPoints, CommandLineTool) {
-    ToolRun defaults = runTool("defaults --mobile");
-    EXPECT_EQ(defaults.status, 0);
-    EXPECT_EQ(defaults.out, toUtf8(mobileDefaults()));
-    EXPECT_EQ(runTool("defaults --radio-type 151").out, toUtf8(handheldDefaults(151)));
-    EXPECT_EQ(runTool("--version").status, 0);
-    EXPECT_EQ(runTool("--help").status, 0);
-
-    std::string b = (dir / "r").string();
-    EXPECT_EQ(runTool("write " + b + " --mobile --radio-type 7 --name 'Caf\xC3\xA9'").status, 0);
-    EXPECT_NE(xml().find("name='Caf\xC3\xA9'"), std::string::npos);
-    ToolRun parsed = runTool("parse " + b + ".xml " + b + "-back --mobile --radio-type 7");
-    EXPECT_EQ(parsed.status, 0) << parsed.out;
-    EXPECT_EQ(readFile(dir / "r-back.fl"), "\xFF");
-
-    writeFile(dir / "bad.xml", "<missionPlan>");
-    ToolRun bad = runTool("parse " + (dir / "bad.xml").string() + " " + b);
-    EXPECT_NE(bad.status, 0);
-    EXPECT_EQ(bad.out, "Unable to Parse VEX data from xml.\n");
-
-    ToolRun missing = runTool("write " + (dir / "none").string());
-    EXPECT_NE(missing.status, 0);
-    EXPECT_NE(missing.out.find("none.fl"), std::string::npos);
-    EXPECT_EQ(std::count(missing.out.begin(), missing.out.end(), '\n'), 1);
-    EXPECT_NE(runTool("frobnicate").status, 0);
-    ToolRun none = runTool("");
-    EXPECT_NE(none.status, 0);
-    EXPECT_EQ(std::count(none.out.begin(), none.out.end(), '\n'), 1) << "one line says what failed";
-    EXPECT_NE(runTool("defaults >/dev/full").status, 0) << "output that cannot be written fails";
 }
 
 }  // namespace

@@ -1,161 +1,565 @@
-// tarin-translator: writes mission plans from waveform images, unpacks them, and prints
-// default platform configurations.
+// tarin-translator: writes mission plans from waveform images and platform files, unpacks,
+// checks and describes them, and prints default platform configurations.
+//
+// Every failure is one line on standard error; the exit status tells its kind: 0 success,
+// 1 the job failed, 2 usage error.
 
-#include <algorithm>
-#include <cstdlib>
-#include <fstream>
-#include <iostream>
+#include <nettle/sha2.h>
+#include <unistd.h>
+
+#include <cctype>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "TarinTranslator/api/TarinTranslator.h"
+#include "tools/Help.h"
+#include "tools/Interrupts.h"
+#include "tools/Text.h"
 
+namespace tarin::tool {
 namespace {
 
-constexpr const char* kUsage =
-    "usage:\n"
-    "  tarin-translator defaults [--radio-type N | --mobile]\n"
-    "  tarin-translator write BASE [--radio-type N] [--name T] [--description T] [--notes T]\n"
-    "                   [--author T] [--locale T] [--pin T] [--aac-version T] [--domain]\n"
-    "  tarin-translator write BASE --mobile --radio-type N [--name T] [--description T]\n"
-    "                   [--notes T] [--author T] [--locale T]\n"
-    "  tarin-translator parse XMLFILE BASE [--radio-type N] [--mobile [--temp-dir]]\n"
-    "  tarin-translator --help | --version\n";
-
-struct Failure {
-    std::string message;
+// A command line the tool cannot follow (exit 2), and a job that failed (exit 1). Both
+// carry the line to show after "tarin-translator: ".
+struct UsageError {
+    std::string text;
+};
+struct JobFailure {
+    std::string text;
 };
 
-struct Options {
-    std::vector<std::string> positional;
-    std::optional<uint32_t> radioType;
-    bool mobile = false;
-    bool domain = false;
-    bool tempDir = false;
-    tarin::PlanTexts texts;
-};
-
-uint32_t parseRadioType(const std::string& text) {
-    char* end = nullptr;
-    unsigned long long value = std::strtoull(text.c_str(), &end, 10);
-    if (text.empty() || *end != '\0' || text[0] == '-' || value > 0xFFFFFFFFull)
-        throw Failure{"invalid radio type: " + text};
-    return static_cast<uint32_t>(value);
+void printError(const std::string& line) {
+    std::fprintf(stderr, "tarin-translator: %s\n", line.c_str());
 }
 
-Options parseOptions(int argc, char** argv) {
+void printOut(const std::string& text) {
+    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0)
+        throw JobFailure{"standard output: " + std::string(std::strerror(errno))};
+}
+
+// ---- the command line ----------------------------------------------------------------
+
+enum CommandId : unsigned { kDefaults = 1, kWrite = 2, kParse = 4, kCheck = 8, kInfo = 16 };
+constexpr unsigned kReaders = kParse | kCheck;
+
+struct Options;
+int runDefaults(const Options& o);
+int runWrite(const Options& o);
+int runParse(const Options& o);
+int runCheck(const Options& o);
+int runInfo(const Options& o);
+
+struct Command {
+    const char* name;
+    CommandId id;
+    std::vector<const char*> operands;
+    const char* help;
+    int (*run)(const Options&);
+};
+
+const Command kCommands[] = {
+    {"defaults", kDefaults, {}, kDefaultsHelp, runDefaults},
+    {"write", kWrite, {"BASE"}, kWriteHelp, runWrite},
+    {"parse", kParse, {"XMLFILE", "BASE"}, kParseHelp, runParse},
+    {"check", kCheck, {"XMLFILE"}, kCheckHelp, runCheck},
+    {"info", kInfo, {"XMLFILE"}, kInfoHelp, runInfo},
+};
+
+enum class Takes { Nothing, Text, RadioType, File };
+
+struct OptionSpec {
+    const char* name;
+    unsigned commands;
+    Takes takes;
+};
+
+const OptionSpec kOptions[] = {
+    {"--radio-type", kDefaults | kWrite | kReaders, Takes::RadioType},
+    {"--mobile", kDefaults | kWrite | kReaders, Takes::Nothing},
+    {"--platform", kWrite, Takes::File},
+    {"--plan", kWrite, Takes::File},
+    {"--name", kWrite, Takes::Text},
+    {"--description", kWrite, Takes::Text},
+    {"--notes", kWrite, Takes::Text},
+    {"--author", kWrite, Takes::Text},
+    {"--locale", kWrite, Takes::Text},
+    {"--pin", kWrite, Takes::Text},
+    {"--aac-version", kWrite, Takes::Text},
+    {"--domain", kWrite, Takes::Nothing},
+    {"--temp-dir", kParse, Takes::Nothing},
+    {"--json", kInfo, Takes::Nothing},
+};
+
+// The text options and the plan texts they set.
+struct TextOption {
+    const char* option;
+    const char* label;
+    std::wstring PlanTexts::*field;
+};
+const TextOption kTextOptions[] = {
+    {"--name", "name", &PlanTexts::name},
+    {"--description", "description", &PlanTexts::description},
+    {"--notes", "notes", &PlanTexts::notes},
+    {"--author", "author", &PlanTexts::author},
+    {"--locale", "locale", &PlanTexts::locale},
+    {"--pin", "PIN", &PlanTexts::pin},
+    {"--aac-version", "AAC version", &PlanTexts::aacVersion},
+};
+
+const std::wstring kDefaultDomain = L"TACCOM_RADIO01";
+const char* const kNoMissionPlan =
+    "the document holds no mission plan (none of the elements qd470PMissionLoad, "
+    "MissionLoad, MissionLoadQD470M under missionPlan)";
+
+struct Options {
+    const Command* command = nullptr;
+    std::vector<std::string> operands;
+    std::map<std::string, std::string> given;  // option → value; flags have ""
+
+    bool has(const char* option) const { return given.count(option) != 0; }
+    const std::string* value(const char* option) const {
+        auto found = given.find(option);
+        return found == given.end() ? nullptr : &found->second;
+    }
+    std::optional<uint32_t> radioType() const {
+        const std::string* text = value("--radio-type");
+        if (!text) return std::nullopt;
+        return static_cast<uint32_t>(std::stoul(*text));
+    }
+    ReadAs readAs() const { return {has("--mobile"), radioType()}; }
+    // The plan texts of `texts` with those the options give.
+    PlanTexts texts(PlanTexts texts = {}) const {
+        for (const TextOption& t : kTextOptions)
+            if (const std::string* v = value(t.option)) texts.*t.field = fromUtf8(*v);
+        return texts;
+    }
+};
+
+// Options that apply to a command only with others, or only without them.
+struct Rule {
+    const char* option;
+    bool (*misplaced)(const Options&);
+    const char* why;
+};
+const Rule kRules[] = {
+    {"--domain", [](const Options& o) { return o.has("--radio-type") || o.has("--mobile"); },
+     "applies only to classic handheld plans (write without --radio-type and --mobile)"},
+    {"--pin", [](const Options& o) { return o.has("--mobile"); },
+     "does not apply to mobile plans (--mobile)"},
+    {"--aac-version", [](const Options& o) { return o.has("--mobile"); },
+     "does not apply to mobile plans (--mobile)"},
+    {"--temp-dir", [](const Options& o) { return !o.has("--mobile"); },
+     "applies only with --mobile"},
+    {"--plan", [](const Options& o) { return !o.has("--platform"); },
+     "applies only with --platform"},
+    {"--plan",
+     [](const Options& o) {
+         return *o.value("--plan") == "-" && o.has("--platform") && *o.value("--platform") == "-";
+     },
+     "and --platform cannot both read standard input"},
+    {"--mobile", [](const Options& o) { return o.command->id == kWrite && !o.has("--radio-type"); },
+     "needs --radio-type N to write a plan"},
+    {"--radio-type",
+     [](const Options& o) { return o.command->id == kDefaults && o.has("--mobile"); },
+     "does not apply to defaults --mobile"},
+};
+
+void checkValue(const OptionSpec& spec, const std::string& value) {
+    if (spec.takes == Takes::Text) {
+        if (std::optional<std::string> problem = xmlTextProblem(value))
+            throw UsageError{std::string(spec.name) + ": the text " + *problem};
+    } else if (spec.takes == Takes::RadioType) {
+        bool digits = !value.empty() && value.size() <= 10 &&
+                      value.find_first_not_of("0123456789") == std::string::npos;
+        if (!digits || std::stoull(value) > 0xFFFFFFFFull)
+            throw UsageError{"--radio-type: '" + printable(value) +
+                             "' is not a radio type code (0 to 4294967295)"};
+    }
+}
+
+Options parseCommandLine(const Command& command, const std::vector<std::string>& args) {
     Options o;
-    struct TextOption {
-        const char* flag;
-        std::wstring tarin::PlanTexts::*field;
-    };
-    const TextOption textOptions[] = {
-        {"--name", &tarin::PlanTexts::name},
-        {"--description", &tarin::PlanTexts::description},
-        {"--notes", &tarin::PlanTexts::notes},
-        {"--author", &tarin::PlanTexts::author},
-        {"--locale", &tarin::PlanTexts::locale},
-        {"--pin", &tarin::PlanTexts::pin},
-        {"--aac-version", &tarin::PlanTexts::aacVersion},
-    };
-    for (int i = 2; i < argc; ++i) {
-        std::string arg = argv[i];
-        auto value = [&]() -> std::string {
-            if (i + 1 >= argc) throw Failure{"missing value after " + arg};
-            return argv[++i];
-        };
-        bool matched = false;
-        for (const TextOption& t : textOptions) {
-            if (arg == t.flag) {
-                o.texts.*(t.field) = tarin::fromUtf8(value());
-                matched = true;
-            }
+    o.command = &command;
+    bool optionsEnded = false;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (optionsEnded || arg == "-" || arg.empty() || arg[0] != '-') {
+            o.operands.push_back(arg);
+            continue;
         }
-        if (matched) continue;
-        if (arg == "--radio-type") {
-            o.radioType = parseRadioType(value());
-        } else if (arg == "--mobile") {
-            o.mobile = true;
-        } else if (arg == "--domain") {
-            o.domain = true;
-        } else if (arg == "--temp-dir") {
-            o.tempDir = true;
-        } else if (arg.size() > 1 && arg[0] == '-' && arg[1] == '-') {
-            throw Failure{"unknown option: " + arg};
+        if (arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        const std::size_t equals = arg.find('=');
+        const std::string name = arg.substr(0, equals);
+        const OptionSpec* spec = nullptr;
+        for (const OptionSpec& s : kOptions)
+            if (name == s.name) spec = &s;
+        if (!spec) throw UsageError{"unknown option " + printable(name)};
+        if (!(spec->commands & command.id))
+            throw UsageError{name + " does not apply to " + command.name};
+        std::string value;
+        if (spec->takes == Takes::Nothing) {
+            if (equals != std::string::npos) throw UsageError{name + " takes no value"};
+        } else if (equals != std::string::npos) {
+            value = arg.substr(equals + 1);
+        } else if (i + 1 < args.size()) {
+            value = args[++i];
         } else {
-            o.positional.push_back(arg);
+            throw UsageError{name + " needs a value"};
         }
+        checkValue(*spec, value);
+        o.given[name] = value;
+    }
+    for (const Rule& rule : kRules)
+        if (o.has(rule.option) && rule.misplaced(o))
+            throw UsageError{std::string(rule.option) + " " + rule.why};
+    const std::vector<const char*>& names = command.operands;
+    if (o.operands.size() > names.size())
+        throw UsageError{"unexpected argument '" + printable(o.operands[names.size()]) + "'"};
+    if (o.operands.size() < names.size()) {
+        std::string needs;
+        for (const char* n : names) needs += std::string(" ") + n;
+        throw UsageError{std::string(command.name) + " needs" + needs};
     }
     return o;
 }
 
-void expectPositional(const Options& o, std::size_t count, const char* what) {
-    if (o.positional.size() != count) throw Failure{std::string("expected ") + what};
+// ---- files ---------------------------------------------------------------------------
+
+// A document or platform file read whole: a regular file, a pipe or a FIFO, or standard
+// input for "-". Anything else and every failure raise FileError with the system's reason.
+struct Input {
+    std::string name;  // as messages show it
+    std::string text;
+};
+
+// The file the library reads for a command-line file name: standard input for "-".
+std::filesystem::path inputPath(const std::string& path) {
+    return path == "-" ? "/dev/stdin" : path;
 }
 
+Input readInput(const std::string& path, const std::string& noun) {
+    return {path == "-" ? "standard input" : path, readInputFile(inputPath(path), noun)};
+}
+
+// "FILE: what: reason" from a FileError, whose text reads "What: FILE: reason".
+std::string fileFailure(const FileError& e) {
+    const std::string what = e.what();
+    const std::string file = e.file().string();
+    const std::size_t at = what.find(": " + file);
+    if (at == std::string::npos || at == 0) return what;
+    std::string verb = what.substr(0, at);
+    verb[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(verb[0])));
+    return file + ": " + verb + what.substr(at + 2 + file.size());
+}
+
+// "LINE:COLUMN: text", or the text alone where the place is unknown.
+std::string placed(const ReadNote& note) {
+    if (note.line == 0) return note.text;
+    std::string place = std::to_string(note.line);
+    if (note.column) place += ":" + std::to_string(note.column);
+    return place + ": " + note.text;
+}
+
+// "FILE:LINE:COLUMN: text", or "FILE: text" where the place is unknown. A reason that
+// names an output file that could not be written ("cannot write OUT: reason") is shown
+// as that file's.
+std::string located(const std::string& file, const ReadNote& note) {
+    if (note.line != 0) return file + ":" + placed(note);
+    const std::string prefix = "cannot write ";
+    const std::size_t reason = note.text.rfind(": ");
+    if (note.text.rfind(prefix, 0) == 0 && reason != std::string::npos && reason > prefix.size())
+        return note.text.substr(prefix.size(), reason - prefix.size()) + ": cannot write" +
+               note.text.substr(reason);
+    return file + ": " + note.text;
+}
+
+// Ends a job with its result: the reason fails it, the warnings of a success are shown.
+void finish(const ReadResult& result, const std::string& file) {
+    if (!result.ok) throw JobFailure{located(file, result.reason)};
+    for (const ReadNote& warning : result.warnings)
+        printError(located(file, {"warning: " + warning.text, warning.line, warning.column}));
+}
+
+// Where a mobile plan unpacked with --temp-dir goes: the library puts BASE in the
+// system's temporary directory ($TMPDIR, else /tmp).
+std::string temporaryBase(const std::string& base) {
+    std::error_code error;
+    std::string dir = std::filesystem::temp_directory_path(error).string();
+    if (error) dir = "/tmp";
+    if (dir.empty() || dir.back() != '/') dir += '/';
+    return dir + base;
+}
+
+// ---- commands ------------------------------------------------------------------------
+
 int runDefaults(const Options& o) {
-    expectPositional(o, 0, "no arguments besides options");
-    if (o.mobile && o.radioType) throw Failure{"--mobile takes no --radio-type here"};
-    std::wstring text = o.mobile ? tarin::mobileDefaults() : tarin::handheldDefaults(o.radioType);
-    std::cout << tarin::toUtf8(text) << std::flush;
-    if (!std::cout) throw Failure{"cannot write to standard output"};
+    printOut(toUtf8(o.has("--mobile") ? mobileDefaults() : handheldDefaults(o.radioType())));
     return 0;
 }
 
+// The plan texts and the domain of an existing mission plan, for a repack.
+struct PlanSource {
+    PlanTexts texts;
+    std::wstring domain;
+};
+
+PlanSource planTextsOf(const std::string& path) {
+    Input in = readInput(path, "document");
+    PlanSummary summary = inspectMissionPlan(std::move(in.text));
+    if (!summary.problem.text.empty()) throw JobFailure{located(in.name, summary.problem)};
+    if (summary.missionLoad.empty()) throw JobFailure{in.name + ": " + kNoMissionPlan};
+    // XML reads character references into texts that no document may hold.
+    std::vector<std::pair<std::string, const std::wstring*>> texts = {{"domain", &summary.domain}};
+    for (const TextOption& t : kTextOptions) texts.push_back({t.label, &(summary.texts.*t.field)});
+    for (const auto& [label, text] : texts)
+        if (std::optional<std::string> problem = xmlTextProblem(toUtf8(*text)))
+            throw JobFailure{in.name + ": its " + label + " " + *problem};
+    return {summary.texts, summary.domain};
+}
+
 int runWrite(const Options& o) {
-    expectPositional(o, 1, "BASE");
-    const std::string& base = o.positional[0];
-    bool ok;
-    if (o.mobile) {
-        if (!o.radioType) throw Failure{"write --mobile needs --radio-type N"};
-        ok = tarin::writeMobileMissionPlan(base, o.texts, *o.radioType);
-    } else if (o.radioType) {
-        ok = tarin::writeHandheldMissionPlan(base, o.texts, *o.radioType);
-    } else {
-        ok = tarin::writeClassicMissionPlan(base, o.texts, o.domain);
+    const std::string& base = o.operands[0];
+    const std::optional<uint32_t> radioType = o.radioType();
+    if (!o.has("--platform")) {
+        const PlanTexts texts = o.texts();
+        errno = 0;
+        bool written = o.has("--mobile") ? writeMobileMissionPlan(base, texts, *radioType)
+                       : radioType       ? writeHandheldMissionPlan(base, texts, *radioType)
+                                         : writeClassicMissionPlan(base, texts, o.has("--domain"));
+        if (!written)
+            throw JobFailure{base + ".xml: cannot write" +
+                             (errno ? ": " + std::string(std::strerror(errno)) : "")};
+        return 0;
     }
-    if (!ok) throw Failure{"cannot write " + base + ".xml"};
+    Input platform = readInput(*o.value("--platform"), "platform file");
+    PlanSource plan;
+    if (const std::string* source = o.value("--plan")) plan = planTextsOf(*source);
+    if (o.has("--domain")) plan.domain = kDefaultDomain;
+    ReadResult result = writeMissionPlanFromPlatform(base, std::move(platform.text),
+                                                     o.texts(plan.texts), o.readAs(), plan.domain);
+    finish(result, platform.name);
     return 0;
 }
 
 int runParse(const Options& o) {
-    expectPositional(o, 2, "XMLFILE BASE");
-    const std::string& base = o.positional[1];
-    // The library reports its own failures (one line) through the message handler.
-    const std::string& document = o.positional[0];
-    bool ok = o.mobile ? tarin::unpackMobileMissionPlanFile(document, base, o.tempDir, o.radioType)
-                       : tarin::unpackHandheldMissionPlanFile(document, base, o.radioType);
-    return ok ? 0 : 1;
+    const std::string& document = o.operands[0];
+    const std::string& base = o.operands[1];
+    const bool toTempDir = o.has("--temp-dir");
+    finish(unpackMissionPlanFile(inputPath(document), base, o.readAs(), toTempDir),
+           document == "-" ? "standard input" : document);
+    if (toTempDir) printOut(temporaryBase(base) + "\n");
+    return 0;
+}
+
+int runCheck(const Options& o) {
+    Input document = readInput(o.operands[0], "document");
+    finish(checkMissionPlan(std::move(document.text), o.readAs()), document.name);
+    return 0;
+}
+
+// ---- info ----------------------------------------------------------------------------
+
+// The MissionLoad elements and the radios that read each.
+struct LoadKind {
+    const char* element;
+    const char* key;
+    const char* readers;
+};
+const LoadKind kLoadKinds[] = {
+    {"qd470PMissionLoad", "classic handheld",
+     "classic handheld radios (parse without --radio-type, or with a classic code)"},
+    {"MissionLoad", "extended handheld",
+     "handheld radios of the hazard and VR-mobile radio types (parse --radio-type N)"},
+    {"MissionLoadQD470M", "mobile", "mobile radios (parse --mobile)"},
+};
+
+const LoadKind* loadKindOf(const std::string& element) {
+    for (const LoadKind& kind : kLoadKinds)
+        if (element == kind.element) return &kind;
+    return nullptr;
+}
+
+std::string groupCodes(const std::string& group) {
+    if (group == "hazard") return " (radio types 146, 199, 265)";
+    if (group == "VR-mobile") return " (radio types 151, 153, 272, 273)";
+    return "";
+}
+
+std::string readAsText(const ReadAs& as) {
+    std::string text = as.mobile ? "a mobile plan" : "a handheld plan";
+    if (as.radioType) return text + " of radio type " + std::to_string(*as.radioType);
+    return as.mobile ? text : "a classic handheld plan";
+}
+
+std::string sha256(const std::vector<uint8_t>& bytes) {
+    sha256_ctx context;
+    sha256_init(&context);
+    sha256_update(&context, bytes.size(), bytes.data());
+    uint8_t digest[SHA256_DIGEST_SIZE];
+    sha256_digest(&context, sizeof digest, digest);
+    std::string hex;
+    for (uint8_t byte : digest) {
+        char pair[3];
+        std::snprintf(pair, sizeof pair, "%02x", byte);
+        hex += pair;
+    }
+    return hex;
+}
+
+std::string imageText(const PlanSummary::Image& image) {
+    if (!image.present) return "none";
+    if (!image.clean) return "not Base64 throughout (see the check)";
+    return std::to_string(image.bytes.size()) + " bytes, SHA-256 " + sha256(image.bytes);
+}
+
+std::string imageJson(const PlanSummary::Image& image) {
+    const bool whole = image.present && image.clean;
+    return jsonObject({{"present", jsonBool(image.present)},
+                       {"base64", jsonBool(whole)},
+                       {"size", whole ? std::to_string(image.bytes.size()) : "null"},
+                       {"sha256", whole ? jsonString(sha256(image.bytes)) : "null"}});
+}
+
+std::string noteJson(const ReadNote& note) {
+    return jsonObject({{"text", jsonString(note.text)},
+                       {"line", std::to_string(note.line)},
+                       {"column", std::to_string(note.column)}});
+}
+
+int runInfo(const Options& o) {
+    Input document = readInput(o.operands[0], "document");
+    const PlanSummary s = inspectMissionPlan(std::move(document.text));
+    if (!s.problem.text.empty()) throw JobFailure{located(document.name, s.problem)};
+
+    const LoadKind* kind = loadKindOf(s.missionLoad);
+    ReadResult check = s.check;
+    if (!kind) {
+        check.ok = false;
+        check.reason = {kNoMissionPlan, 0, 0};
+    }
+    struct Text {
+        const char* key;
+        const char* label;
+        const std::wstring& value;
+    };
+    const Text texts[] = {{"name", "name", s.texts.name},
+                          {"description", "description", s.texts.description},
+                          {"notes", "notes", s.texts.notes},
+                          {"author", "author", s.texts.author},
+                          {"locale", "locale", s.texts.locale},
+                          {"pin", "PIN", s.texts.pin},
+                          {"domain", "domain", s.domain},
+                          {"version", "version", s.version},
+                          {"date", "date", s.date},
+                          {"aac_version", "AAC version", s.aacVersion}};
+
+    if (o.has("--json")) {
+        JsonMembers members;
+        for (const Text& text : texts)
+            members.push_back({text.key, jsonString(toUtf8(text.value))});
+        std::vector<std::string> sections, warnings;
+        for (const std::string& section : s.sections) sections.push_back(jsonString(section));
+        for (const ReadNote& warning : check.warnings) warnings.push_back(noteJson(warning));
+        const std::string radioType =
+            s.readAs.radioType ? std::to_string(*s.readAs.radioType) : "null";
+        members.insert(
+            members.end(),
+            {{"mission_load", kind ? jsonString(kind->element) : "null"},
+             {"read_by", kind ? jsonString(kind->key) : "null"},
+             {"sections", jsonArray(sections)},
+             {"group", kind ? jsonString(s.group) : "null"},
+             {"checked_as",
+              kind ? jsonObject({{"mobile", jsonBool(s.readAs.mobile)}, {"radio_type", radioType}})
+                   : "null"},
+             {"images",
+              jsonObject({{"flash", imageJson(s.flash)}, {"eeprom", imageJson(s.eeprom)}}, 1)},
+             {"check", jsonObject({{"ok", jsonBool(check.ok)},
+                                   {"reason", check.ok ? "null" : noteJson(check.reason)},
+                                   {"warnings", jsonArray(warnings)}},
+                                  1)}});
+        printOut(jsonObject(members, 0) + "\n");
+        return 0;
+    }
+
+    std::string out;
+    auto line = [&](const std::string& label, const std::string& text) {
+        out +=
+            label + ":" + std::string(label.size() < 14 ? 14 - label.size() : 1, ' ') + text + "\n";
+    };
+    for (const Text& text : texts) line(text.label, printable(toUtf8(text.value)));
+    line("MissionLoad", kind ? s.missionLoad + ", read by " + kind->readers : std::string("none"));
+    std::string sections;
+    for (const std::string& section : s.sections) sections += printable(section) + " ";
+    line("sections", s.sections.empty() ? std::string("none")
+                                        : sections + "(" + std::to_string(s.sections.size()) + ")");
+    if (kind) line("group", s.group + groupCodes(s.group));
+    line("flash image", imageText(s.flash));
+    line("EEPROM image", imageText(s.eeprom));
+    const std::string as = kind ? " as " + readAsText(s.readAs) : "";
+    line("check", check.ok ? "passes" + as : "fails" + as + ": " + placed(check.reason));
+    for (const ReadNote& warning : check.warnings) line("warning", placed(warning));
+    printOut(out);
+    return 0;
+}
+
+const Command* findCommand(const std::string& name) {
+    for (const Command& command : kCommands)
+        if (name == command.name) return &command;
+    return nullptr;
+}
+
+int run(const std::vector<std::string>& args) {
+    const Command* command = args.empty() ? nullptr : findCommand(args[0]);
+    for (const std::string& arg : args) {
+        if (arg == "--") break;
+        if (arg == "-h" || arg == "--help") {
+            printOut(command ? std::string(command->help) + kCommonHelp : kGeneralHelp);
+            return 0;
+        }
+        if (arg == "-V" || arg == "--version") {
+            printOut("tarin-translator " TARIN_TOOL_VERSION " (mission plan version v4.000)\n");
+            return 0;
+        }
+    }
+    if (args.empty()) throw UsageError{"no command given (see tarin-translator --help)"};
+    if (!command) {
+        const bool option = args[0].size() > 1 && args[0][0] == '-';
+        throw UsageError{(option ? "unknown option " + printable(args[0])
+                                 : "unknown command '" + printable(args[0]) + "'") +
+                         " (see tarin-translator --help)"};
+    }
+    return command->run(parseCommandLine(*command, args));
 }
 
 }  // namespace
+}  // namespace tarin::tool
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::cerr << "tarin-translator: missing command (see --help)\n";
-        return 2;
-    }
-    std::string command = argv[1];
-    if (command == "--help" || command == "-h") {
-        std::cout << kUsage;
-        return 0;
-    }
-    if (command == "--version") {
-        std::cout << "tarin-translator 1.0.0 (mission plan version v4.000)\n";
-        return 0;
-    }
+    using namespace tarin::tool;
+    // Every result carries its reason; the library's own messages would only repeat it.
+    tarin::setMessageSink([](tarin::MessageKind, const std::wstring&) {});
+    removeTemporaryFilesOnInterrupt();
     try {
-        Options options = parseOptions(argc, argv);
-        if (command == "defaults") return runDefaults(options);
-        if (command == "write") return runWrite(options);
-        if (command == "parse") return runParse(options);
-        throw Failure{"unknown command: " + command};
-    } catch (const Failure& f) {
-        std::cerr << "tarin-translator: " << f.message << "\n";
+        return run(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const UsageError& e) {
+        printError(e.text);
         return 2;
+    } catch (const JobFailure& e) {
+        printError(e.text);
+        return 1;
+    } catch (const tarin::FileError& e) {
+        printError(fileFailure(e));
+        return 1;
     } catch (const std::exception& e) {
-        std::cerr << "tarin-translator: " << e.what() << "\n";
+        printError(e.what());
         return 1;
     }
 }

@@ -1,7 +1,5 @@
 #include "TarinTranslator/api/Exports.h"
 
-#include <pugixml.hpp>
-
 #include "TarinTranslator/api/TarinTranslator.h"
 
 namespace {
@@ -17,6 +15,16 @@ std::filesystem::path pathOf(const CString& text) {
     return tarin::toUtf8(text.str());
 }
 
+// A write whose texts no document can hold writes nothing and fails.
+template <class Write>
+bool refusingBadTexts(Write write) {
+    try {
+        return write();
+    } catch (const tarin::TextError&) {
+        return false;
+    }
+}
+
 }  // namespace
 
 extern "C" {
@@ -24,29 +32,35 @@ extern "C" {
 bool TarinRadioWrite(const CString& basePath, const CString& name, const CString& description,
                      const CString& notes, const CString& author, const CString& locale,
                      const CString& pin, const CString& aacVersion, int32_t domainMode) {
-    return tarin::writeClassicMissionPlan(
-        pathOf(basePath), texts(name, description, notes, author, locale, pin, aacVersion),
-        domainMode == 2);
+    return refusingBadTexts([&] {
+        return tarin::writeClassicMissionPlan(
+            pathOf(basePath), texts(name, description, notes, author, locale, pin, aacVersion),
+            domainMode == 2);
+    });
 }
 
 bool QMRadioWrite(const CString& basePath, const CString& name, const CString& description,
                   const CString& notes, const CString& author, const CString& locale,
                   const CString& pin, const CString& aacVersion, uint32_t radioType) {
-    return tarin::writeHandheldMissionPlan(
-        pathOf(basePath), texts(name, description, notes, author, locale, pin, aacVersion),
-        radioType);
+    return refusingBadTexts([&] {
+        return tarin::writeHandheldMissionPlan(
+            pathOf(basePath), texts(name, description, notes, author, locale, pin, aacVersion),
+            radioType);
+    });
 }
 
 bool TarinMobileRadioWrite(const CString& basePath, const CString& name, const CString& description,
                            const CString& notes, const CString& author, const CString& locale,
                            uint32_t radioType) {
-    return tarin::writeMobileMissionPlan(
-        pathOf(basePath), texts(name, description, notes, author, locale), radioType);
+    return refusingBadTexts([&] {
+        return tarin::writeMobileMissionPlan(
+            pathOf(basePath), texts(name, description, notes, author, locale), radioType);
+    });
 }
 
 int32_t ParseTarinData(const CString& xmlText, const CString& basePath, bool mobile,
                        int32_t /*unused*/, bool toTempDir) {
-    std::string document = pugi::as_utf8(xmlText.str());
+    std::string document = tarin::toUtf8(xmlText.str());
     bool ok = mobile
                   ? tarin::unpackMobileMissionPlan(std::move(document), pathOf(basePath), toTempDir)
                   : tarin::unpackHandheldMissionPlan(std::move(document), pathOf(basePath));
@@ -55,7 +69,7 @@ int32_t ParseTarinData(const CString& xmlText, const CString& basePath, bool mob
 
 int32_t ParseMissionPlanData(const CString& xmlText, const CString& basePath, bool mobile,
                              uint32_t radioType) {
-    std::string document = pugi::as_utf8(xmlText.str());
+    std::string document = tarin::toUtf8(xmlText.str());
     bool ok =
         mobile ? tarin::unpackMobileMissionPlan(std::move(document), pathOf(basePath), false,
                                                 radioType)

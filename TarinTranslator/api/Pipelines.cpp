@@ -1,17 +1,21 @@
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <fstream>
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <locale>
 #include <mutex>
+#include <set>
 #include <sstream>
 
 #include "TarinTranslator/api/TarinTranslator.h"
+#include "TarinTranslator/mission_plan/Base64.h"
 #include "TarinTranslator/mission_plan/MissionPlanDocument.h"
 #include "TarinTranslator/platform/OutputFile.h"
 #include "TarinTranslator/platform/Services.h"
+#include "TarinTranslator/platform_xml/ReadLog.h"
 #include "TarinTranslator/platform_xml/Sections.h"
 
 namespace tarin {
@@ -29,22 +33,104 @@ std::filesystem::path withSuffix(const std::filesystem::path& base, const char* 
     return file;
 }
 
-// Reads a whole image file; an unreadable file raises FileError naming it.
+// An input file: a regular file, a pipe or a FIFO, read to its end. Anything else (a
+// directory, a device, a socket) and every failure raise FileError naming the file and
+// the reason. Devices are refused before they are opened, as opening one can act on it.
+class InputFile {
+  public:
+    InputFile(const std::filesystem::path& file, const std::string& noun)
+        : file_(file), noun_(noun) {
+        struct stat info {};
+        if (::stat(file.c_str(), &info) != 0) fail("Cannot open ");
+        checkKind(info);
+        fd_ = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd_ < 0) fail("Cannot open ");
+        if (::fstat(fd_, &info_) != 0) fail("Cannot read ");
+        checkKind(info_);
+    }
+    ~InputFile() { release(); }
+    InputFile(const InputFile&) = delete;
+    InputFile& operator=(const InputFile&) = delete;
+
+    int fd() const { return fd_; }
+    bool regular() const { return S_ISREG(info_.st_mode); }
+    std::size_t size() const { return regular() ? static_cast<std::size_t>(info_.st_size) : 0; }
+
+    // Reads everything from the current position on into `bytes`: as many bytes as the
+    // file's length promises with one buffer, then whatever follows (a pipe's data, a
+    // file that grew).
+    template <class Bytes>
+    void readAll(Bytes& bytes) {
+        bytes.resize(size());
+        std::size_t done = 0;
+        while (done < bytes.size()) {
+            std::size_t n =
+                readSome(reinterpret_cast<char*>(bytes.data()) + done, bytes.size() - done);
+            if (n == 0) break;
+            done += n;
+        }
+        bytes.resize(done);
+        char more[1 << 16];
+        while (std::size_t n = readSome(more, sizeof more)) {
+            bytes.resize(done + n);
+            std::copy(more, more + n, reinterpret_cast<char*>(bytes.data()) + done);
+            done += n;
+        }
+    }
+
+  private:
+    void release() {
+        if (fd_ >= 0) ::close(fd_);
+        fd_ = -1;
+    }
+    [[noreturn]] void fail(const char* verb, const char* reason = nullptr) {
+        std::string text = reason ? reason : std::strerror(errno);
+        release();
+        throw FileError(file_, verb + noun_, text);
+    }
+    void checkKind(const struct stat& info) {
+        if (S_ISDIR(info.st_mode)) fail("Cannot read ", std::strerror(EISDIR));
+        if (!S_ISREG(info.st_mode) && !S_ISFIFO(info.st_mode))
+            fail("Cannot read ", "not a regular file, pipe or FIFO");
+    }
+    std::size_t readSome(char* to, std::size_t size) {
+        for (;;) {
+            ssize_t n = ::read(fd_, to, size);
+            if (n >= 0) return static_cast<std::size_t>(n);
+            if (errno != EINTR) fail("Cannot read ");
+        }
+    }
+
+    std::filesystem::path file_;
+    std::string noun_;
+    struct stat info_ {};
+    int fd_ = -1;
+};
+
 ByteVector readImage(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary | std::ios::ate);
-    if (!in) throw FileError(file, "Cannot open image file");
-    std::streamoff length = in.tellg();
-    if (length < 0) throw FileError(file, "Cannot take the length of image file");
-    ByteVector bytes(static_cast<std::size_t>(length));
-    in.seekg(0);
-    if (length > 0 && !in.read(reinterpret_cast<char*>(bytes.data()), length))
-        throw FileError(file, "Cannot read image file");
+    ByteVector bytes;
+    InputFile(file, "image file").readAll(bytes);
     return bytes;
 }
 
 void readImages(const std::filesystem::path& base, ByteVector& fl, ByteVector& ee) {
     fl = readImage(withSuffix(base, ".fl"));
     ee = readImage(withSuffix(base, ".ee"));
+}
+
+// Refuses plan texts that no document can hold, before anything is read or written.
+void checkTexts(const PlanTexts& texts, const std::wstring& domain = {}) {
+    const std::pair<const char*, const std::wstring*> all[] = {{"name", &texts.name},
+                                                               {"description", &texts.description},
+                                                               {"notes", &texts.notes},
+                                                               {"author", &texts.author},
+                                                               {"locale", &texts.locale},
+                                                               {"pin", &texts.pin},
+                                                               {"AAC version", &texts.aacVersion},
+                                                               {"domain", &domain}};
+    for (auto [which, text] : all)
+        if (std::size_t at = findNonXmlCharacter(*text); at != std::wstring::npos)
+            throw TextError(which, at);
 }
 
 void copyTexts(PlanTextFields& fields, const PlanTexts& texts, bool handheld) {
@@ -56,29 +142,32 @@ void copyTexts(PlanTextFields& fields, const PlanTexts& texts, bool handheld) {
     if (handheld) setFixed(fields.pin, texts.pin);
 }
 
-// Writes a text file in UTF-8 with CR LF line ends through `write`; the file appears
-// only when complete. Numbers are written in the classic locale, whatever the process's
-// global locale: plain digits, no grouping.
+// Writes text into `file` in UTF-8 with CR LF line ends through `write`. Numbers are
+// written in the classic locale, whatever the process's global locale: plain digits, no
+// grouping.
+template <class Write>
+bool writeText(AtomicFile& file, Write write) {
+    Utf8FileBuf buffer(file);
+    std::wostream os(&buffer);
+    os.imbue(std::locale::classic());
+    {
+        XmlModeScope xml(os);
+        write(os);
+    }
+    os.flush();
+    return !buffer.failed() && os;
+}
+
+// Writes a text file through `write`; the file appears only when complete.
 template <class Write>
 bool writeTextFile(const std::filesystem::path& target, Write write) {
     AtomicFile file;
-    if (!file.open(target)) return false;
-    {
-        Utf8FileBuf buffer(file);
-        std::wostream os(&buffer);
-        os.imbue(std::locale::classic());
-        {
-            XmlModeScope xml(os);
-            write(os);
-        }
-        os.flush();
-        if (buffer.failed() || !os) return false;
-    }
-    return file.commit();
+    return file.open(target) && writeText(file, write) && file.commit();
 }
 
 bool writeHandheld(const std::filesystem::path& base, const PlanTexts& texts, uint32_t radioType,
                    bool domain, bool locked) {
+    checkTexts(texts);
     MissionPlan plan;
     plan.planRadioType = radioType;
     plan.Platform.radioType = radioType;
@@ -96,22 +185,139 @@ bool writeHandheld(const std::filesystem::path& base, const PlanTexts& texts, ui
                          [&](std::wostream& os) { writeMissionPlan(os, plan); });
 }
 
-bool writeFailed(const std::filesystem::path& file) {
-    showMessage(L"Unable to write " + fromUtf8(file.string()) + L".");
-    return false;
+// A file that could not be written, and the system's reason.
+struct WriteFailure {
+    std::filesystem::path file;
+    int error;
+    std::string text() const {
+        return "cannot write " + file.string() + ": " + std::strerror(error);
+    }
+};
+
+WriteFailure writeProblem(const std::filesystem::path& file) {
+    return {file, errno};
 }
 
-// Writes the unpacked files of a plan: the two images and the platform file.
+// Writes the unpacked files of a plan, the two images and the platform file, and puts
+// them in place together: either all three replace their previous files or none does.
+// Returns what failed, if anything.
 template <class WritePlatform>
-bool writeUnpacked(const std::filesystem::path& prefix, const ByteVector& fl, const ByteVector& ee,
-                   WritePlatform writePlatform) {
-    auto fl_file = withSuffix(prefix, ".fl");
-    if (!writeFileAtomically(fl_file, fl.data(), fl.size())) return writeFailed(fl_file);
-    auto ee_file = withSuffix(prefix, ".ee");
-    if (!writeFileAtomically(ee_file, ee.data(), ee.size())) return writeFailed(ee_file);
-    auto pd_file = withSuffix(prefix, ".pd");
-    if (!writeTextFile(pd_file, writePlatform)) return writeFailed(pd_file);
+std::optional<WriteFailure> writeUnpacked(const std::filesystem::path& prefix,
+                                          std::span<const uint8_t> fl, std::span<const uint8_t> ee,
+                                          WritePlatform writePlatform) {
+    AtomicFile flFile, eeFile, pdFile;
+    // All three are opened before anything is written, so that a target that cannot be
+    // replaced (a directory of its name, say) fails the call at once.
+    for (auto [file, suffix] : {std::pair{&flFile, ".fl"}, {&eeFile, ".ee"}, {&pdFile, ".pd"}}) {
+        if (!file->open(withSuffix(prefix, suffix))) return writeProblem(file->target());
+    }
+    if (!flFile.write(fl.data(), fl.size())) return writeProblem(flFile.target());
+    if (!eeFile.write(ee.data(), ee.size())) return writeProblem(eeFile.target());
+    if (!writeText(pdFile, writePlatform)) return writeProblem(pdFile.target());
+    if (AtomicFile* failed = commitTogether({&flFile, &eeFile, &pdFile}))
+        return writeProblem(failed->target());
+    return std::nullopt;
+}
+
+// ---- reads --------------------------------------------------------------------------
+
+ReadNote noteOf(const ReadLog& log, const Finding& finding) {
+    auto [line, column] = log.place(finding.offset);
+    return {finding.text, line, column};
+}
+
+ReadResult resultOf(const ReadLog& log, bool ok) {
+    ReadResult result;
+    result.ok = ok;
+    if (!ok)
+        result.reason = log.failed() ? noteOf(log, log.failure())
+                                     : ReadNote{"the document does not read", 0, 0};
+    for (const Finding& warning : log.warnings()) result.warnings.push_back(noteOf(log, warning));
+    return result;
+}
+
+// A plan read from a document, handheld or mobile, with what unpacking writes of it.
+class ReadPlan {
+  public:
+    explicit ReadPlan(const ReadAs& as) : as_(as) {
+        if (as.mobile) {
+            mobile_.MobilePlatform.radioType = as.radioType.value_or(0);
+        } else {
+            handheld_.planRadioType = as.radioType.value_or(kClassicRadioType);
+            handheld_.Platform.radioType = handheld_.planRadioType;
+        }
+    }
+
+    // Reads the document in `data`, which it changes: the images are decoded within it
+    // and stay there, so the text must outlive the plan's use.
+    bool read(char* data, std::size_t size) {
+        return as_.mobile ? readMobileMissionPlan(data, size, mobile_, &images_)
+                          : readMissionPlan(data, size, handheld_, &images_);
+    }
+
+    std::optional<WriteFailure> write(const std::filesystem::path& base, bool toTempDir) const {
+        if (as_.mobile) {
+            const MobilePlatformRecord& p = mobile_.MobilePlatform;
+            std::filesystem::path prefix =
+                toTempDir ? std::filesystem::path(tempDirectory() + base.string()) : base;
+            return writeUnpacked(prefix, images_.fl, images_.ee,
+                                 [&](std::wostream& os) { writeMobilePlatformConfig(os, p); });
+        }
+        const HandheldPlatform& p = handheld_.Platform;
+        return writeUnpacked(base, images_.fl, images_.ee,
+                             [&](std::wostream& os) { writePlatformConfig(os, p); });
+    }
+
+    // The platformConfig text that unpacking writes.
+    std::wstring platformText() const {
+        std::wostringstream os;
+        os.imbue(std::locale::classic());
+        XmlModeScope xml(os);
+        if (as_.mobile) {
+            writeMobilePlatformConfig(os, mobile_.MobilePlatform);
+        } else {
+            writePlatformConfig(os, handheld_.Platform);
+        }
+        return os.str();
+    }
+
+  private:
+    ReadAs as_;
+    MissionPlan handheld_;
+    MobileMissionPlan mobile_;
+    ImageViews images_;
+};
+
+bool unpack(char* data, std::size_t size, const std::filesystem::path& base, const ReadAs& as,
+            bool toTempDir) {
+    ReadPlan plan(as);
+    if (!plan.read(data, size)) {
+        showMessage(kParseFailureMessage);
+        return false;
+    }
+    if (std::optional<WriteFailure> failure = plan.write(base, toTempDir)) {
+        showMessage(L"Unable to write " + fromUtf8(failure->file.string()) + L".");
+        return false;
+    }
     return true;
+}
+
+ReadResult unpackWithResult(char* data, std::size_t size, const std::filesystem::path& base,
+                            const ReadAs& as, bool toTempDir) {
+    ReadLog log;
+    ReadPlan plan(as);
+    bool ok;
+    {
+        ReadLogScope scope(&log);
+        ok = plan.read(data, size);
+    }
+    ReadResult result = resultOf(log, ok);
+    if (!ok) return result;
+    if (std::optional<WriteFailure> failure = plan.write(base, toTempDir)) {
+        result.ok = false;
+        result.reason = {failure->text(), 0, 0};
+    }
+    return result;
 }
 
 }  // namespace
@@ -128,6 +334,7 @@ bool writeHandheldMissionPlan(const std::filesystem::path& base, const PlanTexts
 
 bool writeMobileMissionPlan(const std::filesystem::path& base, const PlanTexts& texts,
                             uint32_t radioType) {
+    checkTexts(texts);
     MobileMissionPlan plan;
     plan.MobilePlatform.radioType = radioType;
     readImages(base, plan.MobilePlatform.flData, plan.MobilePlatform.eeData);
@@ -139,95 +346,262 @@ bool writeMobileMissionPlan(const std::filesystem::path& base, const PlanTexts& 
 
 namespace {
 
-bool unpackHandheld(char* data, std::size_t size, const std::filesystem::path& base,
-                    std::optional<uint32_t> radioType) {
-    MissionPlan plan;
-    plan.planRadioType = radioType.value_or(kClassicRadioType);
-    plan.Platform.radioType = plan.planRadioType;
-    if (!readMissionPlan(data, size, plan)) {
-        showMessage(kParseFailureMessage);
-        return false;
-    }
-    return writeUnpacked(base, plan.Platform.flData, plan.Platform.eeData,
-                         [&](std::wostream& os) { writePlatformConfig(os, plan.Platform); });
-}
-
-bool unpackMobile(char* data, std::size_t size, const std::filesystem::path& base, bool toTempDir,
-                  std::optional<uint32_t> radioType) {
-    MobileMissionPlan plan;
-    plan.MobilePlatform.radioType = radioType.value_or(0);
-    if (!readMobileMissionPlan(data, size, plan)) {
-        showMessage(kParseFailureMessage);
-        return false;
-    }
-    std::filesystem::path prefix =
-        toTempDir ? std::filesystem::path(tempDirectory() + base.string()) : base;
-    return writeUnpacked(
-        prefix, plan.MobilePlatform.flData, plan.MobilePlatform.eeData,
-        [&](std::wostream& os) { writeMobilePlatformConfig(os, plan.MobilePlatform); });
-}
-
-// A document file mapped copy-on-write: the parser works in place on the file's pages
-// and only the few it changes are copied.
-class MappedDocument {
+// A document read whole into memory, from a file, a pipe or a FIFO: what was read is what
+// is parsed, whatever happens to the file meanwhile.
+class DocumentText {
   public:
-    explicit MappedDocument(const std::filesystem::path& file) {
-        int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-        if (fd < 0) throw FileError(file, "Cannot open document");
-        struct stat info {};
-        if (::fstat(fd, &info) == 0 && info.st_size > 0) {
-            size_ = static_cast<std::size_t>(info.st_size);
-            void* p =
-                ::mmap(nullptr, size_, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_POPULATE, fd, 0);
-            if (p != MAP_FAILED) data_ = static_cast<char*>(p);
-        }
-        ::close(fd);
-        if (!data_ && size_ > 0) {  // not mappable: read it instead
-            std::ifstream in(file, std::ios::binary);
-            copy_.resize(size_);
-            if (!in.read(copy_.data(), static_cast<std::streamsize>(size_)))
-                throw FileError(file, "Cannot read document");
-        }
+    explicit DocumentText(const std::filesystem::path& file) {
+        InputFile(file, "document").readAll(bytes_);
     }
-    ~MappedDocument() {
-        if (data_) ::munmap(data_, size_);
-    }
-    MappedDocument(const MappedDocument&) = delete;
-    MappedDocument& operator=(const MappedDocument&) = delete;
-
-    char* data() { return data_ ? data_ : copy_.data(); }
-    std::size_t size() const { return size_; }
+    // An empty file has no buffer: the parser gets an empty text, not a null pointer.
+    char* data() { return bytes_.empty() ? empty_ : reinterpret_cast<char*>(bytes_.data()); }
+    std::size_t size() const { return bytes_.size(); }
 
   private:
-    char* data_ = nullptr;
-    std::size_t size_ = 0;
-    std::string copy_;
+    ByteVector bytes_;
+    char empty_[1] = {};
 };
 
 }  // namespace
 
 bool unpackHandheldMissionPlan(std::string document, const std::filesystem::path& base,
                                std::optional<uint32_t> radioType) {
-    return unpackHandheld(document.data(), document.size(), base, radioType);
+    return unpack(document.data(), document.size(), base, ReadAs{false, radioType}, false);
 }
 
 bool unpackMobileMissionPlan(std::string document, const std::filesystem::path& base,
                              bool toTempDir, std::optional<uint32_t> radioType) {
-    return unpackMobile(document.data(), document.size(), base, toTempDir, radioType);
+    return unpack(document.data(), document.size(), base, ReadAs{true, radioType}, toTempDir);
 }
 
 bool unpackHandheldMissionPlanFile(const std::filesystem::path& document,
                                    const std::filesystem::path& base,
                                    std::optional<uint32_t> radioType) {
-    MappedDocument mapped(document);
-    return unpackHandheld(mapped.data(), mapped.size(), base, radioType);
+    DocumentText text(document);
+    return unpack(text.data(), text.size(), base, ReadAs{false, radioType}, false);
 }
 
 bool unpackMobileMissionPlanFile(const std::filesystem::path& document,
                                  const std::filesystem::path& base, bool toTempDir,
                                  std::optional<uint32_t> radioType) {
-    MappedDocument mapped(document);
-    return unpackMobile(mapped.data(), mapped.size(), base, toTempDir, radioType);
+    DocumentText text(document);
+    return unpack(text.data(), text.size(), base, ReadAs{true, radioType}, toTempDir);
+}
+
+ReadResult unpackMissionPlan(std::string document, const std::filesystem::path& base,
+                             const ReadAs& as, bool toTempDir) {
+    return unpackWithResult(document.data(), document.size(), base, as, toTempDir);
+}
+
+ReadResult unpackMissionPlanFile(const std::filesystem::path& document,
+                                 const std::filesystem::path& base, const ReadAs& as,
+                                 bool toTempDir) {
+    DocumentText text(document);
+    return unpackWithResult(text.data(), text.size(), base, as, toTempDir);
+}
+
+namespace {
+
+// The names of the sections a platformConfig text holds.
+std::set<std::string> sectionNames(const std::wstring& platformText) {
+    std::set<std::string> names;
+    pugi::xml_document doc;
+    const std::string text = toUtf8(platformText);
+    if (doc.load_buffer(text.data(), text.size(), kDocumentParseOptions, pugi::encoding_utf8))
+        for (pugi::xml_node child : doc.child("platformConfig").children())
+            names.insert(child.name());
+    return names;
+}
+
+std::string radioKind(const ReadAs& as) {
+    if (as.mobile) return "a mobile radio";
+    if (!as.radioType) return "a classic handheld radio";
+    return "radio type " + std::to_string(*as.radioType);
+}
+
+// The text of an attribute of `node`, wide; empty when absent.
+std::wstring wideAttribute(pugi::xml_node node, const char* name) {
+    return fromUtf8(node.attribute(name).value());
+}
+
+// The text of a BLOB element decoded, as far as it is Base64.
+PlanSummary::Image imageOf(pugi::xml_node load, const char* path) {
+    PlanSummary::Image image;
+    pugi::xml_node node = load.first_element_by_path(path);
+    image.present = static_cast<bool>(node);
+    ByteVector bytes;
+    std::string_view text;
+    for (pugi::xml_node child : node.children())
+        if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata) {
+            text = child.value();
+            break;
+        }
+    image.clean = decodeBlob(text, bytes) && image.present;
+    image.bytes.assign(bytes.begin(), bytes.end());
+    return image;
+}
+
+// The MissionLoad elements, the kind of plan each holds, and the sections that tell the
+// extended groups apart.
+constexpr const char* kHazardSections[] = {"accessoryConfig", "manDownConfig", "progSwitches",
+                                           "hazardConfig"};
+constexpr const char* kVrMobileSections[] = {"eioOutputCfg", "VRMobileConfig"};
+constexpr uint32_t kHazardCode = 146;
+constexpr uint32_t kVrMobileCode = 151;
+
+// What a MissionLoad element and the sections below it imply.
+void implyKind(PlanSummary& s) {
+    auto holds = [&](const auto& names) {
+        return std::any_of(std::begin(names), std::end(names), [&](const char* name) {
+            return std::find(s.sections.begin(), s.sections.end(), name) != s.sections.end();
+        });
+    };
+    if (s.missionLoad == "MissionLoadQD470M") {
+        s.readAs = {true, std::nullopt};
+        s.group = "mobile";
+    } else if (s.missionLoad == "qd470PMissionLoad") {
+        s.readAs = {false, std::nullopt};
+        s.group = "classic";
+    } else if (holds(kVrMobileSections) && !holds(kHazardSections)) {
+        s.readAs = {false, kVrMobileCode};
+        s.group = "VR-mobile";
+    } else {
+        s.readAs = {false, kHazardCode};
+        s.group = "hazard";
+    }
+}
+
+// Reads a platform file's text into `read`'s record; false with the log's reason when it
+// does not read.
+template <class Read>
+bool readPlatformText(ReadLog& log, std::string& text, Read read) {
+    ReadLogScope scope(&log);
+    pugi::xml_document doc;
+    return loadDocumentText(doc, text.data(), text.size()) && read(doc.child("platformConfig"));
+}
+
+// The result of a write that read its platform text: the read's warnings, or why the
+// document could not be written.
+ReadResult writtenResult(const ReadLog& log, bool written, const std::filesystem::path& file) {
+    ReadResult result = resultOf(log, true);
+    if (!written) {
+        result.ok = false;
+        result.reason = {writeProblem(file).text(), 0, 0};
+    }
+    return result;
+}
+
+}  // namespace
+
+ReadResult checkMissionPlan(std::string document, const ReadAs& as) {
+    ReadLog log;
+    ReadPlan plan(as);
+    bool ok;
+    {
+        ReadLogScope scope(&log);
+        ok = plan.read(document.data(), document.size());
+    }
+    ReadResult result = resultOf(log, ok);
+    if (!ok) return result;
+    const std::set<std::string> kept = sectionNames(plan.platformText());
+    for (const Finding& section : log.sections()) {
+        if (kept.count(section.text)) continue;
+        auto [line, column] = log.place(section.offset);
+        result.warnings.push_back({"platformConfig/" + section.text + ": " + radioKind(as) +
+                                       " does not keep this section; unpacking drops it",
+                                   line, column});
+    }
+    return result;
+}
+
+PlanSummary inspectMissionPlan(std::string document) {
+    PlanSummary s;
+    std::string forCheck = document;  // reading changes the text it reads
+    ReadLog log;
+    pugi::xml_document doc;
+    {
+        ReadLogScope scope(&log);
+        if (!loadDocumentText(doc, document.data(), document.size())) {
+            s.problem = noteOf(log, log.failure());
+            return s;
+        }
+    }
+    pugi::xml_node plan = doc.child("missionPlan");
+    pugi::xml_node vexInfo = plan.child("vexInfo");
+    pugi::xml_node planInfo = vexInfo.child("planInfo");
+    s.domain = wideAttribute(vexInfo, "domain");
+    s.texts = {wideAttribute(planInfo, "name"),
+               wideAttribute(planInfo, "description"),
+               wideAttribute(planInfo, "notes"),
+               wideAttribute(planInfo, "author"),
+               wideAttribute(planInfo, "locale"),
+               wideAttribute(planInfo, "pin"),
+               {}};
+    pugi::xml_node load;
+    for (const char* element : {"qd470PMissionLoad", "MissionLoad", "MissionLoadQD470M"}) {
+        if ((load = plan.child(element))) {
+            s.missionLoad = element;
+            break;
+        }
+    }
+    if (!load) return s;
+    pugi::xml_node versionInfo = load.child("versionInfo");
+    s.version = wideAttribute(versionInfo, "version");
+    s.date = wideAttribute(versionInfo, "date");
+    s.aacVersion = s.texts.aacVersion = wideAttribute(versionInfo, "AACversion");
+    for (pugi::xml_node child : load.child("platformConfig").children())
+        if (child.type() == pugi::node_element) s.sections.push_back(child.name());
+    s.flash = imageOf(load, "ecpWaveformConfig/fl-data");
+    s.eeprom = imageOf(load, "ecpWaveformConfig/ee-data");
+    implyKind(s);
+    s.check = checkMissionPlan(std::move(forCheck), s.readAs);
+    return s;
+}
+
+ReadResult writeMissionPlanFromPlatform(const std::filesystem::path& base, std::string platformText,
+                                        const PlanTexts& texts, const ReadAs& as,
+                                        const std::wstring& domain) {
+    checkTexts(texts, domain);
+    ReadLog log;
+    const std::filesystem::path xml = withSuffix(base, ".xml");
+    if (as.mobile) {
+        MobileMissionPlan plan;
+        plan.MobilePlatform.radioType = as.radioType.value_or(0);
+        applyMobileDefaults(plan);
+        if (!readPlatformText(log, platformText, [&](pugi::xml_node node) {
+                return readMobilePlatformConfig(node, plan.MobilePlatform);
+            }))
+            return resultOf(log, false);
+        readImages(base, plan.MobilePlatform.flData, plan.MobilePlatform.eeData);
+        copyTexts(plan, texts, false);
+        return writtenResult(
+            log, writeTextFile(xml, [&](std::wostream& os) { writeMobileMissionPlan(os, plan); }),
+            xml);
+    }
+    MissionPlan plan;
+    plan.planRadioType = plan.Platform.radioType = as.radioType.value_or(kClassicRadioType);
+    applyHandheldDefaults(plan);
+    if (!readPlatformText(log, platformText, [&](pugi::xml_node node) {
+            return readPlatformConfig(node, plan.Platform);
+        }))
+        return resultOf(log, false);
+    if (as.radioType) {
+        std::lock_guard<CriticalSection> guard(radioWriteLock);
+        readImages(base, plan.Platform.flData, plan.Platform.eeData);
+    } else {
+        readImages(base, plan.Platform.flData, plan.Platform.eeData);
+    }
+    setFixed(plan.domain, domain);
+    copyTexts(plan, texts, true);
+    setFixed(plan.Platform.AACversion, texts.aacVersion);
+    return writtenResult(
+        log, writeTextFile(xml, [&](std::wostream& os) { writeMissionPlan(os, plan); }), xml);
+}
+
+std::string readInputFile(const std::filesystem::path& file, const std::string& what) {
+    std::string text;
+    InputFile(file, what).readAll(text);
+    return text;
 }
 
 std::wstring handheldDefaults(std::optional<uint32_t> radioType) {

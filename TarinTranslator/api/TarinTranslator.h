@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "TarinTranslator/platform/Export.h"
 #include "TarinTranslator/platform/Platform.h"
@@ -29,9 +30,16 @@ struct PlanTexts {
 };
 
 // Writes base.xml from base.fl and base.ee for a classic handheld radio; `domain` sets
-// the plan's domain to "TACCOM_RADIO01". Throws FileError when an image cannot be read
-// (nothing is written then); returns false when base.xml cannot be written (a previous
-// one stays as it was).
+// the plan's domain to "TACCOM_RADIO01". The images are regular files, pipes or FIFOs
+// (read to their end); throws FileError when one cannot be read (nothing is written
+// then), and TextError when a text holds a character that XML does not allow (nothing
+// is read or written then). Returns false when base.xml cannot be written (a previous one
+// stays as it was).
+//
+// Every file this library writes is written in full and flushed to the disk before it
+// replaces the previous one, which keeps its permission bits (and its owner and group
+// where the process may set them); a symbolic link stays one and the file it points to
+// is replaced.
 TARIN_API bool writeClassicMissionPlan(const std::filesystem::path& base, const PlanTexts& texts,
                                        bool domain);
 
@@ -45,7 +53,9 @@ TARIN_API bool writeMobileMissionPlan(const std::filesystem::path& base, const P
 
 // Reads a handheld mission plan (the document's bytes, UTF-8 as in a file) and writes
 // base.fl, base.ee and base.pd. Without a radio type the plan is read as a classic one.
-// On failure a message goes to the message handler and the result is false.
+// The three files are put in place together once all are written: on failure none of
+// the previous files is changed, a message goes to the message handler and the result
+// is false.
 TARIN_API bool unpackHandheldMissionPlan(std::string document, const std::filesystem::path& base,
                                          std::optional<uint32_t> radioType = std::nullopt);
 
@@ -55,8 +65,8 @@ TARIN_API bool unpackMobileMissionPlan(std::string document, const std::filesyst
                                        bool toTempDir,
                                        std::optional<uint32_t> radioType = std::nullopt);
 
-// The same, reading the document from a file (mapped, not copied). Throws FileError
-// when the file cannot be opened.
+// The same, reading the document whole from a file, a pipe or a FIFO.
+// Throws FileError when it cannot be read.
 TARIN_API bool unpackHandheldMissionPlanFile(const std::filesystem::path& document,
                                              const std::filesystem::path& base,
                                              std::optional<uint32_t> radioType = std::nullopt);
@@ -64,10 +74,102 @@ TARIN_API bool unpackMobileMissionPlanFile(const std::filesystem::path& document
                                            const std::filesystem::path& base, bool toTempDir,
                                            std::optional<uint32_t> radioType = std::nullopt);
 
+// ---- Reads that say why ------------------------------------------------------------
+//
+// The functions below read as those above do, with the same results, but instead of
+// showing a message they return what happened: whether the read succeeded, the first
+// reason it stopped and where in the document, and what a successful read passed over.
+// The mission plan reader's own diagnostic lines still go to the message channel.
+
+// What a document is read as: a handheld plan (classic without a radio type, or of the
+// given radio type) or a mobile plan (whose record takes the radio type, 0 without one).
+struct ReadAs {
+    bool mobile = false;
+    std::optional<uint32_t> radioType;
+};
+
+// A reason or a warning, and where it points in the document: line and byte column,
+// both from 1; 0 when the place is unknown. Values quoted in it are cut to 40 characters
+// with control characters escaped, so that it is one short line.
+struct ReadNote {
+    std::string text;  // UTF-8
+    std::size_t line = 0;
+    std::size_t column = 0;
+};
+
+struct ReadResult {
+    bool ok = false;
+    ReadNote reason;                 // why the read failed; empty text when it succeeded
+    std::vector<ReadNote> warnings;  // what a read that succeeded left or dropped
+    explicit operator bool() const { return ok; }
+};
+
+// Reads `document` (its bytes, UTF-8 as in a file) and writes base.fl, base.ee and
+// base.pd (with `toTempDir`, for mobile plans, into the temporary directory). A file that
+// cannot be written fails the result with the system's reason; none is then replaced.
+TARIN_API ReadResult unpackMissionPlan(std::string document, const std::filesystem::path& base,
+                                       const ReadAs& as, bool toTempDir = false);
+// The same from a file, a pipe or a FIFO. Throws FileError when it cannot be read.
+TARIN_API ReadResult unpackMissionPlanFile(const std::filesystem::path& document,
+                                           const std::filesystem::path& base, const ReadAs& as,
+                                           bool toTempDir = false);
+
+// Reads a document as unpacking would and writes nothing. Besides the read's own
+// warnings, it warns of each section the document holds that the radio type does not
+// keep (unpacking writes the platform file without it).
+TARIN_API ReadResult checkMissionPlan(std::string document, const ReadAs& as);
+
+// What a document holds, for a look before unpacking. It works on any well-formed
+// document: what is missing is empty, and `check` says whether the document reads as its
+// MissionLoad element and sections imply.
+struct PlanSummary {
+    ReadNote problem;  // why the document is not a well-formed XML document, if it is not
+    PlanTexts texts;   // name, description, notes, author, locale, pin and AAC version
+    std::wstring domain;
+    std::wstring version;
+    std::wstring date;
+    std::wstring aacVersion;
+    std::string missionLoad;            // its element name; empty when there is none
+    std::vector<std::string> sections;  // the children of platformConfig, in order
+    ReadAs readAs;                      // what the element and the sections imply
+    std::string group;                  // "classic", "hazard", "VR-mobile" or "mobile"
+    struct Image {
+        bool present = false;  // the BLOB element is there
+        bool clean = false;    // its text is Base64 throughout
+        std::vector<uint8_t> bytes;
+    };
+    Image flash, eeprom;
+    ReadResult check;
+};
+TARIN_API PlanSummary inspectMissionPlan(std::string document);
+
+// Writes base.xml from base.fl and base.ee, as the write functions above do, but with the
+// platform configuration read from `platformText` (a platform file as unpacking writes
+// it) instead of the defaults: the text is read into a defaulted record of the radio type
+// with the same section readers and checks. A handheld plan gets `domain` as its domain
+// when it is not empty. A text that does not read fails the result with its reason, and
+// nothing is written. Throws FileError when an image cannot be read.
+TARIN_API ReadResult writeMissionPlanFromPlatform(const std::filesystem::path& base,
+                                                  std::string platformText, const PlanTexts& texts,
+                                                  const ReadAs& as,
+                                                  const std::wstring& domain = {});
+
+// Reads a whole input the way the functions above read documents and images: a regular
+// file, a pipe or a FIFO (such as /dev/stdin), to its end. Anything else (a directory, a
+// device) and every failure throw FileError naming the file, `what` it was read as, and
+// the system's reason.
+TARIN_API std::string readInputFile(const std::filesystem::path& file,
+                                    const std::string& what = "document");
+
 // The platformConfig text of a defaulted handheld record (classic without a radio type)
 // and of a defaulted mobile record; lines end in "\n".
 TARIN_API std::wstring handheldDefaults(std::optional<uint32_t> radioType = std::nullopt);
 TARIN_API std::wstring mobileDefaults();
+
+// Removes the temporary files of the writes in progress in this process (those writes
+// then fail). The library installs no signal handler: a program whose SIGINT or SIGTERM
+// ends it calls this from its handler first. Safe to call from a signal handler.
+TARIN_API void removeTemporaryFiles() noexcept;
 
 // The message that a document that does not read produces.
 inline constexpr const wchar_t* kParseFailureMessage = L"Unable to Parse VEX data from xml.";

@@ -62,7 +62,7 @@ void encodeScalar(const uint8_t* p, const uint8_t* end, char* out) {
 
 // Decodes from `p` to the end or the first character outside the alphabet. `w` may
 // trail `p` in the same buffer: every group is read before its bytes are written.
-bool decodeScalar(const uint8_t* p, const uint8_t* end, uint8_t*& w) {
+bool decodeScalar(const uint8_t*& p, const uint8_t* end, uint8_t*& w) {
     // Whole groups of four first; the tail and any stop character are handled below.
     while (end - p >= 4) {
         uint8_t a = kDecode[p[0]], b = kDecode[p[1]], c = kDecode[p[2]], d = kDecode[p[3]];
@@ -306,8 +306,9 @@ Base64Decoded decodeBase64(std::string_view text, uint8_t* out) {
 #ifdef TARIN_BASE64_X86
     vectorSteps(p, end, w, decodeAvx2, decodeSsse3);
 #endif
-    bool clean = decodeScalar(p, end, w);
-    return {static_cast<std::size_t>(w - out), clean};
+    const bool clean = decodeScalar(p, end, w);
+    return {static_cast<std::size_t>(w - out), clean,
+            static_cast<std::size_t>(p - reinterpret_cast<const uint8_t*>(text.data()))};
 }
 
 bool decodeBlob(std::string_view text, ByteVector& out) {

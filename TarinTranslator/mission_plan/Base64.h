@@ -27,6 +27,7 @@ void base64Encode(const uint8_t* data, std::size_t size, char* out);
 struct Base64Decoded {
     std::size_t size = 0;
     bool clean = true;
+    std::size_t stop = 0;  // where the walk stopped: the first "=" or stray character, or the end
 };
 
 // Decodes BLOB text: reads alphabet characters up to the first "=" or the end; a final

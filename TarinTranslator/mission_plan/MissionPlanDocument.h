@@ -7,6 +7,7 @@
 #include <ctime>
 #include <ostream>
 #include <pugixml.hpp>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -32,14 +33,37 @@ std::wstring dateStamp(std::time_t when);
 inline constexpr unsigned kDocumentParseOptions =
     pugi::parse_cdata | pugi::parse_escapes | pugi::parse_eol | pugi::parse_wnorm_attribute;
 
+// Loads a document from its text in place, as the readers do: UTF-8 unless the text
+// opens with a UTF-16 or UTF-32 byte order mark (the encoding that an XML declaration
+// names is not followed). False when the text is not a well-formed document.
+bool loadDocumentText(pugi::xml_document& doc, char* data, std::size_t size);
+
+// The images of a plan decoded in the document's own text rather than into the record:
+// views of the bytes, valid while the text is.
+struct ImageViews {
+    std::span<const uint8_t> fl;
+    std::span<const uint8_t> ee;
+    // The document text the reader was given. A text the parser converted from UTF-16 or
+    // UTF-32 lies in the parser's own buffer, which goes with the read: its images are
+    // decoded into the record as usual.
+    std::string_view text;
+};
+
 // Readers. The handheld reader uses plan.planRadioType, the mobile reader
 // plan.MobilePlatform.radioType, both set by the caller. `data` is the document's text
 // (UTF-8 unless it carries a UTF-16 or UTF-32 byte order mark; the encoding of the XML
-// declaration is not consulted); it is parsed in place and changed.
-bool readMissionPlan(char* data, std::size_t size, MissionPlan& plan);
-bool readMobileMissionPlan(char* data, std::size_t size, MobileMissionPlan& plan);
+// declaration is not consulted); it is parsed in place and changed. With `inPlace`, the
+// images are decoded within that text and left there (the record's stay empty), which
+// saves holding them twice.
+bool readMissionPlan(char* data, std::size_t size, MissionPlan& plan,
+                     ImageViews* inPlace = nullptr);
+bool readMobileMissionPlan(char* data, std::size_t size, MobileMissionPlan& plan,
+                           ImageViews* inPlace = nullptr);
 
-// Reads the text of a BLOB element into `bytes`, reporting problems on standard output.
-bool ParseBlobData(pugi::xml_node node, ByteVector& bytes);
+// Reads the text of a BLOB element into `bytes`, or, with `inPlace`, decodes it where it
+// stands in the parsed text and leaves a view of the bytes there; problems are reported
+// as the reader's messages.
+bool ParseBlobData(pugi::xml_node node, ByteVector& bytes,
+                   std::span<const uint8_t>* inPlace = nullptr, std::string_view within = {});
 
 }  // namespace tarin

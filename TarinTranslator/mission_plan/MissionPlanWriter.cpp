@@ -1,6 +1,7 @@
 #include <array>
 #include <cstdio>
 #include <iomanip>
+#include <vector>
 
 #include "TarinTranslator/mission_plan/Base64.h"
 #include "TarinTranslator/mission_plan/MissionPlanDocument.h"
@@ -51,8 +52,7 @@ void writeVersionInfoStart(std::wostream& os) {
     putEscaped(os, dateStamp(std::time(nullptr)));
 }
 
-void writeWaveforms(std::wostream& os, const ByteVector& ee,
-                    const ByteVector& fl) {
+void writeWaveforms(std::wostream& os, const ByteVector& ee, const ByteVector& fl) {
     os << "<ecpWaveformConfig>\n<ee-data>";
     writeBlob(os, ee);
     os << "</ee-data>\n<fl-data>";
@@ -160,8 +160,9 @@ std::wostream& writeBlob(std::wostream& os, const ByteVector& bytes) {
         writeByteDump(os, bytes);
         return os;
     }
-    constexpr std::size_t kChunkBytes = 3 * 16384;
-    std::array<char, base64Length(kChunkBytes)> chunk;
+    // Large chunks: few writes to the file, each of about a mebibyte.
+    constexpr std::size_t kChunkBytes = 3 * (1 << 18);
+    std::vector<char> chunk(base64Length(std::min(kChunkBytes, bytes.size())));
     auto* direct = dynamic_cast<Utf8FileBuf*>(os.rdbuf());
     std::wstring wide;
     for (std::size_t at = 0; at < bytes.size(); at += kChunkBytes) {

@@ -1,13 +1,98 @@
 #include "TarinTranslator/platform/OutputFile.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
+#include <iterator>
 #include <random>
+#include <system_error>
+
+#include "TarinTranslator/api/TarinTranslator.h"
 
 namespace tarin {
+
+namespace {
+
+std::atomic<bool> unnamedFiles{true};
+
+// The temporary names that exist at the moment, in a table that a signal handler may
+// read: an entry is filled while its state is kClaimed and read only while it is kNamed.
+constexpr int kFree = 0, kClaimed = 1, kNamed = 2;
+constexpr std::size_t kNameSize = 32;
+struct TemporaryName {
+    std::atomic<int> state{kFree};
+    int dir = -1;
+    char name[kNameSize] = {};
+};
+constexpr int kTemporaryNames = 64;
+TemporaryName temporaryNames[kTemporaryNames];
+
+// A short hidden name, new for each call: ".tarin-" and 16 hexadecimal digits.
+void newTemporaryName(char (&name)[kNameSize]) {
+    static thread_local std::mt19937_64 random{std::random_device{}()};
+    std::snprintf(name, kNameSize, ".tarin-%016llx", static_cast<unsigned long long>(random()));
+}
+
+// Enters a new temporary name for `dir` in the table and returns its entry, or -1 when
+// the table is full (the name then stays unknown to removeTemporaryFiles()).
+int claimTemporaryName(int dir, char (&name)[kNameSize]) {
+    newTemporaryName(name);
+    for (int i = 0; i < kTemporaryNames; ++i) {
+        int expected = kFree;
+        TemporaryName& entry = temporaryNames[i];
+        if (entry.state.compare_exchange_strong(expected, kClaimed)) {
+            entry.dir = dir;
+            std::copy(std::begin(name), std::end(name), entry.name);
+            entry.state.store(kNamed);
+            return i;
+        }
+    }
+    return -1;
+}
+
+void releaseTemporaryName(int slot) {
+    if (slot >= 0) temporaryNames[slot].state.store(kFree);
+}
+
+// Follows symbolic links from `path` to the file they end at (which need not exist).
+bool resolveLinks(std::filesystem::path& path) {
+    for (int hops = 0; hops < 40; ++hops) {
+        std::error_code ec;
+        if (!std::filesystem::is_symlink(std::filesystem::symlink_status(path, ec))) return true;
+        std::filesystem::path link = std::filesystem::read_symlink(path, ec);
+        if (ec) return false;
+        path = link.is_absolute() ? link : path.parent_path() / link;
+    }
+    errno = ELOOP;
+    return false;
+}
+
+// fsync, where the file system has it.
+bool flushToDisk(int fd) {
+    return ::fsync(fd) == 0 || errno == EINVAL || errno == EROFS;
+}
+
+bool procFdAvailable() {
+    static const bool available = ::access("/proc/self/fd", X_OK) == 0;
+    return available;
+}
+
+}  // namespace
+
+void useUnnamedTemporaryFiles(bool use) {
+    unnamedFiles = use;
+}
+
+void removeTemporaryFiles() noexcept {
+    for (TemporaryName& entry : temporaryNames) {
+        if (entry.state.load() == kNamed) ::unlinkat(entry.dir, entry.name, 0);
+    }
+}
 
 AtomicFile::~AtomicFile() {
     abandon();
@@ -17,20 +102,54 @@ bool AtomicFile::open(const std::filesystem::path& target) {
     abandon();
     target_ = target;
     failed_ = false;
-    static thread_local std::mt19937_64 random{std::random_device{}()};
-    for (int attempt = 0; attempt < 16 && fd_ < 0; ++attempt) {
-        temp_ = target;
-        temp_ += ".tmp" + std::to_string(random() % 1000000000ULL);
-        fd_ = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd_ < 0 && errno != EEXIST) break;
-    }
-    if (fd_ < 0) {
-        temp_.clear();
+    std::filesystem::path file = target;
+    if (!resolveLinks(file)) return false;
+    name_ = file.filename().string();
+    // Failures leave errno set, so that callers can give the system's reason.
+    if (name_.empty() || name_ == "." || name_ == "..") {
+        errno = EISDIR;
         return false;
+    }
+    std::filesystem::path dir = file.parent_path();
+    dir_ = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir_ < 0) return false;
+
+    // A file that is replaced keeps its mode and owner; until they are set the new file
+    // is open to its owner only.
+    struct stat old {};
+    bool replacing = ::fstatat(dir_, name_.c_str(), &old, AT_SYMLINK_NOFOLLOW) == 0;
+    if (replacing && S_ISDIR(old.st_mode)) {
+        errno = EISDIR;
+        return false;
+    }
+    replacing = replacing && S_ISREG(old.st_mode);
+    mode_t mode = replacing ? 0600 : 0666;
+
+    if (unnamedFiles && procFdAvailable()) {
+        fd_ = ::openat(dir_, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+        unnamed_ = fd_ >= 0;
+        if (fd_ < 0 && errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) return false;
+    }
+    while (fd_ < 0) {
+        char name[kNameSize];
+        slot_ = claimTemporaryName(dir_, name);
+        fd_ = ::openat(dir_, name, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        if (fd_ >= 0) {
+            temp_ = name;
+            break;
+        }
+        int error = errno;
+        releaseTemporaryName(slot_);
+        slot_ = -1;
+        if (error != EEXIST) return false;
+    }
+    if (replacing) {
+        // Owner first: a change of owner clears the set-user-ID and set-group-ID bits.
+        if (::fchown(fd_, old.st_uid, old.st_gid) != 0) (void)::fchown(fd_, -1, old.st_gid);
+        (void)::fchmod(fd_, old.st_mode & 07777);
     }
     return true;
 }
-
 bool AtomicFile::write(const void* data, std::size_t size) {
     if (!good()) return false;
     const char* p = static_cast<const char*>(data);
@@ -47,15 +166,51 @@ bool AtomicFile::write(const void* data, std::size_t size) {
     return true;
 }
 
-bool AtomicFile::commit() {
-    if (fd_ < 0) return false;
-    bool ok = !failed_;
+bool AtomicFile::linkTemporary() {
+    char proc[48];
+    std::snprintf(proc, sizeof proc, "/proc/self/fd/%d", fd_);
+    for (;;) {
+        char name[kNameSize];
+        slot_ = claimTemporaryName(dir_, name);
+        if (::linkat(AT_FDCWD, proc, dir_, name, AT_SYMLINK_FOLLOW) == 0) {
+            temp_ = name;
+            return true;
+        }
+        int error = errno;
+        releaseTemporaryName(slot_);
+        slot_ = -1;
+        if (error != EEXIST) return false;
+    }
+}
+
+bool AtomicFile::prepare() {
+    if (!good()) return false;
+    bool ok = flushToDisk(fd_) && (!unnamed_ || linkTemporary());
     if (::close(fd_) != 0) ok = false;
     fd_ = -1;
-    if (ok && std::rename(temp_.c_str(), target_.c_str()) != 0) ok = false;
-    if (!ok) ::unlink(temp_.c_str());
-    temp_.clear();
+    if (!ok) failed_ = true;
     return ok;
+}
+
+bool AtomicFile::replace() {
+    if (failed_ || fd_ >= 0 || temp_.empty()) return false;
+    bool ok = ::renameat(dir_, temp_.c_str(), dir_, name_.c_str()) == 0;
+    if (!ok) {
+        failed_ = true;
+        return false;
+    }
+    forgetTemporary();
+    return true;
+}
+
+bool AtomicFile::syncDirectory() {
+    return !failed_ && dir_ >= 0 && flushToDisk(dir_);
+}
+
+void AtomicFile::forgetTemporary() {
+    releaseTemporaryName(slot_);
+    slot_ = -1;
+    temp_.clear();
 }
 
 void AtomicFile::abandon() {
@@ -63,10 +218,26 @@ void AtomicFile::abandon() {
         ::close(fd_);
         fd_ = -1;
     }
-    if (!temp_.empty()) {
-        ::unlink(temp_.c_str());
-        temp_.clear();
+    if (!temp_.empty()) ::unlinkat(dir_, temp_.c_str(), 0);
+    forgetTemporary();
+    if (dir_ >= 0) {
+        ::close(dir_);
+        dir_ = -1;
     }
+    unnamed_ = false;
+}
+
+AtomicFile* commitTogether(std::initializer_list<AtomicFile*> files) {
+    for (AtomicFile* file : files) {
+        if (!file->prepare()) return file;
+    }
+    for (AtomicFile* file : files) {
+        if (!file->replace()) return file;
+    }
+    for (AtomicFile* file : files) {
+        if (!file->syncDirectory()) return file;
+    }
+    return nullptr;
 }
 
 bool writeFileAtomically(const std::filesystem::path& target, const void* bytes, std::size_t size) {

@@ -5,6 +5,7 @@
 #include <pugixml.hpp>
 
 #include "TarinTranslator/platform/Services.h"
+#include "TarinTranslator/platform_xml/Encoding.h"
 
 namespace tarin {
 
@@ -12,35 +13,79 @@ namespace {
 
 std::mutex handlerLock;
 
-MessageHandler& currentHandler() {
-    static MessageHandler handler;
-    return handler;
+// Where messages go: at most one of the two is set.
+struct Receivers {
+    MessageSink sink;
+    MessageHandler handler;
+};
+
+Receivers& receivers() {
+    static Receivers r;
+    return r;
 }
 
 }  // namespace
 
-MessageHandler setMessageHandler(MessageHandler handler) {
+MessageSink setMessageSink(MessageSink sink) {
     std::lock_guard<std::mutex> guard(handlerLock);
-    MessageHandler previous = std::move(currentHandler());
-    currentHandler() = std::move(handler);
+    Receivers& r = receivers();
+    MessageSink previous = std::move(r.sink);
+    if (!previous && r.handler)
+        previous = [h = r.handler](MessageKind, const std::wstring& message) { h(message); };
+    r.sink = std::move(sink);
+    r.handler = nullptr;
     return previous;
 }
 
-void showMessage(const std::wstring& message) {
-    MessageHandler handler;
+MessageHandler setMessageHandler(MessageHandler handler) {
+    std::lock_guard<std::mutex> guard(handlerLock);
+    Receivers& r = receivers();
+    MessageHandler previous = std::move(r.handler);
+    if (!previous && r.sink)
+        previous = [s = r.sink](const std::wstring& message) { s(MessageKind::Failure, message); };
+    r.handler = std::move(handler);
+    r.sink = nullptr;
+    return previous;
+}
+
+void deliverMessage(MessageKind kind, const std::wstring& message) {
+    Receivers current;
     {
         std::lock_guard<std::mutex> guard(handlerLock);
-        handler = currentHandler();
+        current = receivers();
     }
-    if (handler) {
-        handler(message);
+    if (current.sink) {
+        current.sink(kind, message);
+    } else if (current.handler) {
+        current.handler(message);
     } else {
-        std::cerr << toUtf8(message) << std::endl;
+        std::ostream& out = kind == MessageKind::Information ? std::cout : std::cerr;
+        out << toUtf8(message) << std::endl;
     }
+}
+
+void showMessage(const std::wstring& message) {
+    deliverMessage(MessageKind::Failure, message);
 }
 
 FileError::FileError(const std::filesystem::path& file, const std::string& what)
     : std::runtime_error(what + ": " + file.string()), file_(file) {}
+
+FileError::FileError(const std::filesystem::path& file, const std::string& what,
+                     const std::string& reason)
+    : std::runtime_error(what + ": " + file.string() + ": " + reason), file_(file) {}
+
+TextError::TextError(const std::string& text, std::size_t position)
+    : std::invalid_argument("the text " + text + " holds a character that XML does not allow, at " +
+                            std::to_string(position + 1)),
+      text_(text),
+      position_(position) {}
+
+std::size_t findNonXmlCharacter(std::wstring_view text) {
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (!isXmlChar(static_cast<char32_t>(text[i]))) return i;
+    return std::wstring_view::npos;
+}
 
 std::string tempDirectory() {
     std::error_code ec;
@@ -50,8 +95,51 @@ std::string tempDirectory() {
     return text;
 }
 
+namespace {
+
+// UTF-8 length of one wide character. Values that are not characters (surrogates, values
+// beyond U+10FFFF) are encoded by the same rule, so that a reader of the result refuses
+// them as the invalid UTF-8 they become.
+std::size_t utf8Length(uint32_t c) {
+    return c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
+}
+
+}  // namespace
+
 std::string toUtf8(std::wstring_view text) {
-    return pugi::as_utf8(std::wstring(text));
+    // Documents handed over as wide text run to tens of megabytes, almost all ASCII: both
+    // passes are plain loops that the compiler vectorises.
+    std::size_t length = 0;
+    for (wchar_t c : text) length += utf8Length(static_cast<uint32_t>(c));
+    std::string out(length, '\0');
+    char* w = out.data();
+    for (std::size_t i = 0; i < text.size();) {
+        // Runs of ASCII, eight at a time.
+        if (i + 8 <= text.size()) {
+            uint32_t any = 0;
+            for (std::size_t k = 0; k < 8; ++k) any |= static_cast<uint32_t>(text[i + k]);
+            if (any < 0x80) {
+                for (std::size_t k = 0; k < 8; ++k) w[k] = static_cast<char>(text[i + k]);
+                w += 8, i += 8;
+                continue;
+            }
+        }
+        uint32_t c = static_cast<uint32_t>(text[i++]);
+        if (c > 0x1FFFFF) c = 0x1FFFFF;  // four bytes at most; not a character either way
+        const std::size_t n = utf8Length(c);
+        static constexpr unsigned char kLead[] = {0, 0, 0xC0, 0xE0, 0xF0};
+        if (n == 1) {
+            *w++ = static_cast<char>(c);
+            continue;
+        }
+        for (std::size_t k = n - 1; k > 0; --k) {
+            w[k] = static_cast<char>(0x80 | (c & 0x3F));
+            c >>= 6;
+        }
+        w[0] = static_cast<char>(kLead[n] | c);
+        w += n;
+    }
+    return out;
 }
 
 std::wstring fromUtf8(std::string_view text) {

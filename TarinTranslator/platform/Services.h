@@ -10,8 +10,12 @@
 
 namespace tarin {
 
-// Shows `message` through the current handler (one acknowledgement, no choice).
+// Shows `message` through the current handler (one acknowledgement, no choice): a
+// failure the user must acknowledge.
 void showMessage(const std::wstring& message);
+
+// Hands a message of the given kind to the current sink or handler.
+void deliverMessage(MessageKind kind, const std::wstring& message);
 
 // The system's temporary directory, with a trailing separator.
 std::string tempDirectory();

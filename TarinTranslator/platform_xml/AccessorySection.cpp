@@ -74,12 +74,12 @@ const ReadAttr<Acc> kAccessoryRead[] = {
 };
 
 const Check<Acc> kAccessoryChecks[] = {
-    {&Acc::noiseCancellation, 0, 1},
-    {&Acc::micSelectMode, 0, 4},
-    {&Acc::pttMode, 0, 3},
-    {&Acc::frsmFailureVoiceAnnunciation, 0, kMaxVoiceAnnunciation},
-    {&Acc::accessoryNFPARsmPTTandEmerLine, 0, 1},
-    {&Acc::volControlMode, 0, 2},
+    {"noiseCancellation", &Acc::noiseCancellation, 0, 1},
+    {"micSelectMode", &Acc::micSelectMode, 0, 4},
+    {"pttMode", &Acc::pttMode, 0, 3},
+    {"frsmFailureVoiceAnnunciation", &Acc::frsmFailureVoiceAnnunciation, 0, kMaxVoiceAnnunciation},
+    {"accessoryNFPARsmPTTandEmerLine", &Acc::accessoryNFPARsmPTTandEmerLine, 0, 1},
+    {"volControlMode", &Acc::volControlMode, 0, 2},
 };
 
 // ---- manDownConfig ---------------------------------------------------------------------
@@ -128,10 +128,10 @@ const ReadAttr<MD> kManDownRead[] = {
 };
 
 const Check<MD> kManDownChecks[] = {
-    {&MD::inactivityTime, 0, kMaxManDownTime},
-    {&MD::warningTime, 0, kMaxManDownTime},
-    {&MD::sensitivity, 0, kMaxManDownLevel},
-    {&MD::obs_spkr_warn, 0, 1},
+    {"inactivityTime", &MD::inactivityTime, 0, kMaxManDownTime},
+    {"warningTime", &MD::warningTime, 0, kMaxManDownTime},
+    {"sensitivity", &MD::sensitivity, 0, kMaxManDownLevel},
+    {"obs_spkr_warn", &MD::obs_spkr_warn, 0, 1},
 };
 
 template <class R>
@@ -178,7 +178,9 @@ bool readManDownConfig(pugi::xml_node node, ManDownConfig& md) {
     // A missing element, or one without the seven required attributes, is left unread.
     if (!node || !requiredPresent<MD>(node, kManDownRead)) return true;
     return readAttrs<MD>(node, md, kManDownRead) && checkRanges<MD>(md, kManDownChecks) &&
-           md.action == kManDownAction;
+           expect(md.action == kManDownAction, "action", [&] {
+               return "action=" + quoted(pugi::as_utf8(md.action)) + " is not MD_EMERGENCY_CALL";
+           });
 }
 
 }  // namespace tarin

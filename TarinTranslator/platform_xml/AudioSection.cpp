@@ -118,25 +118,25 @@ const ReadAttr<AC> kAudioRead[] = {
 };
 
 const Check<AC> kAudioChecks[] = {
-    {&AC::speakerMode, 0, 1},
-    {&AC::pttMode, 0, 1},
-    {&AC::noiseCancellation, 0, 1},
-    {&AC::noiseCancellationType, 0, 1},
-    {&AC::tones, 0, 1},
-    {&AC::echoReduction, 0, 1},
-    {&AC::accessoryConnRadioPTTEcho, 0, 1},
-    {&AC::cctTimer, 0, 360},
-    {&AC::minVol, 0, 18},
-    {&AC::pttAudio, 0, 1},
-    {&AC::alternateEmergencyTone, 0, 1},
-    {&AC::NFPA1802EmergencyTone, 0, 1},
-    {&AC::NFPA1802EmergencyToneDuration, 1, 10},
-    {&AC::mobileMasterMode, 0, 1},
-    {&AC::mobileInternalSpkr, 0, 1},
-    {&AC::outOfRangeNFPATone, 0, 1},
-    {&AC::outOfRangeNFPAMinVolume, 9, 18},
-    {&AC::esmBackMicSelection, 0, 1},
-    {&AC::dualSpeakerModeType, 0, 3},
+    {"speakerMode", &AC::speakerMode, 0, 1},
+    {"pttMode", &AC::pttMode, 0, 1},
+    {"noiseCancellation", &AC::noiseCancellation, 0, 1},
+    {"noiseCancellationType", &AC::noiseCancellationType, 0, 1},
+    {"tones", &AC::tones, 0, 1},
+    {"echoReduction", &AC::echoReduction, 0, 1},
+    {"accessoryConnRadioPTTEcho", &AC::accessoryConnRadioPTTEcho, 0, 1},
+    {"cctTimer", &AC::cctTimer, 0, 360},
+    {"minVol", &AC::minVol, 0, 18},
+    {"pttAudio", &AC::pttAudio, 0, 1},
+    {"alternateEmergencyTone", &AC::alternateEmergencyTone, 0, 1},
+    {"NFPA1802EmergencyTone", &AC::NFPA1802EmergencyTone, 0, 1},
+    {"NFPA1802EmergencyToneDuration", &AC::NFPA1802EmergencyToneDuration, 1, 10},
+    {"mobileMasterMode", &AC::mobileMasterMode, 0, 1},
+    {"mobileInternalSpkr", &AC::mobileInternalSpkr, 0, 1},
+    {"outOfRangeNFPATone", &AC::outOfRangeNFPATone, 0, 1},
+    {"outOfRangeNFPAMinVolume", &AC::outOfRangeNFPAMinVolume, 9, 18},
+    {"esmBackMicSelection", &AC::esmBackMicSelection, 0, 1},
+    {"dualSpeakerModeType", &AC::dualSpeakerModeType, 0, 3},
 };
 
 // ---- microphones -----------------------------------------------------------------------
@@ -183,23 +183,23 @@ const auto kMicRead = micRead(12);
 const auto kBluetoothMicRead = micRead(16);
 
 const Check<Mic> kMicChecks[] = {
-    {&Mic::alc, 0, 1},
-    {&Mic::gain, -12, 12},
-    {&Mic::alcLevel, -12, 12},
-    {&Mic::alcMaxGain, 0, 12},
+    {"alc", &Mic::alc, 0, 1},
+    {"gain", &Mic::gain, -12, 12},
+    {"alcLevel", &Mic::alcLevel, -12, 12},
+    {"alcMaxGain", &Mic::alcMaxGain, 0, 12},
 };
 
 const Check<Mic> kBluetoothMicChecks[] = {
-    {&Mic::alc, 0, 1},
-    {&Mic::gain, -16, 16},
-    {&Mic::alcLevel, -12, 12},
-    {&Mic::alcMaxGain, 0, 12},
+    {"alc", &Mic::alc, 0, 1},
+    {"gain", &Mic::gain, -16, 16},
+    {"alcLevel", &Mic::alcLevel, -12, 12},
+    {"alcMaxGain", &Mic::alcMaxGain, 0, 12},
 };
 
 const Check<Mic> kMobileMicChecks[] = {
-    {&Mic::alc, 0, 1},
-    {&Mic::gain, -12, 12},
-    {&Mic::alcMaxGain, 0, 12},
+    {"alc", &Mic::alc, 0, 1},
+    {"gain", &Mic::gain, -12, 12},
+    {"alcMaxGain", &Mic::alcMaxGain, 0, 12},
 };
 
 // What a read microphone starts from before its optional attributes.
@@ -290,10 +290,10 @@ const ReadAttr<Out> kOutputRead[] = {
 };
 
 const Check<Out> kOutputChecks[] = {
-    {&Out::func, 0, 1},
-    {&Out::enable, 0, 1},
-    {&Out::output_name, 0, 2},
-    {&Out::sense, 0, 1},
+    {"func", &Out::func, 0, 1},
+    {"enable", &Out::enable, 0, 1},
+    {"output_name", &Out::output_name, 0, 2},
+    {"sense", &Out::sense, 0, 1},
 };
 
 const SummaryItem<Out> kOutputSummary[] = {

@@ -148,14 +148,14 @@ const ButtonList<AB> kAccessoryButtonList = {
 
 const ReadAttr<AB> kAccessoryButtonRead[] = {
     {.name = "function", .field = &AB::function, .names = &AccessoryButtonFunctionNames},
-    {.name = "extraData", .field = &AB::extraData},
+    {.name = "extraData", .field = &AB::extraData, .max = 12},
     {.name = "delay", .field = &AB::delay, .gate = Gate::Extended},
     {.name = "timeout", .field = &AB::timeout, .gate = Gate::Extended},
 };
 
 const Check<AB> kAccessoryButtonChecks[] = {
-    {&AB::function, 0, 34},
-    {&AB::extraData, 0, 12},
+    {"function", &AB::function, 0, 34},
+    {"extraData", &AB::extraData, 0, 12},
 };
 
 const DecimalRange<AB> kAccessoryButtonDecimals[] = {
@@ -219,8 +219,8 @@ const ReadAttr<PBtn> kProgBtnPresetRead[] = {
 };
 
 const Check<PBtn> kProgBtnChecks[] = {
-    {&PBtn::opcode, 0, 87},
-    {&PBtn::extraData, 0, 20},
+    {"opcode", &PBtn::opcode, 0, 87},
+    {"extraData", &PBtn::extraData, 0, 20},
 };
 
 const DecimalRange<PBtn> kProgBtnDecimals[] = {

@@ -7,6 +7,8 @@
 #include <limits>
 
 #include "TarinTranslator/platform/Platform.h"
+#include "TarinTranslator/platform_xml/Encoding.h"
+#include "TarinTranslator/platform_xml/ReadLog.h"
 
 namespace tarin {
 
@@ -120,11 +122,17 @@ bool lookupText(const char* text, const VocabTable& table, uint32_t& out) {
 }
 
 bool readLong(pugi::xml_attribute attr, int32_t& out, int32_t min, int32_t max, int base) {
-    return attr && parseLong(attr.value(), base, min, max, out);
+    if (!attr) return false;
+    if (parseLong(attr.value(), base, min, max, out)) return true;
+    if (readLog()) noteConversion({}, attr, numberProblem(attr.value(), base, min, max));
+    return false;
 }
 
 bool readULong(pugi::xml_attribute attr, uint32_t& out, uint32_t min, uint32_t max, int base) {
-    return attr && parseULong(attr.value(), base, min, max, out);
+    if (!attr) return false;
+    if (parseULong(attr.value(), base, min, max, out)) return true;
+    if (readLog()) noteConversion({}, attr, numberProblem(attr.value(), base, min, max));
+    return false;
 }
 
 bool readULong16(pugi::xml_attribute attr, uint16_t& out, uint32_t min, uint32_t max, int base) {
@@ -142,14 +150,21 @@ bool readULong8(pugi::xml_attribute attr, uint8_t& out, uint32_t min, uint32_t m
 }
 
 bool readString(pugi::xml_attribute attr, std::wstring& out) {
+    return readText(attr, out, SIZE_MAX);
+}
+
+bool readText(pugi::xml_attribute attr, std::wstring& out, std::size_t maxCharacters) {
     if (!attr) return false;
-    out = pugi::as_wide(attr.value());
-    return true;
+    if (widenXmlText(attr.value(), maxCharacters, out)) return true;
+    noteConversion({}, attr, "holds a character that XML does not allow");
+    return false;
 }
 
 bool readFixedString(pugi::xml_attribute attr, wchar_t* out, std::size_t capacity) {
-    if (!attr) return false;
-    copyFixed(out, capacity, pugi::as_wide(attr.value()));
+    if (!attr || capacity == 0) return false;
+    std::wstring text;
+    if (!readText(attr, text, capacity - 1)) return false;
+    copyFixed(out, capacity, text);
     return true;
 }
 
@@ -161,17 +176,33 @@ bool readBool(pugi::xml_attribute attr, uint8_t& out) {
     } else if (text == "false" || text == "0") {
         out = 0;
     } else {
+        noteConversion({}, attr, "is not true, false, 1 or 0");
         return false;
     }
     return true;
 }
 
 bool lookupValue(pugi::xml_attribute attr, const VocabTable& table, uint32_t& out) {
-    return attr && lookupValue(std::string_view(attr.value()), table, out);
+    if (!attr) return false;
+    if (lookupValue(std::string_view(attr.value()), table, out)) return true;
+    if (readLog()) noteConversion({}, attr, "is not one of its names (" + namesOf(table) + ")");
+    return false;
 }
 
 bool hasName(pugi::xml_attribute attr, const char* name) {
     return attr && std::string_view(attr.name()) == name;
+}
+
+std::string numberProblem(const char* text, int base, int64_t min, int64_t max) {
+    if (!text) text = "";
+    const Scanned s = scan(text, base);
+    if (s.overflow) return "does not fit in 32 bits";
+    std::string why = "is outside " + std::to_string(min) + ".." + std::to_string(max);
+    // Say what a text that is not a plain decimal number reads as ("abc" as 0).
+    const int64_t value =
+        s.negative ? -static_cast<int64_t>(s.magnitude) : static_cast<int64_t>(s.magnitude);
+    if (std::to_string(value) != text) why += " (it reads as " + std::to_string(value) + ")";
+    return why;
 }
 
 bool isOneOf(uint32_t value, std::initializer_list<uint32_t> allowed) {

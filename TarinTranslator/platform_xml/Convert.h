@@ -51,12 +51,21 @@ bool readULong16(pugi::xml_attribute attr, uint16_t& out, uint32_t min = 0,
                  uint32_t max = kULongMax, int base = 10);
 bool readULong8(pugi::xml_attribute attr, uint8_t& out, uint32_t min = 0, uint32_t max = kULongMax,
                 int base = 10);
+// Texts fail when what is taken of them holds a character that XML does not allow (one
+// that a character reference brought in). A text is widened only as far as it is taken,
+// so a long one costs its length once, in the document, not again four times over.
 bool readString(pugi::xml_attribute attr, std::wstring& out);
+// At most `maxCharacters` characters; the rest is not looked at.
+bool readText(pugi::xml_attribute attr, std::wstring& out, std::size_t maxCharacters);
 // Copies at most capacity - 1 characters and terminates the array.
 bool readFixedString(pugi::xml_attribute attr, wchar_t* out, std::size_t capacity);
 bool readBool(pugi::xml_attribute attr, uint8_t& out);
 bool lookupValue(pugi::xml_attribute attr, const VocabTable& table, uint32_t& out);
 bool hasName(pugi::xml_attribute attr, const char* name);
+
+// Why a number text does not convert into [min, max] in the given base: "does not fit in
+// 32 bits" or "is outside MIN..MAX".
+std::string numberProblem(const char* text, int base, int64_t min, int64_t max);
 
 bool isOneOf(uint32_t value, std::initializer_list<uint32_t> allowed);
 

@@ -50,9 +50,13 @@ const ReadAttr<PU> kAlarmRead[] = {
 };
 
 const Check<PU> kPowerUpChecks[] = {
-    {&PU::powerOnBeep, 0, 1},      {&PU::keypadLock, 0, 1}, {&PU::keypadState, 0, 1},
-    {&PU::eioAlarm_1, 0, 1},       {&PU::eioAlarm_2, 0, 1}, {&PU::eioAlarm_3, 0, 1},
-    {&PU::eioAlarm_Restart, 0, 1},
+    {"powerOnBeep", &PU::powerOnBeep, 0, 1},
+    {"keypadLock", &PU::keypadLock, 0, 1},
+    {"keypadState", &PU::keypadState, 0, 1},
+    {"eioAlarm_1", &PU::eioAlarm_1, 0, 1},
+    {"eioAlarm_2", &PU::eioAlarm_2, 0, 1},
+    {"eioAlarm_3", &PU::eioAlarm_3, 0, 1},
+    {"eioAlarm_Restart", &PU::eioAlarm_Restart, 0, 1},
 };
 
 // ---- PINConfig -------------------------------------------------------------------------
@@ -76,17 +80,17 @@ const SummaryItem<Pin> kPinSummary[] = {
 };
 
 const ReadAttr<Pin> kPinRead[] = {
-    {.name = "powerupPIN", .field = &Pin::powerupPIN},
+    {.name = "powerupPIN", .field = &Pin::powerupPIN, .max = kMaxPinLength},
     {.name = "minimumPINLength", .field = &Pin::minimumPINLength},
     {.name = "maxBadPINEntries", .field = &Pin::maxBadPINEntries},
     {.name = "zeroizeOnPINFailure", .field = &Pin::zeroizeOnPINFailure, .names = &OnOffNames},
 };
 
 const Check<Pin> kPinChecks[] = {
-    {&Pin::powerupPIN, 0, kMaxPinLength},
-    {&Pin::minimumPINLength, 0, kMaxPinLength},
-    {&Pin::maxBadPINEntries, 1, kULongMax},
-    {&Pin::zeroizeOnPINFailure, 0, 1},
+    {"powerupPIN", &Pin::powerupPIN, 0, kMaxPinLength},
+    {"minimumPINLength", &Pin::minimumPINLength, 0, kMaxPinLength},
+    {"maxBadPINEntries", &Pin::maxBadPINEntries, 1, kULongMax},
+    {"zeroizeOnPINFailure", &Pin::zeroizeOnPINFailure, 0, 1},
 };
 
 // ---- overrides -------------------------------------------------------------------------
@@ -148,7 +152,7 @@ int32_t maxUnitId(uint32_t systype) {
 // text is taken as hexadecimal, without a range.
 bool readSystem(pugi::xml_node node, Sys& entry) {
     if (!readAttrs<Sys>(node, entry, kSystemRead)) return false;
-    const Check<Sys> unitRange[] = {{&Sys::unitid, 0, maxUnitId(entry.systype)}};
+    const Check<Sys> unitRange[] = {{"unitid", &Sys::unitid, 0, maxUnitId(entry.systype)}};
     if (!checkRanges<Sys>(entry, unitRange)) return false;
     pugi::xml_attribute mdc = node.attribute("mdcunitid");
     if (!readLong(mdc, entry.mdcunitid, 0, kMaxMdcUnitId))

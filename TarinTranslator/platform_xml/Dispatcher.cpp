@@ -1,3 +1,4 @@
+#include "TarinTranslator/platform_xml/ReadLog.h"
 #include "TarinTranslator/platform_xml/Sections.h"
 
 namespace tarin {
@@ -93,14 +94,50 @@ const ReadStep kReadSteps[] = {
      [](pugi::xml_node n, HandheldPlatform& p) { return readSystemConfig(n, p.SystemConfig); }},
 };
 
+// Runs one section reader. With a log listening, a section that fails gives the read its
+// reason and a section that succeeds turns what it passed over into a warning.
+template <class Read>
+bool readSection(pugi::xml_node platformConfig, const char* element, Read read) {
+    pugi::xml_node node = platformConfig.child(element);
+    ReadLog* log = readLog();
+    if (!log) return read(node);
+    log->dropNote();
+    if (read(node)) {
+        log->warnNoted(node);
+        return true;
+    }
+    if (node) {
+        log->failNoted(node, elementPath(node) + ": the section does not pass its check");
+    } else {
+        log->dropNote();
+        log->fail(elementPath(platformConfig) + ": no " + element + " element",
+                  log->offsetOf(platformConfig));
+    }
+    return false;
+}
+
+// False for a missing platformConfig element; a log learns the sections of a present one.
+bool platformConfigPresent(pugi::xml_node node) {
+    ReadLog* log = readLog();
+    if (!log) return static_cast<bool>(node);
+    if (!node) {
+        log->fail("no platformConfig element", -1);
+        return false;
+    }
+    log->recordSections(node);
+    return true;
+}
+
 }  // namespace
 
 bool readPlatformConfig(pugi::xml_node node, HandheldPlatform& platform) {
     currentRadioType() = platform.radioType;
-    if (!node) return false;
+    if (!platformConfigPresent(node)) return false;
     for (const ReadStep& step : kReadSteps) {
         if (!gateOpen(step.gate)) continue;
-        if (!step.read(node.child(step.element), platform)) return false;
+        if (!readSection(node, step.element,
+                         [&](pugi::xml_node n) { return step.read(n, platform); }))
+            return false;
     }
     return true;
 }
@@ -108,12 +145,23 @@ bool readPlatformConfig(pugi::xml_node node, HandheldPlatform& platform) {
 bool readMobilePlatformConfig(pugi::xml_node node, MobilePlatformRecord& platform) {
     // The mobile reader runs with the record's radio type, which its caller has set.
     currentRadioType() = platform.radioType;
-    if (!node) return false;
-    return readMobileGpsConfig(node.child("gpsConfig"), platform.gpsConfig) &&
-           readMobileAudioConfig(node.child("audioConfig"), platform.audioConfig) &&
-           readBluetoothConfig(node.child("bluetoothConfig"), platform.bluetoothConfig) &&
-           readMobileMiscConfig(node.child("miscConfig"), platform.miscConfig) &&
-           readTimeDateConfig(node.child("TimeDateCfg"), platform.TimeDateCfg);
+    if (!platformConfigPresent(node)) return false;
+    return readSection(
+               node, "gpsConfig",
+               [&](pugi::xml_node n) { return readMobileGpsConfig(n, platform.gpsConfig); }) &&
+           readSection(
+               node, "audioConfig",
+               [&](pugi::xml_node n) { return readMobileAudioConfig(n, platform.audioConfig); }) &&
+           readSection(node, "bluetoothConfig",
+                       [&](pugi::xml_node n) {
+                           return readBluetoothConfig(n, platform.bluetoothConfig);
+                       }) &&
+           readSection(
+               node, "miscConfig",
+               [&](pugi::xml_node n) { return readMobileMiscConfig(n, platform.miscConfig); }) &&
+           readSection(node, "TimeDateCfg", [&](pugi::xml_node n) {
+               return readTimeDateConfig(n, platform.TimeDateCfg);
+           });
 }
 
 }  // namespace tarin

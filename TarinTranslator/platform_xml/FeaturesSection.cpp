@@ -89,10 +89,10 @@ const ReadAttr<HZ> kHazardRead[] = {
 };
 
 const Check<HZ> kHazardChecks[] = {
-    {&HZ::entryVoiceAnnunciation, 0, kMaxVoiceFile},
-    {&HZ::exitVoiceAnnunciation, 0, kMaxVoiceFile},
-    {&HZ::powerOffVoiceAnnunciation, 0, kMaxVoiceFile},
-    {&HZ::nonCompliantVoiceAnnunciation, 0, kMaxVoiceFile},
+    {"entryVoiceAnnunciation", &HZ::entryVoiceAnnunciation, 0, kMaxVoiceFile},
+    {"exitVoiceAnnunciation", &HZ::exitVoiceAnnunciation, 0, kMaxVoiceFile},
+    {"powerOffVoiceAnnunciation", &HZ::powerOffVoiceAnnunciation, 0, kMaxVoiceFile},
+    {"nonCompliantVoiceAnnunciation", &HZ::nonCompliantVoiceAnnunciation, 0, kMaxVoiceFile},
 };
 
 const FeaturePart<HZ> kHazardParts[] = {
@@ -126,8 +126,8 @@ const ReadAttr<SC> kSelfCheckRead[] = {
 };
 
 const Check<SC> kSelfCheckChecks[] = {
-    {&SC::selfCheckVAFileIndex, 0, kMaxVoiceFile},
-    {&SC::PeriodicTimer, 1, 240},
+    {"selfCheckVAFileIndex", &SC::selfCheckVAFileIndex, 0, kMaxVoiceFile},
+    {"PeriodicTimer", &SC::PeriodicTimer, 1, 240},
 };
 
 const FeaturePart<SC> kSelfCheckParts[] = {
@@ -153,9 +153,9 @@ const ReadAttr<VR> kVrMobileRead[] = {
 };
 
 const Check<VR> kVrMobileChecks[] = {
-    {&VR::NoneModeEnable, 0, 1},
-    {&VR::EVRSCapableModeEnable, 0, 1},
-    {&VR::AVRSCapableModeEnable, 0, 1},
+    {"NoneModeEnable", &VR::NoneModeEnable, 0, 1},
+    {"EVRSCapableModeEnable", &VR::EVRSCapableModeEnable, 0, 1},
+    {"AVRSCapableModeEnable", &VR::AVRSCapableModeEnable, 0, 1},
 };
 
 const FeaturePart<VR> kVrMobileParts[] = {
@@ -193,15 +193,15 @@ const ReadAttr<LE> kLogEventsRead[] = {
 };
 
 const Check<LE> kLogEventsChecks[] = {
-    {&LE::logEvent, 0, 1},
-    {&LE::devicePowerOnOffLog, 0, 1},
-    {&LE::emergencyDeclareLog, 0, 1},
-    {&LE::userInputLog, 0, 1},
-    {&LE::batteryCapacityLog, 0, 1},
-    {&LE::channelTalkGroupSelectionLog, 0, 1},
-    {&LE::zoneSystemSelectionLog, 0, 1},
-    {&LE::missionPlanSelectionLog, 0, 1},
-    {&LE::overTempEventLog, 0, 1},
+    {"logEvent", &LE::logEvent, 0, 1},
+    {"devicePowerOnOffLog", &LE::devicePowerOnOffLog, 0, 1},
+    {"emergencyDeclareLog", &LE::emergencyDeclareLog, 0, 1},
+    {"userInputLog", &LE::userInputLog, 0, 1},
+    {"batteryCapacityLog", &LE::batteryCapacityLog, 0, 1},
+    {"channelTalkGroupSelectionLog", &LE::channelTalkGroupSelectionLog, 0, 1},
+    {"zoneSystemSelectionLog", &LE::zoneSystemSelectionLog, 0, 1},
+    {"missionPlanSelectionLog", &LE::missionPlanSelectionLog, 0, 1},
+    {"overTempEventLog", &LE::overTempEventLog, 0, 1},
 };
 
 const FeaturePart<LE> kLogEventsParts[] = {
@@ -248,13 +248,13 @@ const ReadAttr<VS> kDashCamRead[] = {
 };
 
 const Check<VS> kVideoChecks[] = {
-    {&VS::VideoTriggerEnable, 0, 1},
-    {&VS::BodyCamEmergencyEnable, 0, 1},
-    {&VS::DashCamEmergencyEnable, 0, 1},
-    {&VS::CameraOnAudioFile, 0, kMaxVoiceFile},
-    {&VS::cameraOffAudioFile, 0, kMaxVoiceFile},
-    {&VS::cameraConnectedAudioFile, 0, kMaxVoiceFile},
-    {&VS::cameraDisConnectedAudioFile, 0, kMaxVoiceFile},
+    {"VideoTriggerEnable", &VS::VideoTriggerEnable, 0, 1},
+    {"BodyCamEmergencyEnable", &VS::BodyCamEmergencyEnable, 0, 1},
+    {"DashCamEmergencyEnable", &VS::DashCamEmergencyEnable, 0, 1},
+    {"CameraOnAudioFile", &VS::CameraOnAudioFile, 0, kMaxVoiceFile},
+    {"cameraOffAudioFile", &VS::cameraOffAudioFile, 0, kMaxVoiceFile},
+    {"cameraConnectedAudioFile", &VS::cameraConnectedAudioFile, 0, kMaxVoiceFile},
+    {"cameraDisConnectedAudioFile", &VS::cameraDisConnectedAudioFile, 0, kMaxVoiceFile},
 };
 
 const FeaturePart<VS> kVideoParts[] = {

@@ -23,15 +23,15 @@ const ReadAttr<BT> kBluetoothRead[] = {
     {.name = "btMode", .field = &BT::btMode, .names = &OnOffNames},
     {.name = "btMITMRequired", .field = &BT::btMITMRequired, .names = &OnOffNames},
     {.name = "btIndicatorLED", .field = &BT::btIndicatorLED, .names = &OnOffNames},
-    {.name = "friendlyName", .field = &BT::friendlyName, .gate = Gate::Classic},
+    {.name = "friendlyName", .field = &BT::friendlyName, .gate = Gate::Classic, .max = 39},
     {.name = "btAdminMode", .field = &BT::btAdminMode, .names = &OnOffNames, .gate = Gate::Classic},
 };
 
 const Check<BT> kBluetoothChecks[] = {
-    {&BT::btMode, 0, 1},
-    {&BT::btAdminMode, 0, 1, Gate::Classic},
-    {&BT::btMITMRequired, 0, 1, Gate::Classic},
-    {&BT::friendlyName, 1, 39, Gate::Classic},
+    {"btMode", &BT::btMode, 0, 1},
+    {"btAdminMode", &BT::btAdminMode, 0, 1, Gate::Classic},
+    {"btMITMRequired", &BT::btMITMRequired, 0, 1, Gate::Classic},
+    {"friendlyName", &BT::friendlyName, 1, 39, Gate::Classic},
 };
 
 // ---- gpsConfig -------------------------------------------------------------------------
@@ -81,10 +81,16 @@ const ReadAttr<Gps> kGpsRead[] = {
 };
 
 const Check<Gps> kGpsChecks[] = {
-    {&Gps::gpsMode, 0, 1},       {&Gps::nmeaOverUsb, 0, 1},    {&Gps::type, 0, 0},
-    {&Gps::operationMode, 1, 1}, {&Gps::positionFormat, 0, 4}, {&Gps::linearUnits, 0, 2},
-    {&Gps::angularUnits, 0, 2},  {&Gps::elevationBasis, 0, 1}, {&Gps::gridDigits, 0, 99},
-    {&Gps::northing, 1, 4},
+    {"gpsMode", &Gps::gpsMode, 0, 1},
+    {"nmeaOverUsb", &Gps::nmeaOverUsb, 0, 1},
+    {"type", &Gps::type, 0, 0},
+    {"operationMode", &Gps::operationMode, 1, 1},
+    {"positionFormat", &Gps::positionFormat, 0, 4},
+    {"linearUnits", &Gps::linearUnits, 0, 2},
+    {"angularUnits", &Gps::angularUnits, 0, 2},
+    {"elevationBasis", &Gps::elevationBasis, 0, 1},
+    {"gridDigits", &Gps::gridDigits, 0, 99},
+    {"northing", &Gps::northing, 1, 4},
 };
 
 // ---- mobile gpsConfig ------------------------------------------------------------------
@@ -131,9 +137,14 @@ const ReadAttr<MGps> kMobileGpsRead[] = {
 };
 
 const Check<MGps> kMobileGpsChecks[] = {
-    {&MGps::type, 0, 1},        {&MGps::operationMode, 0, 3}, {&MGps::positionFormat, 0, 4},
-    {&MGps::linearUnits, 0, 2}, {&MGps::angularUnits, 0, 2},  {&MGps::elevationBasis, 0, 1},
-    {&MGps::gridDigits, 0, 99}, {&MGps::northing, 1, 4},
+    {"type", &MGps::type, 0, 1},
+    {"operationMode", &MGps::operationMode, 0, 3},
+    {"positionFormat", &MGps::positionFormat, 0, 4},
+    {"linearUnits", &MGps::linearUnits, 0, 2},
+    {"angularUnits", &MGps::angularUnits, 0, 2},
+    {"elevationBasis", &MGps::elevationBasis, 0, 1},
+    {"gridDigits", &MGps::gridDigits, 0, 99},
+    {"northing", &MGps::northing, 1, 4},
 };
 
 }  // namespace
@@ -173,7 +184,11 @@ std::wostream& writeGpsConfig(std::wostream& os, const GpsConfig& gps) {
 
 bool validateGpsConfig(const GpsConfig& gps) {
     // DATUM_WGD, DATUM_WGS, DATUM_NAR_C, DATUM_NAS_C
-    return checkRanges<Gps>(gps, kGpsChecks) && isOneOf(gps.mapDatum, {1, 2, 128, 134});
+    return checkRanges<Gps>(gps, kGpsChecks) &&
+           expect(isOneOf(gps.mapDatum, {1, 2, 128, 134}), "mapDatum", [&] {
+               return std::string("mapDatum=") + lookupName(gps.mapDatum, MapDatumNames) +
+                      " is not DATUM_WGD, DATUM_WGS, DATUM_NAR_C or DATUM_NAS_C";
+           });
 }
 
 bool readGpsConfig(pugi::xml_node node, GpsConfig& gps) {

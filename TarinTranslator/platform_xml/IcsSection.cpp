@@ -38,11 +38,11 @@ const ReadAttr<IcsConfig> kIcsRead[] = {
 };
 
 const Check<IcsConfig> kIcsChecks[] = {
-    {&IcsConfig::ICSMode, 0, 1},
-    {&IcsConfig::userParTimeout, 10, 60},
-    {&IcsConfig::parAudio, 0, 5000},
-    {&IcsConfig::parMinVolume, 9, 18},
-    {&IcsConfig::hysteresisTimer, 30, 120},
+    {"ICSMode", &IcsConfig::ICSMode, 0, 1},
+    {"userParTimeout", &IcsConfig::userParTimeout, 10, 60},
+    {"parAudio", &IcsConfig::parAudio, 0, 5000},
+    {"parMinVolume", &IcsConfig::parMinVolume, 9, 18},
+    {"hysteresisTimer", &IcsConfig::hysteresisTimer, 30, 120},
 };
 
 const XmlAttr<IcsAlertEntry> kAlertXml[] = {
@@ -113,7 +113,7 @@ const ReadAttr<SO> kSysIndexRead[] = {
 };
 
 const Check<SO> kOptBtnChecks[] = {
-    {&SO::sysindex, -1, 512},
+    {"sysindex", &SO::sysindex, -1, 512},
 };
 
 // The two option buttons of a system: element, field and the text that opens it.
@@ -192,8 +192,9 @@ bool readSystemConfig(pugi::xml_node node, SystemOptionMap& systems) {
     systems.clear();
     for (pugi::xml_node child : node.children("OptBtn")) {
         SO system;
+        // Without the other spelling, why sysindex failed is the reason.
         bool ok = readAttrs<SO>(child, system, kSysindexRead) ||
-                  readAttrs<SO>(child, system, kSysIndexRead);
+                  (child.attribute("sysIndex") && readAttrs<SO>(child, system, kSysIndexRead));
         for (const OptionButton& option : kOptionButtons)
             ok = ok && readOptionButton(child.child(option.element), system.*option.field);
         if (!ok || !checkRanges<SO>(system, kOptBtnChecks) || !checkProgBtnEntry(system.OPT1) ||

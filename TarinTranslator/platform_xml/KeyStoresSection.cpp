@@ -47,8 +47,8 @@ const ReadAttr<DirtEntry> kDirtRead[] = {
 };
 
 const Check<DirtEntry> kDirtChecks[] = {
-    {&DirtEntry::HostDNP3Port, 0, kMaxDnp3Port},
-    {&DirtEntry::NetDNP3Port, 0, kMaxDnp3Port},
+    {"HostDNP3Port", &DirtEntry::HostDNP3Port, 0, kMaxDnp3Port},
+    {"NetDNP3Port", &DirtEntry::NetDNP3Port, 0, kMaxDnp3Port},
 };
 
 // ---- SerTnlCfg -------------------------------------------------------------------------
@@ -88,10 +88,14 @@ const ReadAttr<ST> kSerTnlRead[] = {
 };
 
 const Check<ST> kSerTnlChecks[] = {
-    {&ST::SerTnlPacketSize, 1, 480},    {&ST::SerTnlPacketTime, 1, 1000},
-    {&ST::SerTnlWaitTime, 1, 300},      {&ST::SerTnlDiscTime, 1, 300},
-    {&ST::SerTnlDestPort, 0, kMaxPort}, {&ST::SerTnlSrcPort, 0, kMaxPort},
-    {&ST::SerTnlNetPort, 0, kMaxPort},  {&ST::SerTnlClientPort, 0, kMaxPort},
+    {"SerTnlPacketSize", &ST::SerTnlPacketSize, 1, 480},
+    {"SerTnlPacketTime", &ST::SerTnlPacketTime, 1, 1000},
+    {"SerTnlWaitTime", &ST::SerTnlWaitTime, 1, 300},
+    {"SerTnlDiscTime", &ST::SerTnlDiscTime, 1, 300},
+    {"SerTnlDestPort", &ST::SerTnlDestPort, 0, kMaxPort},
+    {"SerTnlSrcPort", &ST::SerTnlSrcPort, 0, kMaxPort},
+    {"SerTnlNetPort", &ST::SerTnlNetPort, 0, kMaxPort},
+    {"SerTnlClientPort", &ST::SerTnlClientPort, 0, kMaxPort},
 };
 
 const XmlAttr<STN> kSerTnlNetXml[] = {
@@ -107,8 +111,8 @@ const ReadAttr<STN> kSerTnlNetRead[] = {
 };
 
 const Check<STN> kSerTnlNetChecks[] = {
-    {&STN::SerTnlTblIdx, 0, 64},
-    {&STN::SerTnlTblPort, 0, kMaxPort},
+    {"SerTnlTblIdx", &STN::SerTnlTblIdx, 0, 64},
+    {"SerTnlTblPort", &STN::SerTnlTblPort, 0, kMaxPort},
 };
 
 // ---- KeystoreConfig --------------------------------------------------------------------
@@ -122,20 +126,24 @@ const XmlAttr<KS> kKeystoreXml[] = {
 };
 
 const ReadAttr<KS> kKeystoreRead[] = {
-    {.name = "name", .field = &KS::name},
+    {.name = "name", .field = &KS::name, .max = 16},
 };
 
 const Check<KS> kKeystoreChecks[] = {
-    {&KS::name, 0, 16},
+    {"name", &KS::name, 0, 16},
 };
 
 // True when the list has at most `max` entries and each passes `checks`.
 template <class E>
-bool checkList(const std::map<int32_t, E>& list, std::size_t max,
+bool checkList(const std::map<int32_t, E>& list, const char* element, std::size_t max,
                std::span<const Check<E>> checks) {
-    return list.size() <= max && std::ranges::all_of(list, [&](const auto& item) {
-               return checkRanges<E>(item.second, checks);
-           });
+    return expect(list.size() <= max, element,
+                  [&] {
+                      return std::to_string(list.size()) + " " + element + " entries, more than " +
+                             std::to_string(max);
+                  }) &&
+           std::ranges::all_of(
+               list, [&](const auto& item) { return checkRanges<E>(item.second, checks); });
 }
 
 }  // namespace
@@ -154,7 +162,8 @@ bool readDnp3Config(pugi::xml_node node, Dnp3Config& dnp3) {
     if (!node) return true;
     const bool routing = readEveryAttr<Dnp3Config>(node, dnp3, kDnp3Read);
     const bool table = readIndexedList<DirtEntry>(node, "DIRT", kDirtRead, dnp3.DIRT, true);
-    return routing && table && checkList<DirtEntry>(dnp3.DIRT, kMaxDirtEntries, kDirtChecks);
+    return routing && table &&
+           checkList<DirtEntry>(dnp3.DIRT, "DIRT", kMaxDirtEntries, kDirtChecks);
 }
 
 std::wostream& writeSerTnlConfig(std::wostream& os, const SerTnlConfig& sertnl) {
@@ -172,8 +181,14 @@ bool readSerTnlConfig(pugi::xml_node node, SerTnlConfig& sertnl) {
     const bool table =
         readIndexedList<STN>(node, "SerTnlNetTbl", kSerTnlNetRead, sertnl.SerTnlNetTbl);
     return fields && table &&
-           checkList<STN>(sertnl.SerTnlNetTbl, kMaxSerTnlEntries, kSerTnlNetChecks) &&
-           std::ranges::find(kSerTnlModes, sertnl.SerTnlMode) != std::end(kSerTnlModes) &&
+           checkList<STN>(sertnl.SerTnlNetTbl, "SerTnlNetTbl", kMaxSerTnlEntries,
+                          kSerTnlNetChecks) &&
+           expect(std::ranges::find(kSerTnlModes, sertnl.SerTnlMode) != std::end(kSerTnlModes),
+                  "SerTnlMode",
+                  [&] {
+                      return "SerTnlMode=" + quoted(pugi::as_utf8(sertnl.SerTnlMode)) +
+                             " is not Static, NiST or CiST";
+                  }) &&
            checkRanges<ST>(sertnl, kSerTnlChecks);
 }
 
@@ -188,7 +203,7 @@ std::wostream& writeKeystoreConfig(std::wostream& os, const KeystoreConfigMap& k
 bool readKeystoreConfig(pugi::xml_node node, KeystoreConfigMap& keystores) {
     if (!node) return true;
     readIndexedList<KS>(node, "Keystore", kKeystoreRead, keystores, true);
-    return checkList<KS>(keystores, kMaxKeystores, kKeystoreChecks);
+    return checkList<KS>(keystores, "Keystore", kMaxKeystores, kKeystoreChecks);
 }
 
 }  // namespace tarin

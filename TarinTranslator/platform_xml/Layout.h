@@ -19,6 +19,8 @@
 #include "TarinTranslator/model/RadioType.h"
 #include "TarinTranslator/model/Vocabulary.h"
 #include "TarinTranslator/platform_xml/Convert.h"
+#include "TarinTranslator/platform_xml/Encoding.h"
+#include "TarinTranslator/platform_xml/ReadLog.h"
 #include "TarinTranslator/platform_xml/XmlText.h"
 
 namespace tarin {
@@ -70,7 +72,8 @@ struct ReadAttr {
     Use use = Use::Required;
     Gate gate = Gate::All;
     int64_t min = kLongMin;   // numbers: accepted range (unsigned fields use the
-    int64_t max = kULongMax;  // part of it that fits their type)
+    int64_t max = kULongMax;  // part of it that fits their type); texts: the length limit
+                              // that the section's check holds them to, if any
     int base = 10;
 };
 
@@ -85,6 +88,7 @@ enum class TextMeasure : uint8_t {
 
 template <class R>
 struct Check {
+    const char* name;  // the attribute that carries the field, for reasons
     Member<R> field;
     int64_t min;
     int64_t max;
@@ -161,8 +165,11 @@ template <class R>
 bool convertText(const char* text, R& rec, const ReadAttr<R>& item) {
     if (!text) return false;
     if (auto* field = std::get_if<std::wstring R::*>(&item.field)) {
-        rec.*(*field) = pugi::as_wide(text);
-        return true;
+        // A text with a length limit is taken one character past it: enough for its check
+        // to refuse it.
+        const std::size_t take =
+            item.max < kULongMax ? static_cast<std::size_t>(item.max) + 1 : SIZE_MAX;
+        return widenXmlText(text, take, rec.*(*field));
     }
     if (auto* u = std::get_if<uint32_t R::*>(&item.field)) {
         if (item.names) return lookupText(text, *item.names, rec.*(*u));
@@ -188,14 +195,37 @@ bool convertAttr(pugi::xml_attribute attr, R& rec, const ReadAttr<R>& item) {
     return attr && convertText(attr.value(), rec, item);
 }
 
+// Why an item's text does not convert (for reasons only).
+template <class R>
+std::string conversionProblem(const char* text, const ReadAttr<R>& item) {
+    if (std::holds_alternative<std::wstring R::*>(item.field))
+        return "holds a character that XML does not allow";
+    if (item.names) return "is not one of its names (" + namesOf(*item.names) + ")";
+    const bool isSigned = std::holds_alternative<int32_t R::*>(item.field);
+    const int64_t min =
+        isSigned ? std::max<int64_t>(item.min, kLongMin) : std::max<int64_t>(item.min, 0);
+    const int64_t max =
+        isSigned ? std::min<int64_t>(item.max, kLongMax) : std::min<int64_t>(item.max, kULongMax);
+    return numberProblem(text, item.base, min, max);
+}
+
 // Fetches one item by name and converts it as its Use says; false for a failure that
-// counts. A closed gate skips the item.
+// counts. A closed gate skips the item. A value that a tolerant item leaves is a warning.
 template <class R>
 bool readAttr(pugi::xml_node node, R& rec, const ReadAttr<R>& item) {
     if (!gateOpen(item.gate)) return true;
     pugi::xml_attribute attr = node.attribute(item.name);
-    if (!attr) return item.use != Use::Required;
-    return convertAttr(attr, rec, item) || item.use == Use::Tolerant;
+    if (!attr) {
+        if (item.use != Use::Required) return true;
+        noteMissing(node, item.name);
+        return false;
+    }
+    if (convertAttr(attr, rec, item)) return true;
+    if (ReadLog* log = readLog()) {
+        noteConversion(node, attr, conversionProblem(attr.value(), item));
+        if (item.use == Use::Tolerant) log->warnNoted();
+    }
+    return item.use == Use::Tolerant;
 }
 
 // Reads the items in list order and stops with false at the first failure that counts.
@@ -232,7 +262,10 @@ bool walkAttrs(pugi::xml_node node, R& rec, std::span<const ReadAttr<R>> items,
         for (std::size_t i = 0; i < items.size(); ++i) {
             const ReadAttr<R>& item = items[i];
             if (!gateOpen(item.gate) || !hasName(attr, item.name)) continue;
-            if (!convertAttr(attr, rec, item)) return false;
+            if (!convertAttr(attr, rec, item)) {
+                if (readLog()) noteConversion(node, attr, conversionProblem(attr.value(), item));
+                return false;
+            }
             if (seen) seen[i] = true;
             break;
         }
@@ -275,26 +308,61 @@ void writeXmlEntries(std::wostream& os, const std::map<int32_t, E>& list, const 
     }
 }
 
+inline std::string characters(int64_t count) {
+    return std::to_string(count) + (count == 1 ? " character" : " characters");
+}
+
+// Notes why a check failed (for reasons only).
+template <class R>
+void noteCheck(const Check<R>& check, const std::string& value, const std::string& what) {
+    if (ReadLog* log = readLog())
+        log->note({}, check.name, std::string(check.name) + "=" + value + " " + what, -1);
+}
+
 template <class R>
 bool checkRanges(const R& rec, std::span<const Check<R>> checks) {
     for (const Check<R>& check : checks) {
         if (!gateOpen(check.gate)) continue;
         int64_t value;
         if (auto* text = std::get_if<std::wstring R::*>(&check.field)) {
+            const std::wstring& field = rec.*(*text);
             if (check.measure == TextMeasure::Decimal) {
-                const double number = leadingDecimal(rec.*(*text));
+                const double number = leadingDecimal(field);
                 if (!(number >= static_cast<double>(check.min) &&
-                      number <= static_cast<double>(check.max)))
+                      number <= static_cast<double>(check.max))) {
+                    if (readLog())
+                        noteCheck(check, quoted(pugi::as_utf8(field)),
+                                  ("is outside " + std::to_string(check.min) + ".0.." +
+                                   std::to_string(check.max) + ".0")
+                                      .c_str());
                     return false;
+                }
                 continue;
             }
-            value = static_cast<int64_t>((rec.*(*text)).size());
-        } else if (auto* u = std::get_if<uint32_t R::*>(&check.field)) {
+            const auto length = static_cast<int64_t>(field.size());
+            if (length < check.min || length > check.max) {
+                if (readLog())
+                    noteCheck(check, quoted(pugi::as_utf8(field)),
+                              length > check.max
+                                  ? "is too long (at most " + characters(check.max) + ")"
+                                  : "is too short (at least " + characters(check.min) + ")");
+                return false;
+            }
+            continue;
+        }
+        if (auto* u = std::get_if<uint32_t R::*>(&check.field)) {
             value = rec.*(*u);
         } else {
             value = rec.*std::get<int32_t R::*>(check.field);
         }
-        if (value < check.min || value > check.max) return false;
+        if (value < check.min || value > check.max) {
+            if (readLog())
+                noteCheck(
+                    check, std::to_string(value),
+                    ("is outside " + std::to_string(check.min) + ".." + std::to_string(check.max))
+                        .c_str());
+            return false;
+        }
     }
     return true;
 }

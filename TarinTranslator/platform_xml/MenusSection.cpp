@@ -47,12 +47,12 @@ constexpr int64_t kMaxStatusIcon = 32;
 
 // pos is a decimal position: up to 7.0 on the top display, up to 16.0 on the front one.
 const Check<Icon> kTopIconChecks[] = {
-    {&Icon::pos, 0, 7, Gate::All, TextMeasure::Decimal},
-    {&Icon::statusName, 0, kMaxStatusIcon},
+    {"pos", &Icon::pos, 0, 7, Gate::All, TextMeasure::Decimal},
+    {"statusName", &Icon::statusName, 0, kMaxStatusIcon},
 };
 const Check<Icon> kFrontIconChecks[] = {
-    {&Icon::pos, 0, 16, Gate::All, TextMeasure::Decimal},
-    {&Icon::statusName, 0, kMaxStatusIcon},
+    {"pos", &Icon::pos, 0, 16, Gate::All, TextMeasure::Decimal},
+    {"statusName", &Icon::statusName, 0, kMaxStatusIcon},
 };
 
 struct DisplayLayout {
@@ -124,15 +124,15 @@ const XmlAttr<Alias> kAliasXml[] = {
 
 const ReadAttr<Alias> kAliasRead[] = {
     {.name = "lid", .field = &Alias::lid, .min = 1, .max = kMaxLid},
-    {.name = "aliasName", .field = &Alias::aliasName},
-    {.name = "aliasLongName", .field = &Alias::aliasLongName},
+    {.name = "aliasName", .field = &Alias::aliasName, .max = 8},
+    {.name = "aliasLongName", .field = &Alias::aliasLongName, .max = 16},
 };
 
 // An empty aliasName is admitted: the default alias has none.
 const Check<Alias> kAliasChecks[] = {
-    {&Alias::lid, 1, kMaxLid},
-    {&Alias::aliasName, 0, 8},
-    {&Alias::aliasLongName, 0, 16},
+    {"lid", &Alias::lid, 1, kMaxLid},
+    {"aliasName", &Alias::aliasName, 0, 8},
+    {"aliasLongName", &Alias::aliasLongName, 0, 16},
 };
 
 }  // namespace

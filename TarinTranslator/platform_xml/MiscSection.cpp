@@ -42,10 +42,10 @@ const ReadAttr<Top> kTopRead[] = {
 
 // The top panel takes only the first three backlight modes.
 const Check<Top> kTopChecks[] = {
-    {&Top::topFpIntensity, 0, 10},
-    {&Top::topFpOrient, 0, 2},
-    {&Top::topFpMode, 0, 2},
-    {&Top::topFpTimeout, 1, 60},
+    {"topFpIntensity", &Top::topFpIntensity, 0, 10},
+    {"topFpOrient", &Top::topFpOrient, 0, 2},
+    {"topFpMode", &Top::topFpMode, 0, 2},
+    {"topFpTimeout", &Top::topFpTimeout, 1, 60},
 };
 
 // ---- front display ---------------------------------------------------------------------
@@ -74,9 +74,9 @@ const ReadAttr<Front> kFrontRead[] = {
 };
 
 const Check<Front> kFrontChecks[] = {
-    {&Front::frontFpIntensity, 0, 10},
-    {&Front::frontFpMode, 0, 5},
-    {&Front::frontFpTimeout, 1, 60},
+    {"frontFpIntensity", &Front::frontFpIntensity, 0, 10},
+    {"frontFpMode", &Front::frontFpMode, 0, 5},
+    {"frontFpTimeout", &Front::frontFpTimeout, 1, 60},
 };
 
 // ---- miscConfig ------------------------------------------------------------------------
@@ -213,8 +213,11 @@ const ReadAttr<MC> kMiscRead[] = {
      .field = &MC::batteryType,
      .names = &BatteryTypeNames,
      .use = Use::Optional},
-    {.name = "password", .field = &MC::password, .use = Use::Optional},
-    {.name = "maintenancePassword", .field = &MC::maintenancePassword, .use = Use::Optional},
+    {.name = "password", .field = &MC::password, .use = Use::Optional, .max = 15},
+    {.name = "maintenancePassword",
+     .field = &MC::maintenancePassword,
+     .use = Use::Optional,
+     .max = 15},
     {.name = "p25Optimize",
      .field = &MC::p25Optimize,
      .names = &OnOffNames,
@@ -241,32 +244,32 @@ const ReadAttr<MC> kMiscReadLast[] = {
 };
 
 const Check<MC> kMiscChecks[] = {
-    {&MC::enableTriColorLed, 0, 1},
-    {&MC::topColorInvert, 0, 1},
-    {&MC::batteryType, 1, 5},
-    {&MC::password, 0, 15},
-    {&MC::maintenancePassword, 0, 15},
-    {&MC::keypadTones, 0, 1},
-    {&MC::frontFpDayNightMode, 0, 2},
-    {&MC::mobileTopLevelMenu, 0, 1},
-    {&MC::hideSystems, 0, 1},
-    {&MC::RadioOTVA, 0, 5000},
-    {&MC::RadioLongExposureOTVA, 0, 5000},
-    {&MC::RSMLongExposureOTVA, 0, 5000},
-    {&MC::enableSystemTopDisplay, 0, 1},
-    {&MC::followNFPALedIndication, 0, 1},
-    {&MC::flashBLOutOfRange, 0, 1},
-    {&MC::twoActionPowerOff, 0, 1},
-    {&MC::highPowerEmergency, 0, 1},
+    {"enableTriColorLed", &MC::enableTriColorLed, 0, 1},
+    {"topColorInvert", &MC::topColorInvert, 0, 1},
+    {"batteryType", &MC::batteryType, 1, 5},
+    {"password", &MC::password, 0, 15},
+    {"maintenancePassword", &MC::maintenancePassword, 0, 15},
+    {"keypadTones", &MC::keypadTones, 0, 1},
+    {"frontFpDayNightMode", &MC::frontFpDayNightMode, 0, 2},
+    {"mobileTopLevelMenu", &MC::mobileTopLevelMenu, 0, 1},
+    {"hideSystems", &MC::hideSystems, 0, 1},
+    {"RadioOTVA", &MC::RadioOTVA, 0, 5000},
+    {"RadioLongExposureOTVA", &MC::RadioLongExposureOTVA, 0, 5000},
+    {"RSMLongExposureOTVA", &MC::RSMLongExposureOTVA, 0, 5000},
+    {"enableSystemTopDisplay", &MC::enableSystemTopDisplay, 0, 1},
+    {"followNFPALedIndication", &MC::followNFPALedIndication, 0, 1},
+    {"flashBLOutOfRange", &MC::flashBLOutOfRange, 0, 1},
+    {"twoActionPowerOff", &MC::twoActionPowerOff, 0, 1},
+    {"highPowerEmergency", &MC::highPowerEmergency, 0, 1},
 };
 
 // The checks that depend on the radio type, made by the reader.
 const Check<MC> kMiscTypeChecks[] = {
-    {&MC::p25Optimize, 0, 1, Gate::Classic},
-    {&MC::enableStatusBasedLighting, 0, 1, Gate::Extended},
-    {&MC::enableSystemLIDDisplay, 0, 2, Gate::Extended},
-    {&MC::enableSystemDCELookup, 0, 1, Gate::Extended},
-    {&MC::hideSystems, 0, 1, Gate::Extended},
+    {"p25Optimize", &MC::p25Optimize, 0, 1, Gate::Classic},
+    {"enableStatusBasedLighting", &MC::enableStatusBasedLighting, 0, 1, Gate::Extended},
+    {"enableSystemLIDDisplay", &MC::enableSystemLIDDisplay, 0, 2, Gate::Extended},
+    {"enableSystemDCELookup", &MC::enableSystemDCELookup, 0, 1, Gate::Extended},
+    {"hideSystems", &MC::hideSystems, 0, 1, Gate::Extended},
 };
 
 }  // namespace

@@ -50,9 +50,11 @@ constexpr Range kReservedRanges[14] = {{-12, 12}, {-12, 12}, {0, 12},   {0, 12},
                                        {0, 12},   {0, 1},    {-12, 12}, {0, 12}};
 
 const Check<MA> kMobileAudioChecks[] = {
-    {&MA::noiseCancellation, 0, 1},   {&MA::alc, 0, 1},
-    {&MA::cctTimer, 0, 360},          {&MA::gain, -12, 12},
-    {&MA::masterVolumeControl, 0, 1},
+    {"noiseCancellation", &MA::noiseCancellation, 0, 1},
+    {"alc", &MA::alc, 0, 1},
+    {"cctTimer", &MA::cctTimer, 0, 360},
+    {"gain", &MA::gain, -12, 12},
+    {"masterVolumeControl", &MA::masterVolumeControl, 0, 1},
 };
 
 // ---- mobile miscConfig -----------------------------------------------------------------
@@ -80,8 +82,11 @@ const SummaryItem<MM> kMobileMiscSummary[] = {
 const ReadAttr<MM> kMobileMiscRead[] = {
     {.name = "frontFpIntensity", .field = &MM::frontFpIntensity},
     {.name = "frontFpContrast", .field = &MM::frontFpContrast},
-    {.name = "password", .field = &MM::password, .use = Use::Optional},
-    {.name = "maintenancePassword", .field = &MM::maintenancePassword, .use = Use::Optional},
+    {.name = "password", .field = &MM::password, .use = Use::Optional, .max = 15},
+    {.name = "maintenancePassword",
+     .field = &MM::maintenancePassword,
+     .use = Use::Optional,
+     .max = 15},
     {.name = "buttonBacklight",
      .field = &MM::buttonBacklight,
      .names = &ButtonBacklightNames,
@@ -97,9 +102,12 @@ const ReadAttr<MM> kMobileMiscRead[] = {
 };
 
 const Check<MM> kMobileMiscChecks[] = {
-    {&MM::frontFpIntensity, 0, 10}, {&MM::frontFpContrast, 0, 10},
-    {&MM::password, 0, 15},         {&MM::maintenancePassword, 0, 15},
-    {&MM::buttonBacklight, 0, 2},   {&MM::accKeypadBacklight, 0, 1},
+    {"frontFpIntensity", &MM::frontFpIntensity, 0, 10},
+    {"frontFpContrast", &MM::frontFpContrast, 0, 10},
+    {"password", &MM::password, 0, 15},
+    {"maintenancePassword", &MM::maintenancePassword, 0, 15},
+    {"buttonBacklight", &MM::buttonBacklight, 0, 2},
+    {"accKeypadBacklight", &MM::accKeypadBacklight, 0, 1},
 };
 
 }  // namespace

@@ -431,12 +431,13 @@ const Element<Dhcp> kDhcpCfg = {"DhcpServerCfg", "   <DhcpServerCfg\n", kDhcpCfg
 // ---- check -----------------------------------------------------------------------------
 
 // The mode switches are each OFF or ON.
-const Check<Client> kClientChecks[] = {{&Client::wifiMode, 0, 1}, {&Client::ccmControlWifi, 0, 1}};
-const Check<WpaConfig> kWpaChecks[] = {{&WpaConfig::wpaSuppMode, 0, 1}};
-const Check<NdisConfig> kNdisChecks[] = {{&NdisConfig::ndisMode, 0, 1}};
-const Check<ND> kNetDiscoveryChecks[] = {{&ND::ndMode, 0, 1}};
-const Check<ServicePort> kServiceChecks[] = {{&ServicePort::mode, 0, 1}};
-const Check<Ccm> kCcmChecks[] = {{&Ccm::AlwaysPowerOnCCM, 0, 1}};
+const Check<Client> kClientChecks[] = {{"wifiMode", &Client::wifiMode, 0, 1},
+                                       {"ccmControlWifi", &Client::ccmControlWifi, 0, 1}};
+const Check<WpaConfig> kWpaChecks[] = {{"wpaSuppMode", &WpaConfig::wpaSuppMode, 0, 1}};
+const Check<NdisConfig> kNdisChecks[] = {{"ndisMode", &NdisConfig::ndisMode, 0, 1}};
+const Check<ND> kNetDiscoveryChecks[] = {{"ndMode", &ND::ndMode, 0, 1}};
+const Check<ServicePort> kServiceChecks[] = {{"mode", &ServicePort::mode, 0, 1}};
+const Check<Ccm> kCcmChecks[] = {{"AlwaysPowerOnCCM", &Ccm::AlwaysPowerOnCCM, 0, 1}};
 
 bool validateNetworkConfig(const NetworkConfig& net) {
     for (const Service& s : kServices)

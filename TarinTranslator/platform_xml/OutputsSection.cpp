@@ -40,8 +40,8 @@ const ReadAttr<ECiT> kECiTRead[] = {
 };
 
 const Check<ECiT> kECiTChecks[] = {
-    {&ECiT::minTimer, kMinTimer, kMaxTimer},
-    {&ECiT::maxTimer, kMinTimer, kMaxTimer},
+    {"minTimer", &ECiT::minTimer, kMinTimer, kMaxTimer},
+    {"maxTimer", &ECiT::maxTimer, kMinTimer, kMaxTimer},
 };
 
 // ---- eioOutputCfg ----------------------------------------------------------------------

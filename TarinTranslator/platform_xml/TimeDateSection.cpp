@@ -25,7 +25,7 @@ const ReadAttr<TD> kTimeDateRead[] = {
     {.name = "date", .field = &TD::date, .names = &DateFormatNames},
 };
 
-const Check<TD> kTimeDateChecks[] = {{&TD::time, 0, 3}, {&TD::date, 0, 1}};
+const Check<TD> kTimeDateChecks[] = {{"time", &TD::time, 0, 3}, {"date", &TD::date, 0, 1}};
 
 }  // namespace
 

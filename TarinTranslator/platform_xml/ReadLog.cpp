@@ -1,0 +1,202 @@
+#include "TarinTranslator/platform_xml/ReadLog.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace tarin {
+
+namespace {
+
+thread_local ReadLog* tLog = nullptr;
+
+constexpr std::size_t kQuotedCharacters = 40;
+constexpr std::size_t kNamesShown = 8;
+
+}  // namespace
+
+ReadLog* readLog() {
+    return tLog;
+}
+
+ReadLogScope::ReadLogScope(ReadLog* log) : previous_(tLog) {
+    tLog = log;
+}
+
+ReadLogScope::~ReadLogScope() {
+    tLog = previous_;
+}
+
+void ReadLog::indexLines(std::string_view text) {
+    lineStarts_.assign(1, 0);
+    size_ = text.size();
+    if (text.empty()) return;
+    const char* begin = text.data();
+    const char* end = begin + text.size();
+    for (const char* p = begin;
+         (p = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p))));
+         ++p)
+        lineStarts_.push_back(static_cast<std::size_t>(p - begin) + 1);
+}
+
+void ReadLog::useDocument(const pugi::xml_document& doc) {
+    base_ = nullptr;
+    // The parser keeps names where they stand in its text, so any element tells where the
+    // text starts.
+    for (pugi::xml_node node = doc.first_child(); node; node = node.next_sibling()) {
+        const std::ptrdiff_t offset = node.offset_debug();
+        if (offset >= 0 && node.type() == pugi::node_element) {
+            base_ = node.name() - offset;
+            break;
+        }
+    }
+}
+
+std::pair<std::size_t, std::size_t> ReadLog::place(std::ptrdiff_t offset) const {
+    if (offset < 0 || lineStarts_.empty()) return {0, 0};
+    const auto at = static_cast<std::size_t>(offset);
+    auto next = std::upper_bound(lineStarts_.begin(), lineStarts_.end(), at);
+    const auto line = static_cast<std::size_t>(next - lineStarts_.begin());
+    return {line, at - lineStarts_[line - 1] + 1};
+}
+
+std::ptrdiff_t ReadLog::offsetOf(pugi::xml_node node) const {
+    return node ? node.offset_debug() : -1;
+}
+
+std::ptrdiff_t ReadLog::offsetOf(pugi::xml_attribute attr) const {
+    return attr ? offsetOf(attr.name()) : -1;
+}
+
+std::ptrdiff_t ReadLog::offsetOf(const char* inText) const {
+    if (!base_ || !inText || inText < base_) return -1;
+    const std::ptrdiff_t offset = inText - base_;
+    return static_cast<std::size_t>(offset) < size_ ? offset : -1;
+}
+
+void ReadLog::fail(std::string text, std::ptrdiff_t offset) {
+    if (failed_) return;
+    failed_ = true;
+    failure_ = {std::move(text), offset};
+}
+
+void ReadLog::warn(std::string text, std::ptrdiff_t offset) {
+    warnings_.push_back({std::move(text), offset});
+}
+
+void ReadLog::note(pugi::xml_node where, std::string attribute, std::string text,
+                   std::ptrdiff_t offset) {
+    warnNoted();
+    note_ = {true, where ? elementPath(where) : std::string(), std::move(attribute),
+             std::move(text), offset >= 0 ? offset : offsetOf(where)};
+}
+
+Finding ReadLog::findingOf(const Note& note, pugi::xml_node section) const {
+    std::string path = !note.path.empty() ? note.path : elementPath(section);
+    std::ptrdiff_t offset = note.offset;
+    if (offset < 0 && !note.attribute.empty() && section) {
+        // A check names its attribute but not where it stands: the first one of that name
+        // in the section.
+        const char* name = note.attribute.c_str();
+        pugi::xml_attribute attr = section.attribute(name);
+        if (!attr) {
+            pugi::xml_node found = section.find_node(
+                [name](pugi::xml_node n) { return static_cast<bool>(n.attribute(name)); });
+            attr = found.attribute(name);
+        }
+        offset = attr ? offsetOf(attr) : offsetOf(section);
+    }
+    if (offset < 0) offset = offsetOf(section);
+    return {path.empty() ? note.text : path + ": " + note.text, offset};
+}
+
+void ReadLog::failNoted(pugi::xml_node section, std::string_view fallback) {
+    if (note_.pending) {
+        Finding f = findingOf(note_, section);
+        note_.pending = false;
+        fail(std::move(f.text), f.offset);
+    } else {
+        fail(std::string(fallback), offsetOf(section));
+    }
+}
+
+void ReadLog::warnNoted(pugi::xml_node section) {
+    if (!note_.pending) return;
+    Finding f = findingOf(note_, section);
+    note_.pending = false;
+    warn(std::move(f.text), f.offset);
+}
+
+void ReadLog::recordSections(pugi::xml_node platformConfig) {
+    sections_.clear();
+    for (pugi::xml_node child : platformConfig.children())
+        if (child.type() == pugi::node_element)
+            sections_.push_back({child.name(), offsetOf(child)});
+}
+
+void ReadLog::dropNote() {
+    note_.pending = false;
+}
+
+std::string quoted(std::string_view value) {
+    std::string out = "'";
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        const auto c = static_cast<unsigned char>(value[i]);
+        if ((c & 0xC0) != 0x80 && characters++ == kQuotedCharacters) {
+            out += "...";
+            break;
+        }
+        if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\r') {
+            out += "\\r";
+        } else if (c == '\t') {
+            out += "\\t";
+        } else if (c < 0x20 || c == 0x7F) {
+            static const char kHex[] = "0123456789ABCDEF";
+            out += "\\x";
+            out += kHex[c >> 4];
+            out += kHex[c & 15];
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out + "'";
+}
+
+std::string elementPath(pugi::xml_node node) {
+    std::string path;
+    for (; node && node.type() == pugi::node_element; node = node.parent()) {
+        path = path.empty() ? std::string(node.name()) : std::string(node.name()) + "/" + path;
+        if (std::strcmp(node.name(), "platformConfig") == 0) break;
+    }
+    return path;
+}
+
+std::string namesOf(const VocabTable& table) {
+    std::string out;
+    for (std::size_t i = 0; i < table.count && i < kNamesShown; ++i) {
+        if (i) out += ", ";
+        out += table.entries[i].name[0] ? table.entries[i].name : "(empty)";
+    }
+    if (table.count > kNamesShown) out += ", ...";
+    return out;
+}
+
+void noteConversion(pugi::xml_node where, pugi::xml_attribute attr, std::string why) {
+    if (ReadLog* log = readLog())
+        log->note(where, attr.name(),
+                  std::string("attribute ") + attr.name() + "=" + quoted(attr.value()) + " " + why,
+                  log->offsetOf(attr));
+}
+
+void noteMissing(pugi::xml_node where, const char* attribute) {
+    if (ReadLog* log = readLog())
+        log->note(where, attribute, std::string("attribute ") + attribute + " is missing", -1);
+}
+
+void noteProblem(pugi::xml_node where, std::string text) {
+    if (ReadLog* log = readLog()) log->note(where, std::string(), std::move(text), -1);
+}
+
+}  // namespace tarin

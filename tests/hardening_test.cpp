@@ -1,0 +1,199 @@
+// Hostile input: a document that changes while it is read, text that is not valid in its
+// encoding or holds characters XML does not allow, and texts far longer than their fields.
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <sstream>
+#include <thread>
+
+#include "TarinTranslator/api/Exports.h"
+#include "TarinTranslator/api/TarinTranslator.h"
+#include "TarinTranslator/mission_plan/MissionPlanDocument.h"
+#include "TestSupport.h"
+
+namespace tarin {
+namespace {
+
+using test::readFile;
+using test::TempDir;
+using test::writeFile;
+
+std::string plan(uint32_t radioType, const std::string& name = "Plan") {
+    MissionPlan p;
+    p.planRadioType = p.Platform.radioType = radioType;
+    setFixed(p.name, L"@");
+    applyHandheldDefaults(p);
+    p.Platform.flData = {1, 2, 3};
+    std::wostringstream os;
+    {
+        XmlModeScope xml(os);
+        writeMissionPlan(os, p);
+    }
+    std::string text = pugi::as_utf8(os.str());
+    return text.replace(text.find("name='@'"), 8, "name='" + name + "'");
+}
+
+bool reads(std::string text, uint32_t radioType = 0) {
+    MissionPlan p;
+    p.planRadioType = radioType;
+    return readMissionPlan(text.data(), text.size(), p);
+}
+
+class Hardening : public testing::Test {
+  protected:
+    void SetUp() override {
+        previous = setMessageSink([](MessageKind, const std::wstring&) {});
+    }
+    void TearDown() override { setMessageSink(previous); }
+    MessageSink previous;
+    TempDir dir;
+};
+
+// Runs `body` in a child process; its exit status, or -1 when a signal ended it.
+template <class Body>
+int inChild(Body body) {
+    const pid_t pid = fork();
+    if (pid == 0) _exit(body());
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// Another program truncates and rewrites the document while it is read: every read ends
+// in a result, none in a signal.
+TEST_F(Hardening, DocumentChangingWhileItIsRead) {
+    const std::string text = plan(0, std::string(1 << 20, 'n'));
+    const auto file = dir / "plan.xml";
+    writeFile(file, text);
+    EXPECT_EQ(inChild([&] {
+                  std::atomic<bool> done{false};
+                  std::thread changer([&] {
+                      for (std::size_t cut = 0; !done; cut = (cut + 4099) % text.size()) {
+                          ::truncate(file.c_str(), static_cast<off_t>(cut));
+                          writeFile(file, text);
+                      }
+                  });
+                  for (int i = 0; i < 60; ++i) unpackMissionPlanFile(file, dir / "out", {});
+                  done = true;
+                  changer.join();
+                  return 0;
+              }),
+              0);
+}
+
+// Bytes that are not UTF-8 fail the read wherever they stand; valid ones, beyond the
+// Basic Multilingual Plane too, read.
+TEST_F(Hardening, OnlyValidUtf8Reads) {
+    for (const char* bad : {"\xC0\x80", "\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80",
+                            "\xF4\x90\x80\x80", "\xF0\x9F\x98", "\x80", "\xFF"}) {
+        const ReadResult result = checkMissionPlan(plan(0, std::string("a") + bad + "b"), {});
+        EXPECT_FALSE(result.ok) << bad;
+        EXPECT_EQ(result.reason.text.rfind("not UTF-8: byte ", 0), 0u) << result.reason.text;
+    }
+    ASSERT_TRUE(unpackMissionPlan(plan(0, "\xC3\xA9\xF0\x9F\x98\x80"), dir / "u", {}).ok);
+    EXPECT_EQ(inspectMissionPlan(plan(0, "\xC3\xA9\xF0\x9F\x98\x80")).texts.name,
+              L"\u00e9\U0001F600");
+}
+
+// A wide document (after a byte order mark) reads when its units are valid; a lone
+// surrogate fails it, as does one handed over as wide text to the entry points.
+TEST_F(Hardening, WideTextWithALoneSurrogateFails) {
+    auto utf16 = [](const std::wstring& text) {
+        std::string bytes = "\xFF\xFE";
+        for (wchar_t c : text) {
+            auto unit = [&](unsigned u) { bytes += char(u & 0xFF), bytes += char(u >> 8); };
+            if (c >= 0x10000) {
+                unit(0xD800 + ((c - 0x10000) >> 10)), unit(0xDC00 + ((c - 0x10000) & 0x3FF));
+            } else {
+                unit(static_cast<unsigned>(c));
+            }
+        }
+        return bytes;
+    };
+    const std::wstring wide = pugi::as_wide(plan(0));
+    EXPECT_TRUE(reads(utf16(wide)));
+    // Its images are decoded out of the parser's own buffer, which goes with the read.
+    ASSERT_TRUE(unpackMissionPlan(utf16(wide), dir / "u16", {}).ok);
+    EXPECT_EQ(readFile(dir / "u16.fl"), "\x01\x02\x03");
+    EXPECT_EQ(toUtf8(L"a\u00e9\u4e2d\U0001F600" + std::wstring(9, L'z')),
+              "a\xC3\xA9\xE4\xB8\xAD\xF0\x9F\x98\x80zzzzzzzzz");
+    std::wstring lone = wide;
+    lone.insert(lone.find(L"Plan"), 1, wchar_t(0xDC00));
+    EXPECT_FALSE(reads(utf16(lone)));
+    EXPECT_EQ(
+        ParseTarinData(CString(lone), CString(fromUtf8((dir / "x").string())), false, 0, false), 0);
+    EXPECT_FALSE(std::filesystem::exists(dir / "x.pd"));
+}
+
+// A value that a character reference gives a character XML does not allow fails the read
+// where the value is taken, and a tolerant section leaves its field: no written platform
+// file holds one.
+TEST_F(Hardening, CharacterReferencesToForbiddenCharacters) {
+    for (const char* ref : {"&#1;", "&#xFFFE;", "&#xD800;", "&#x1B;"})
+        EXPECT_FALSE(reads(plan(0, std::string("a") + ref))) << ref;
+    EXPECT_TRUE(reads(plan(0, "&#9;&#x1F600;")));
+    std::string hazard = plan(146);
+    hazard.replace(hazard.find("aliasName =''"), 13, "aliasName ='&#x7;'");
+    EXPECT_FALSE(reads(hazard, 146));
+    std::string network = plan(146);
+    network.replace(network.find("CorvanWifiRouter"), 16, "Router&#27;");
+    ASSERT_TRUE(unpackMissionPlan(network, dir / "n", {false, 146}).ok);
+    EXPECT_NE(readFile(dir / "n.pd").find("<ssid></ssid>"), std::string::npos);
+}
+
+// Texts a write is handed that no document can hold are refused before anything is
+// written: the C++ functions throw, the exported ones return false.
+TEST_F(Hardening, WritesRefuseTextsThatXmlDoesNotAllow) {
+    writeFile(dir / "w.fl", "");
+    writeFile(dir / "w.ee", "");
+    for (wchar_t c : {wchar_t(1), wchar_t(0xFFFE), wchar_t(0xD800), wchar_t(0x110000)}) {
+        PlanTexts texts{L"ok", L"", L"", L"", L"", L"", L""};
+        texts.notes = std::wstring(L"ab") + c;
+        try {
+            writeHandheldMissionPlan(dir / "w", texts, 146);
+            ADD_FAILURE() << "no TextError for " << unsigned(c);
+        } catch (const TextError& e) {
+            EXPECT_EQ(e.text(), "notes");
+            EXPECT_EQ(e.position(), 2u);
+        }
+        const CString bad(texts.notes), none(L"");
+        const CString base(fromUtf8((dir / "w").string()));
+        EXPECT_FALSE(QMRadioWrite(base, none, none, bad, none, none, none, none, 146));
+        EXPECT_FALSE(TarinRadioWrite(base, bad, none, none, none, none, none, none, 2));
+        EXPECT_FALSE(TarinMobileRadioWrite(base, none, none, none, bad, none, 7));
+        EXPECT_FALSE(std::filesystem::exists(dir / "w.xml"));
+    }
+    EXPECT_EQ(findNonXmlCharacter(L"\t\n\r \U0010FFFD"), std::wstring_view::npos);
+}
+
+// A document made mostly of one long plan text reads within about twice its size: the
+// text is cut to its field before it is widened.
+TEST_F(Hardening, LongTextsAreCutBeforeTheyAreWidened) {
+    const std::size_t size = 48u << 20;
+    const auto file = dir / "long.xml";
+    writeFile(file, plan(0, std::string(size, 'x')));
+    int pipeEnds[2];
+    ASSERT_EQ(pipe(pipeEnds), 0);
+    const int status = inChild([&] {
+        rusage before{}, after{};
+        getrusage(RUSAGE_SELF, &before);
+        const bool ok = unpackMissionPlanFile(file, dir / "long", {}).ok;
+        getrusage(RUSAGE_SELF, &after);
+        const long grown = (after.ru_maxrss - before.ru_maxrss) * 1024L;
+        return ::write(pipeEnds[1], &grown, sizeof grown) == sizeof grown && ok ? 0 : 1;
+    });
+    long grown = 0;
+    ASSERT_EQ(::read(pipeEnds[0], &grown, sizeof grown), static_cast<ssize_t>(sizeof grown));
+    ::close(pipeEnds[0]), ::close(pipeEnds[1]);
+    EXPECT_EQ(status, 0);
+    EXPECT_LT(grown, static_cast<long>(2 * size))
+        << "peak memory grew by " << (grown >> 20) << " MiB for a " << (size >> 20) << " MiB text";
+    EXPECT_NE(readFile(dir / "long.pd").size(), 0u);
+}
+
+}  // namespace
+}  // namespace tarin

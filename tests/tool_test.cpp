@@ -1,0 +1,373 @@
+// The command-line tool, run as a process: one line per failure with its place and an
+// exit status per kind, check, info and its JSON, repacking an edited platform file,
+// standard input and FIFOs, usage errors, and the help beside the manual page.
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cctype>
+#include <cstdio>
+#include <map>
+#include <regex>
+
+#include "TarinTranslator/api/TarinTranslator.h"
+#include "TestSupport.h"
+
+namespace tarin {
+namespace {
+
+using test::readFile;
+using test::TempDir;
+using test::writeFile;
+
+// SHA-256 of "abc", the flash image of the plans below, and of the empty EEPROM image.
+constexpr const char* kAbcDigest =
+    "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad";
+constexpr const char* kEmptyDigest =
+    "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855";
+
+struct Outcome {
+    int status = -1;
+    std::string out, err;
+    std::size_t errLines() const { return std::count(err.begin(), err.end(), '\n'); }
+};
+
+// Reads a JSON text into path → scalar ("images.flash.size" → "3"); false when it is not
+// one JSON value.
+class FlatJson {
+  public:
+    bool read(std::string_view text) {
+        text_ = text;
+        return value("") && (skip(), at_ == text_.size());
+    }
+    std::map<std::string, std::string> values;
+
+  private:
+    char peek() const { return at_ < text_.size() ? text_[at_] : '\0'; }
+    void skip() {
+        while (std::isspace(static_cast<unsigned char>(peek()))) ++at_;
+    }
+    bool string(std::string& out) {
+        if (peek() != '"') return false;
+        for (++at_; at_ < text_.size() && text_[at_] != '"'; ++at_) {
+            if (text_[at_] == '\\') ++at_;
+            out += peek();
+        }
+        return at_++ < text_.size();
+    }
+    bool value(const std::string& path) {
+        skip();
+        const char open = peek();
+        if (open == '{' || open == '[') {
+            const char close = open == '{' ? '}' : ']';
+            ++at_;
+            skip();
+            for (int n = 0; peek() != close; ++n) {
+                if (n && (peek() != ',' || (++at_, false))) return false;
+                skip();
+                std::string key = std::to_string(n);
+                if (open == '{' && (!string(key = "") || (skip(), peek() != ':'))) return false;
+                if (open == '{') ++at_;
+                if (!value(path.empty() ? key : path + "." + key)) return false;
+                skip();
+            }
+            return ++at_, true;
+        }
+        std::string scalar;
+        if (open == '"') return string(scalar) && (values[path] = scalar, true);
+        while (std::isalnum(static_cast<unsigned char>(peek()))) scalar += text_[at_++];
+        return !scalar.empty() && (values[path] = scalar, true);
+    }
+    std::string_view text_;
+    std::size_t at_ = 0;
+};
+
+class Tool : public testing::Test {
+  protected:
+    void SetUp() override {
+        for (const char* base : {"p", "hz", "m"}) {
+            writeFile(dir / (std::string(base) + ".fl"), "abc");
+            writeFile(dir / (std::string(base) + ".ee"), "");
+        }
+        ASSERT_EQ(run("write p --name 'Plan \xC3\xA9' --notes n --pin 1234 --aac-version 1.2 "
+                      "--domain")
+                      .status,
+                  0);
+        ASSERT_EQ(run("write hz --radio-type 146 --name Hz").status, 0);
+        ASSERT_EQ(run("write m --mobile --radio-type 7 --name M").status, 0);
+    }
+
+    // Runs the tool in the test's directory through the shell: `args` follow its path.
+    Outcome run(const std::string& args, const std::string& env = "") {
+        const std::string command = "cd '" + dir.path().string() + "' && { " + env + " " +
+                                    TARIN_TOOL_PATH + " " + args + "\n} 2>'" +
+                                    (scratch / "err").string() + "'";
+        Outcome result;
+        FILE* pipe = ::popen(command.c_str(), "r");
+        char buffer[4096];
+        while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe))
+            result.out.append(buffer, n);
+        const int status = ::pclose(pipe);
+        result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        result.err = readFile(scratch / "err");
+        return result;
+    }
+
+    // Writes `name` as p.xml with `from` replaced by `to`.
+    void variant(const std::string& name, const std::string& from, const std::string& to,
+                 const std::string& source = "p.xml") {
+        std::string text = readFile(dir / source);
+        std::size_t at = text.find(from);
+        ASSERT_NE(at, std::string::npos) << from;
+        writeFile(dir / name, text.replace(at, from.size(), to));
+    }
+
+    std::map<std::string, std::string> json(const std::string& file) {
+        Outcome info = run("info " + file + " --json");
+        FlatJson parsed;
+        EXPECT_TRUE(parsed.read(info.out)) << info.out;
+        return parsed.values;
+    }
+
+    TempDir dir, scratch;
+};
+
+TEST_F(Tool, EachFailureIsOneLineWithItsPlaceAndReason) {
+    writeFile(dir / "cut.xml", readFile(dir / "p.xml").substr(0, 300));
+    variant("noplan.xml", "<planInfo", "<planInfX");
+    variant("value.xml", "micSelectMode='TOP'", "micSelectMode='SIDEWAYS'");
+    variant("blob.xml", "<fl-data>YWJj", "<fl-data>YW#j");
+    const std::string text = readFile(dir / "value.xml");
+    const std::size_t at = text.find("micSelectMode=");
+    const std::string valuePlace =
+        std::to_string(std::count(text.begin(), text.begin() + at, '\n') + 1) + ":" +
+        std::to_string(at - text.rfind('\n', at));
+
+    struct Case {
+        std::string args, line;  // the line, a regular expression after "tarin-translator: "
+    };
+    std::vector<Case> cases = {
+        {"parse cut.xml o", R"(cut\.xml:\d+:\d+: not well-formed XML: .+)"},
+        {"parse noplan.xml o", R"(noplan\.xml:\d+:\d+: missionPlan/vexInfo: no planInfo element)"},
+        {"parse value.xml o", "value\\.xml:" + valuePlace +
+                                  ": platformConfig/accessoryConfig: attribute "
+                                  "micSelectMode='SIDEWAYS' is not one of its names .+"},
+        {"check blob.xml", R"(blob\.xml:\d+:\d+: .*fl-data: character 3, '#', is not Base64)"},
+        {"parse m.xml o", R"(m\.xml:\d+:\d+: the document holds a mobile plan .+ \(--mobile\))"},
+        {"check hz.keep", R"(hz\.keep:\d+:\d+: .*extended radio type.* \(--radio-type N, .+)"},
+        {"parse none.xml o", "none\\.xml: cannot open document: No such file or directory"},
+        {"parse p.xml p.fl/o", R"(p\.fl/o\.fl: cannot write: Not a directory)"},
+        {"write none", "none\\.fl: cannot open image file: No such file or directory"},
+        {"write p --platform d.pd", R"(d\.pd: cannot read platform file: Is a directory)"},
+        {"write hz --radio-type 146", R"(hz\.xml: cannot write: Is a directory)"},
+        {"parse p.xml d", R"(d\.pd: cannot write: Is a directory)"},
+        {"defaults >/dev/full", "standard output: No space left on device"},
+    };
+    if (::geteuid() != 0) {  // root writes into a read-only directory
+        ::mkdir((dir / "locked").c_str(), 0555);
+        cases.push_back(
+            {"parse p.xml locked/o", R"(locked/o\.fl: cannot write: Permission denied)"});
+    }
+    std::filesystem::create_directory(dir / "d.pd");
+    std::filesystem::rename(dir / "hz.xml", dir / "hz.keep");
+    std::filesystem::create_directory(dir / "hz.xml");
+    const std::string before = test::entries(dir.path());
+    for (const auto& c : cases) {
+        Outcome r = run(c.args);
+        EXPECT_EQ(r.status, 1) << c.args;
+        EXPECT_TRUE(std::regex_match(r.err, std::regex("tarin-translator: " + c.line + "\n")))
+            << c.args << "\n"
+            << r.err;
+    }
+    EXPECT_EQ(test::entries(dir.path()), before) << "a job that fails writes nothing";
+}
+
+TEST_F(Tool, CheckWarnsOfWhatAReadPassesOverOrDrops) {
+    Outcome ok = run("check p.xml");
+    EXPECT_EQ(ok.status, 0);
+    EXPECT_EQ(ok.out + ok.err, "");
+
+    Outcome dropped = run("check hz.xml --radio-type 151");
+    EXPECT_EQ(dropped.status, 0);
+    for (const char* section : {"accessoryConfig", "manDownConfig", "progSwitches", "hazardConfig"})
+        EXPECT_TRUE(std::regex_search(
+            dropped.err, std::regex(std::string("(^|\n)tarin-translator: hz\\.xml:\\d+:\\d+: "
+                                                "warning: platformConfig/") +
+                                    section + ": radio type 151 does not keep this section")))
+            << dropped.err;
+    EXPECT_EQ(dropped.errLines(), 4u);
+
+    variant("old.xml", "version='v4.000'", "version='v3.000'");
+    Outcome old = run("parse old.xml o");
+    EXPECT_EQ(old.status, 0);
+    EXPECT_TRUE(std::regex_match(old.err, std::regex(R"(tarin-translator: old\.xml:\d+:\d+: )"
+                                                     R"(warning: .*'v3\.000'.*\n)")))
+        << old.err;
+}
+
+TEST_F(Tool, InfoDescribesPlansThatReadAndPlansThatDoNot) {
+    Outcome info = run("info p.xml");
+    EXPECT_EQ(info.status, 0);
+    for (const std::string& line : std::initializer_list<std::string>{
+             "name:          Plan \xC3\xA9\n", "PIN:           1234\n", "group:         classic\n",
+             std::string("flash image:   3 bytes, SHA-256 ") + kAbcDigest + "\n",
+             "check:         passes as a classic handheld plan\n"})
+        EXPECT_NE(info.out.find(line), std::string::npos) << line << info.out;
+
+    std::map<std::string, std::string> p = json("p.xml");
+    EXPECT_EQ(p["name"], "Plan \xC3\xA9");
+    EXPECT_EQ(p["domain"], "TACCOM_RADIO01");
+    EXPECT_EQ(p["aac_version"], "1.2");
+    EXPECT_EQ(p["mission_load"], "qd470PMissionLoad");
+    EXPECT_EQ(p["images.flash.size"], "3");
+    EXPECT_EQ(p["images.flash.sha256"], kAbcDigest);
+    EXPECT_EQ(p["images.eeprom.sha256"], kEmptyDigest);
+    EXPECT_EQ(p["check.ok"], "true");
+    EXPECT_EQ(p["check.reason"], "null");
+
+    std::map<std::string, std::string> hz = json("hz.xml");
+    EXPECT_EQ(hz["group"], "hazard");
+    EXPECT_EQ(hz["checked_as.radio_type"], "146");
+    EXPECT_EQ(hz["sections.19"], "hazardConfig");
+
+    variant("value.xml", "micSelectMode='TOP'", "micSelectMode='SIDEWAYS'");
+    std::map<std::string, std::string> bad = json("value.xml");
+    EXPECT_EQ(bad["check.ok"], "false");
+    EXPECT_NE(bad["check.reason.text"].find("SIDEWAYS"), std::string::npos);
+    EXPECT_NE(run("info value.xml").out.find("check:         fails as a classic handheld plan: "),
+              std::string::npos);
+    EXPECT_EQ(run("info p.fl").status, 1) << "not XML at all";
+}
+
+TEST_F(Tool, AnEditedPlatformFileRepacksWithThePlanTexts) {
+    const struct {
+        const char* base;
+        std::string kind, from, to;
+    } kinds[] = {
+        {"p", "", "micSelectMode='TOP'", "micSelectMode='BOTTOM'"},
+        {"hz", "--radio-type 146", "hazardModeEnable='OFF'", "hazardModeEnable='ON'"},
+        {"m", "--mobile --radio-type 7", "cctTimer='120'", "cctTimer='240'"},
+    };
+    auto texts = [&](const std::string& file) {
+        std::map<std::string, std::string> all = json(file), kept;
+        for (const char* key :
+             {"name", "description", "notes", "author", "locale", "pin", "domain", "aac_version"})
+            kept[key] = all[key];
+        return kept;
+    };
+    for (const auto& k : kinds) {
+        const std::string b = k.base;
+        ASSERT_EQ(run("parse " + b + ".xml u " + k.kind).status, 0) << b;
+        variant("u.pd", k.from, k.to, "u.pd");
+        Outcome repack = run("write u --platform u.pd --plan " + b + ".xml " + k.kind);
+        EXPECT_EQ(repack.status, 0) << repack.err;
+        ASSERT_EQ(run("parse u.xml v " + k.kind).status, 0) << b;
+        EXPECT_NE(readFile(dir / "v.pd").find(k.to), std::string::npos) << b;
+        EXPECT_EQ(texts("u.xml"), texts(b + ".xml")) << b;
+    }
+    EXPECT_EQ(
+        run("write u --platform u.pd --plan m.xml --mobile --radio-type 7 --name=Other").status, 0);
+    EXPECT_EQ(json("u.xml")["name"], "Other") << "a text option overrides the plan's";
+
+    variant("bad.pd", "cctTimer='240'", "cctTimer='999'", "u.pd");
+    std::filesystem::remove(dir / "u.xml");
+    Outcome bad = run("write u --platform bad.pd --mobile --radio-type 7");
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_TRUE(std::regex_match(
+        bad.err, std::regex(R"(tarin-translator: bad\.pd:\d+:\d+: .*cctTimer.*\n)")))
+        << bad.err;
+    EXPECT_FALSE(std::filesystem::exists(dir / "u.xml"));
+}
+
+TEST_F(Tool, StandardInputFifosAndTheTemporaryDirectory) {
+    EXPECT_EQ(run("check - < p.xml").status, 0);
+    EXPECT_EQ(run("parse - o < p.xml").status, 0);
+    EXPECT_EQ(readFile(dir / "o.fl"), "abc");
+    Outcome piped = run("parse - o --mobile < p.xml");
+    EXPECT_EQ(piped.status, 1);
+    EXPECT_EQ(piped.err.rfind("tarin-translator: standard input:", 0), 0u) << piped.err;
+
+    ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);
+    Outcome fifo = run("info fifo & cat p.xml > fifo; wait");  // the tool opens the FIFO first
+    EXPECT_NE(fifo.out.find("check:         passes"), std::string::npos) << fifo.err;
+
+    std::filesystem::create_directory(dir / "tmp");
+    Outcome temp =
+        run("parse m.xml t --mobile --temp-dir", "TMPDIR='" + (dir / "tmp").string() + "'");
+    EXPECT_EQ(temp.status, 0) << temp.err;
+    EXPECT_EQ(temp.out, (dir / "tmp" / "t").string() + "\n");
+    EXPECT_EQ(readFile(dir / "tmp" / "t.fl"), "abc");
+}
+
+TEST_F(Tool, UsageErrorsNameWhatIsWrongAndWriteNothing) {
+    writeFile(dir / "q.fl", "");
+    writeFile(dir / "q.ee", "");
+    const struct {
+        std::string args, says;
+    } cases[] = {
+        {"", "no command given"},
+        {"frobnicate", "unknown command 'frobnicate'"},
+        {"write", "write needs BASE"},
+        {"parse p.xml", "parse needs XMLFILE BASE"},
+        {"check p.xml extra", "unexpected argument 'extra'"},
+        {"write q --bogus", "unknown option --bogus"},
+        {"write q --radio-type 146 --domain", "--domain applies only to classic"},
+        {"write q --mobile --radio-type 7 --pin 1", "--pin does not apply to mobile plans"},
+        {"write q --mobile --radio-type 7 --aac-version 1", "--aac-version does not apply"},
+        {"write q --mobile", "--mobile needs --radio-type N"},
+        {"write q --plan p.xml", "--plan applies only with --platform"},
+        {"parse p.xml o --temp-dir", "--temp-dir applies only with --mobile"},
+        {"defaults --name x", "--name does not apply to defaults"},
+        {"parse p.xml o --name x", "--name does not apply to parse"},
+        {"check p.xml --json", "--json does not apply to check"},
+        {"info p.xml --radio-type 5", "--radio-type does not apply to info"},
+        {"defaults --mobile --radio-type 5", "--radio-type does not apply to defaults --mobile"},
+        {"write q --radio-type=x", "--radio-type: 'x' is not a radio type code"},
+        {"write q --radio-type 4294967296", "is not a radio type code"},
+        {"write q --mobile=yes --radio-type 7", "--mobile takes no value"},
+        {"write q --name", "--name needs a value"},
+        {"write q --name \"$(printf 'a\\001b')\"", "--name: the text holds U+0001"},
+        {"write q --notes \"$(printf '\\377')\"", "--notes: the text is not valid UTF-8"},
+        {"write q --locale \"$(printf '\\357\\277\\276')\"", "--locale: the text holds U+FFFE"},
+        {"write q --author \"$(printf '\\355\\240\\200')\"", "--author: the text holds U+D800"},
+    };
+    for (const auto& c : cases) {
+        Outcome r = run(c.args);
+        EXPECT_EQ(r.status, 2) << c.args;
+        EXPECT_EQ(r.errLines(), 1u) << c.args << "\n" << r.err;
+        EXPECT_EQ(r.err.rfind("tarin-translator: ", 0), 0u) << r.err;
+        EXPECT_NE(r.err.find(c.says), std::string::npos) << c.args << "\n" << r.err;
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir / "q.xml"));
+
+    EXPECT_EQ(run("write --name=Caf\xC3\xA9 --domain -- q").status, 0);
+    EXPECT_EQ(json("q.xml")["name"], "Caf\xC3\xA9");
+}
+
+TEST_F(Tool, HelpVersionDefaultsAndTheManualPage) {
+    std::string man = readFile(TARIN_MAN_PAGE);
+    man = std::regex_replace(man, std::regex(R"(\\f[BIRP])"), "");
+    man = std::regex_replace(man, std::regex(R"(\\-)"), "-");
+    for (const char* args : {"--help", "-h", "defaults --help", "write --help", "parse -h",
+                             "check --help", "info --help", "write q --name x --help"}) {
+        Outcome help = run(args);
+        EXPECT_EQ(help.status, 0) << args;
+        EXPECT_EQ(help.err, "") << args;
+        std::smatch option;
+        for (std::string rest = help.out;
+             std::regex_search(rest, option, std::regex(R"(--[a-z][a-z-]*)"));
+             rest = option.suffix())
+            EXPECT_NE(man.find(option.str()), std::string::npos)
+                << option.str() << " of '" << args << "' is not in the manual page";
+    }
+    EXPECT_NE(run("--help").out.find("2  usage error"), std::string::npos);
+    EXPECT_EQ(run("parse -V").out.rfind("tarin-translator ", 0), 0u);
+
+    EXPECT_EQ(run("defaults --mobile").out, toUtf8(mobileDefaults()));
+    EXPECT_EQ(run("defaults --radio-type=151").out, toUtf8(handheldDefaults(151)));
+}
+
+}  // namespace
+}  // namespace tarin

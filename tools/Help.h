@@ -1,0 +1,163 @@
+#pragma once
+
+// The help texts of the command-line tool. The manual page tools/tarin-translator.1 says
+// the same; change both together.
+
+namespace tarin::tool {
+
+inline constexpr const char* kGeneralHelp =
+    R"(Usage: tarin-translator COMMAND [ARGUMENT...] [OPTION...]
+
+Writes the mission plan of a Tarin two-way radio, an XML document holding its platform
+configuration and its two waveform images; unpacks, checks and describes mission plans;
+prints default platform configurations.
+
+  tarin-translator defaults [--radio-type N | --mobile]
+  tarin-translator write BASE [--radio-type N | --mobile --radio-type N]
+                   [--platform FILE [--plan XMLFILE]] [--name T] [--description T]
+                   [--notes T] [--author T] [--locale T] [--pin T] [--aac-version T]
+                   [--domain]
+  tarin-translator parse XMLFILE BASE [--radio-type N] [--mobile [--temp-dir]]
+  tarin-translator check XMLFILE [--radio-type N] [--mobile]
+  tarin-translator info XMLFILE [--json]
+
+Commands:
+  defaults  print a default platform configuration (the text of a platform file)
+  write     write the mission plan BASE.xml from the images BASE.fl and BASE.ee
+  parse     unpack the mission plan XMLFILE into BASE.fl, BASE.ee and BASE.pd
+  check     read XMLFILE as parse would, and write nothing
+  info      describe XMLFILE: texts, stamps, sections, images, and whether it reads
+'tarin-translator COMMAND --help' explains a command and its options.
+
+Files:
+  BASE     a path without suffix: BASE.fl is the flash image, BASE.ee the EEPROM
+           image, BASE.pd the platform file, BASE.xml the mission plan
+  XMLFILE  a mission plan; '-' reads standard input; pipes and FIFOs work as files
+
+Radio types (--radio-type N, a code from 0 to 4294967295) and their groups:
+  hazard     146, 199, 265       handheld plans with a MissionLoad element
+  VR-mobile  151, 153, 272, 273  handheld plans with a MissionLoad element
+  classic    every other code    handheld plans with a qd470PMissionLoad element;
+                                 without --radio-type a plan is classic
+  --mobile   a mobile radio's plan, with a MissionLoadQD470M element
+
+Options (the commands they apply to first):
+  --radio-type N   defaults, write, parse, check: the radio type code (see above)
+  --mobile         defaults, write, parse, check: a mobile radio's plan
+  --platform FILE  write: the platform configuration from FILE, a .pd as parse writes
+                   it, instead of the defaults
+  --plan XMLFILE   write --platform: the plan texts, PIN, AAC version and domain from
+                   the mission plan XMLFILE
+  --name T, --description T, --notes T, --author T, --locale T, --pin T, --aac-version T
+                   write: the plan texts (see 'tarin-translator write --help')
+  --domain         write, classic handheld plans only: the domain TACCOM_RADIO01
+  --temp-dir       parse --mobile: write the files into the system's temporary
+                   directory ($TMPDIR, else /tmp), named by BASE, and print where
+  --json           info: print one JSON object
+  -h, --help       show this help, or a command's help after the command
+  -V, --version    show the version
+  An option's value follows it (--name T) or an equals sign (--name=T); '--' ends the
+  options. An option that does not apply to the command or the kind of plan is a usage
+  error.
+
+Exit status:
+  0  success
+  1  the job failed; one line on standard error says why:
+       tarin-translator: FILE:LINE:COLUMN: reason
+     or 'tarin-translator: FILE: reason' when the reason has no place in the file
+  2  usage error: 'tarin-translator: reason'
+Warnings of a job that succeeds take the form 'tarin-translator: FILE:LINE:COLUMN:
+warning: text'.
+)";
+
+inline constexpr const char* kCommonHelp = R"(
+An option's value follows it (--name T) or an equals sign (--name=T); '--' ends the
+options. 'tarin-translator --help' lists the radio types and their groups.
+Exit status: 0 success, 1 the job failed (one line on standard error says why),
+2 usage error.
+)";
+
+inline constexpr const char* kDefaultsHelp =
+    R"(Usage: tarin-translator defaults [--radio-type N | --mobile]
+
+Prints the default platform configuration, the text of a platform file (.pd), of a
+classic handheld radio.
+
+  --radio-type N  of a handheld radio of radio type N
+  --mobile        of a mobile radio
+)";
+
+inline constexpr const char* kWriteHelp =
+    R"(Usage: tarin-translator write BASE [OPTION...]
+
+Writes the mission plan BASE.xml holding the images BASE.fl and BASE.ee (regular files,
+pipes or FIFOs) and a platform configuration: the defaults of the radio type, or the one
+read from a platform file. BASE.xml appears complete or not at all.
+
+Kind of plan:
+  (neither option)  a classic handheld plan
+  --radio-type N    a handheld plan of radio type N
+  --mobile          a mobile plan; needs --radio-type N
+
+Platform configuration:
+  --platform FILE   read it from FILE, a platform file as parse writes it (BASE.pd),
+                    instead of the defaults; '-' reads standard input. A FILE that
+                    does not read fails with its reason, and nothing is written.
+  --plan XMLFILE    with --platform: take the plan texts, PIN, AAC version and domain
+                    from the mission plan XMLFILE (typically the one unpacked); text
+                    options given beside it override them
+
+Plan texts (T is UTF-8; longer texts are cut to 80 characters, notes to 256 and the AAC
+version to 6):
+  --name T, --description T, --notes T, --author T, --locale T
+  --pin T           the PIN (handheld plans only)
+  --aac-version T   the AAC version (handheld plans only)
+  --domain          set the plan's domain to TACCOM_RADIO01 (classic handheld plans
+                    only: without --radio-type and --mobile)
+A text that is not valid UTF-8 or holds a character that XML 1.0 does not allow (a
+control character other than tab, line feed and carriage return; U+FFFE, U+FFFF) is a
+usage error. Reading a plan turns line breaks and tabs in texts into blanks, runs of
+blanks into one, and drops leading and trailing blanks.
+)";
+
+inline constexpr const char* kParseHelp =
+    R"(Usage: tarin-translator parse XMLFILE BASE [--radio-type N] [--mobile [--temp-dir]]
+
+Reads the mission plan XMLFILE ('-' reads standard input) and writes BASE.fl, BASE.ee
+and BASE.pd: all three, or on failure none (the previous files stay as they were).
+
+  (neither option)  read a classic handheld plan
+  --radio-type N    read a handheld plan of radio type N
+  --mobile          read a mobile plan (with --radio-type N, of radio type N)
+  --temp-dir        with --mobile: write the files into the system's temporary
+                    directory ($TMPDIR, else /tmp), named by BASE, and print where
+                    (that path without the suffixes) on standard output
+)";
+
+inline constexpr const char* kCheckHelp =
+    R"(Usage: tarin-translator check XMLFILE [--radio-type N] [--mobile]
+
+Reads the mission plan XMLFILE ('-' reads standard input) as parse would with the same
+options, and writes nothing. Exits 0 when parse would unpack it, with a warning for
+each value a tolerant read passed over and each section that the radio type does not
+keep (parse drops it); exits 1 with the reason when parse would fail.
+
+  (neither option)  read a classic handheld plan
+  --radio-type N    read a handheld plan of radio type N
+  --mobile          read a mobile plan (with --radio-type N, of radio type N)
+)";
+
+inline constexpr const char* kInfoHelp =
+    R"(Usage: tarin-translator info XMLFILE [--json]
+
+Describes the mission plan XMLFILE ('-' reads standard input): its plan texts, domain,
+version and date stamps, AAC version, its MissionLoad element and the radios that read
+it, the sections of platformConfig and the radio group they imply, each image's size in
+bytes and the SHA-256 digest of its decoded bytes, and whether the document reads as
+that group, with the reason or the warnings. A document that does not read is described
+too (exit 0); one that is not well-formed XML fails (exit 1).
+
+  --json  print one JSON object instead, with the keys that the manual page lists
+)";
+
+}  // namespace tarin::tool

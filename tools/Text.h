@@ -1,0 +1,131 @@
+#pragma once
+
+// Text handling of the command-line tool: strict UTF-8 decoding, the check that a text
+// can stand in an XML document, and the quoting of texts for a terminal and for JSON.
+
+#include <cstdint>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace tarin::tool {
+
+// Decodes the UTF-8 sequence at `at` and moves past it. An invalid sequence (a stray or
+// missing continuation byte, an overlong form, a code point above U+10FFFF) gives
+// nothing and moves past its first byte. Surrogates decode; XML refuses them later.
+inline std::optional<char32_t> decodeUtf8(std::string_view text, std::size_t& at) {
+    const unsigned char first = static_cast<unsigned char>(text[at++]);
+    if (first < 0x80) return first;
+    std::size_t length = first >= 0xF0 ? 4 : first >= 0xE0 ? 3 : first >= 0xC0 ? 2 : 0;
+    if (length == 0 || first > 0xF4 || at + length - 1 > text.size()) return std::nullopt;
+    char32_t c = first & (0x7F >> length);
+    for (std::size_t i = 1; i < length; ++i) {
+        const unsigned char next = static_cast<unsigned char>(text[at + i - 1]);
+        if ((next & 0xC0) != 0x80) return std::nullopt;
+        c = (c << 6) | (next & 0x3F);
+    }
+    constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (c < kSmallest[length] || c > 0x10FFFF) return std::nullopt;
+    at += length - 1;
+    return c;
+}
+
+// XML 1.0's Char production: tab, line feed, carriage return and the code points from
+// U+0020 on, less the surrogates, U+FFFE and U+FFFF.
+inline bool isXmlChar(char32_t c) {
+    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) ||
+           (c >= 0xE000 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0x10FFFF);
+}
+
+inline std::string codePointName(char32_t c) {
+    char name[16];
+    std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(c));
+    return name;
+}
+
+// Why `text` cannot stand in an XML document, or nothing when it can.
+inline std::optional<std::string> xmlTextProblem(std::string_view text) {
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t start = at;
+        std::optional<char32_t> c = decodeUtf8(text, at);
+        if (!c) return "is not valid UTF-8 (byte " + std::to_string(start + 1) + ")";
+        if (!isXmlChar(*c))
+            return "holds " + codePointName(*c) + ", a character that XML 1.0 does not allow";
+    }
+    return std::nullopt;
+}
+
+// `text` for a terminal: control characters escaped (\t, \n, \r, \xNN), invalid UTF-8
+// bytes as \xNN.
+inline std::string printable(std::string_view text) {
+    std::string out;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t start = at;
+        std::optional<char32_t> c = decodeUtf8(text, at);
+        if (c && *c >= 0x20 && *c != 0x7F) {
+            out.append(text.substr(start, at - start));
+            continue;
+        }
+        const char* named = !c           ? nullptr
+                            : *c == '\t' ? "\\t"
+                            : *c == '\n' ? "\\n"
+                            : *c == '\r' ? "\\r"
+                                         : nullptr;
+        char hex[8];
+        std::snprintf(hex, sizeof hex, "\\x%02X", static_cast<unsigned char>(text[start]));
+        out += named ? named : hex;
+        at = start + 1;
+    }
+    return out;
+}
+
+// ---- JSON ------------------------------------------------------------------------------
+
+// A JSON string; invalid UTF-8 becomes U+FFFD.
+inline std::string jsonString(std::string_view text) {
+    std::string out = "\"";
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t start = at;
+        std::optional<char32_t> c = decodeUtf8(text, at);
+        if (!c) {
+            out += "\\ufffd";
+        } else if (*c == '"' || *c == '\\') {
+            out += '\\';
+            out += static_cast<char>(*c);
+        } else if (*c < 0x20) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(*c));
+            out += escape;
+        } else {
+            out.append(text.substr(start, at - start));
+        }
+    }
+    return out + "\"";
+}
+
+inline std::string jsonBool(bool value) {
+    return value ? "true" : "false";
+}
+
+// Members (name, JSON value) as an object: one member a line, indented by `indent`
+// levels; with a negative indent all on one line.
+using JsonMembers = std::vector<std::pair<std::string, std::string>>;
+inline std::string jsonObject(const JsonMembers& members, int indent = -1) {
+    const std::string inner = indent < 0 ? " " : "\n" + std::string(2 * (indent + 1), ' ');
+    const std::string outer = indent < 0 ? "" : "\n" + std::string(2 * indent, ' ');
+    std::string out = "{";
+    for (std::size_t i = 0; i < members.size(); ++i)
+        out += (i ? "," : "") + inner + jsonString(members[i].first) + ": " + members[i].second;
+    return out + (members.empty() ? "" : indent < 0 ? " " : outer) + "}";
+}
+
+inline std::string jsonArray(const std::vector<std::string>& items) {
+    std::string out = "[";
+    for (std::size_t i = 0; i < items.size(); ++i) out += (i ? ", " : "") + items[i];
+    return out + "]";
+}
+
+}  // namespace tarin::tool
