@@ -246,6 +246,9 @@ TEST(ImageInputs, KindsOfFiles) {
         {[&] { fs::create_symlink("/dev/null", dir / "r.fl"); },
          "Cannot read image file: F: not a regular file, pipe or FIFO"},
         {[] {}, "Cannot open image file: F: No such file or directory"},
+        // Opens, then fails to read while the document is being written.
+        {[&] { fs::create_symlink("/proc/self/mem", dir / "r.fl"); },
+         "Cannot read image file: F: Input/output error"},
     };
     for (const Case& c : cases) {
         fs::remove_all(dir / "r.fl");
@@ -262,9 +265,10 @@ TEST(ImageInputs, KindsOfFiles) {
     }
     EXPECT_FALSE(fs::exists(dir / "r.xml"));
 
-    // A FIFO is read to its end, as an image and as a document.
+    // A FIFO is read to its end, as an image and as a document; a regular image file is
+    // read in chunks while the document is written, the last chunk a short one.
     fs::remove_all(dir / "r.fl");
-    std::string image(300000, '\0');
+    std::string image(2400001, '\0');
     for (std::size_t i = 0; i < image.size(); ++i) image[i] = static_cast<char>(i * 31);
     auto feed = [](const fs::path& fifo, const std::string& bytes) {
         EXPECT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
@@ -276,6 +280,12 @@ TEST(ImageInputs, KindsOfFiles) {
     writer = feed(dir / "doc", readFile(dir / "r.xml"));
     EXPECT_TRUE(unpackHandheldMissionPlanFile(dir / "doc", dir / "back"));
     writer.join();
+    EXPECT_EQ(readFile(dir / "back.fl"), image);
+    fs::remove(dir / "r.fl");
+    writeFile(dir / "r.fl", image);
+    EXPECT_TRUE(writeClassicMissionPlan(dir / "r", {}, false));
+    fs::remove(dir / "back.fl");
+    EXPECT_TRUE(unpackHandheldMissionPlanFile(dir / "r.xml", dir / "back"));
     EXPECT_EQ(readFile(dir / "back.fl"), image);
 }
 

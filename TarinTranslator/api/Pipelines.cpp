@@ -7,6 +7,7 @@
 #include <cstring>
 #include <locale>
 #include <mutex>
+#include <optional>
 #include <set>
 #include <sstream>
 
@@ -62,13 +63,7 @@ class InputFile {
     template <class Bytes>
     void readAll(Bytes& bytes) {
         bytes.resize(size());
-        std::size_t done = 0;
-        while (done < bytes.size()) {
-            std::size_t n =
-                readSome(reinterpret_cast<char*>(bytes.data()) + done, bytes.size() - done);
-            if (n == 0) break;
-            done += n;
-        }
+        std::size_t done = read(bytes.data(), bytes.size());
         bytes.resize(done);
         char more[1 << 16];
         while (std::size_t n = readSome(more, sizeof more)) {
@@ -76,6 +71,18 @@ class InputFile {
             std::copy(more, more + n, reinterpret_cast<char*>(bytes.data()) + done);
             done += n;
         }
+    }
+
+    // Fills `size` bytes at `to`, fewer only at the file's end; returns how many.
+    template <class Byte>
+    std::size_t read(Byte* to, std::size_t size) {
+        std::size_t done = 0;
+        while (done < size) {
+            std::size_t n = readSome(reinterpret_cast<char*>(to) + done, size - done);
+            if (n == 0) break;
+            done += n;
+        }
+        return done;
     }
 
   private:
@@ -107,16 +114,34 @@ class InputFile {
     int fd_ = -1;
 };
 
-ByteVector readImage(const std::filesystem::path& file) {
-    ByteVector bytes;
-    InputFile(file, "image file").readAll(bytes);
-    return bytes;
-}
+// The two image files of a write, BASE.fl and BASE.ee, opened (and so checked) before
+// anything is written. A regular file is read while the document is written, a chunk at
+// a time, so that it is never held in memory whole; a pipe or a FIFO is read whole into
+// the record at once, .fl before .ee, the order in which one program feeding both would
+// write them.
+class WriteImages {
+  public:
+    WriteImages(const std::filesystem::path& base, ByteVector& fl, ByteVector& ee) {
+        open(withSuffix(base, ".fl"), fl_, fl, readers_.fl);
+        open(withSuffix(base, ".ee"), ee_, ee, readers_.ee);
+    }
+    const ImageReaders* readers() const { return &readers_; }
 
-void readImages(const std::filesystem::path& base, ByteVector& fl, ByteVector& ee) {
-    fl = readImage(withSuffix(base, ".fl"));
-    ee = readImage(withSuffix(base, ".ee"));
-}
+  private:
+    static void open(const std::filesystem::path& file, std::optional<InputFile>& input,
+                     ByteVector& bytes, ImageReader& reader) {
+        input.emplace(file, "image file");
+        if (input->regular()) {
+            reader = [&in = *input](uint8_t* to, std::size_t size) { return in.read(to, size); };
+        } else {
+            input->readAll(bytes);
+            input.reset();
+        }
+    }
+
+    std::optional<InputFile> fl_, ee_;
+    ImageReaders readers_;
+};
 
 // Refuses plan texts that no document can hold, before anything is read or written.
 void checkTexts(const PlanTexts& texts, const std::wstring& domain = {}) {
@@ -171,18 +196,17 @@ bool writeHandheld(const std::filesystem::path& base, const PlanTexts& texts, ui
     MissionPlan plan;
     plan.planRadioType = radioType;
     plan.Platform.radioType = radioType;
-    if (locked) {
-        std::lock_guard<CriticalSection> guard(radioWriteLock);
-        readImages(base, plan.Platform.flData, plan.Platform.eeData);
-    } else {
-        readImages(base, plan.Platform.flData, plan.Platform.eeData);
-    }
+    // The images are read while the document is written, so the lock that covers their
+    // reading covers the write.
+    std::unique_lock<CriticalSection> guard(radioWriteLock, std::defer_lock);
+    if (locked) guard.lock();
+    WriteImages images(base, plan.Platform.flData, plan.Platform.eeData);
     if (domain) setFixed(plan.domain, kDefaultDomain);
     copyTexts(plan, texts, true);
     setFixed(plan.Platform.AACversion, texts.aacVersion);
     applyHandheldDefaults(plan);
     return writeTextFile(withSuffix(base, ".xml"),
-                         [&](std::wostream& os) { writeMissionPlan(os, plan); });
+                         [&](std::wostream& os) { writeMissionPlan(os, plan, images.readers()); });
 }
 
 // A file that could not be written, and the system's reason.
@@ -337,11 +361,12 @@ bool writeMobileMissionPlan(const std::filesystem::path& base, const PlanTexts& 
     checkTexts(texts);
     MobileMissionPlan plan;
     plan.MobilePlatform.radioType = radioType;
-    readImages(base, plan.MobilePlatform.flData, plan.MobilePlatform.eeData);
+    WriteImages images(base, plan.MobilePlatform.flData, plan.MobilePlatform.eeData);
     copyTexts(plan, texts, false);
     applyMobileDefaults(plan);
-    return writeTextFile(withSuffix(base, ".xml"),
-                         [&](std::wostream& os) { writeMobileMissionPlan(os, plan); });
+    return writeTextFile(withSuffix(base, ".xml"), [&](std::wostream& os) {
+        writeMobileMissionPlan(os, plan, images.readers());
+    });
 }
 
 namespace {
@@ -572,11 +597,14 @@ ReadResult writeMissionPlanFromPlatform(const std::filesystem::path& base, std::
                 return readMobilePlatformConfig(node, plan.MobilePlatform);
             }))
             return resultOf(log, false);
-        readImages(base, plan.MobilePlatform.flData, plan.MobilePlatform.eeData);
+        WriteImages images(base, plan.MobilePlatform.flData, plan.MobilePlatform.eeData);
         copyTexts(plan, texts, false);
-        return writtenResult(
-            log, writeTextFile(xml, [&](std::wostream& os) { writeMobileMissionPlan(os, plan); }),
-            xml);
+        return writtenResult(log,
+                             writeTextFile(xml,
+                                           [&](std::wostream& os) {
+                                               writeMobileMissionPlan(os, plan, images.readers());
+                                           }),
+                             xml);
     }
     MissionPlan plan;
     plan.planRadioType = plan.Platform.radioType = as.radioType.value_or(kClassicRadioType);
@@ -585,17 +613,17 @@ ReadResult writeMissionPlanFromPlatform(const std::filesystem::path& base, std::
             return readPlatformConfig(node, plan.Platform);
         }))
         return resultOf(log, false);
-    if (as.radioType) {
-        std::lock_guard<CriticalSection> guard(radioWriteLock);
-        readImages(base, plan.Platform.flData, plan.Platform.eeData);
-    } else {
-        readImages(base, plan.Platform.flData, plan.Platform.eeData);
-    }
+    std::unique_lock<CriticalSection> guard(radioWriteLock, std::defer_lock);
+    if (as.radioType) guard.lock();
+    WriteImages images(base, plan.Platform.flData, plan.Platform.eeData);
     setFixed(plan.domain, domain);
     copyTexts(plan, texts, true);
     setFixed(plan.Platform.AACversion, texts.aacVersion);
     return writtenResult(
-        log, writeTextFile(xml, [&](std::wostream& os) { writeMissionPlan(os, plan); }), xml);
+        log,
+        writeTextFile(xml,
+                      [&](std::wostream& os) { writeMissionPlan(os, plan, images.readers()); }),
+        xml);
 }
 
 std::string readInputFile(const std::filesystem::path& file, const std::string& what) {

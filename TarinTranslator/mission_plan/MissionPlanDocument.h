@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <ctime>
+#include <functional>
 #include <ostream>
 #include <pugixml.hpp>
 #include <span>
@@ -19,11 +20,27 @@ namespace tarin {
 // The version stamp every document carries and every reader expects.
 inline constexpr const wchar_t* kVersionStamp = L"v4.000";
 
-// Writers: XML text or summary text by the stream's mode.
-std::wostream& writeMissionPlan(std::wostream& os, const MissionPlan& plan);
-std::wostream& writeMobileMissionPlan(std::wostream& os, const MobileMissionPlan& plan);
+// Hands out an image's bytes in order: fills up to `size` bytes at `to` and returns how
+// many it gave, fewer than `size` only at the image's end. Failures throw.
+using ImageReader = std::function<std::size_t(uint8_t* to, std::size_t size)>;
+
+// Images that a write reads from their files while it writes the document, a chunk at a
+// time, instead of from the record: a file need not be held in memory whole. An empty
+// reader leaves that image to the record.
+struct ImageReaders {
+    ImageReader fl;
+    ImageReader ee;
+};
+
+// Writers: XML text or summary text by the stream's mode. `streamed` replaces the
+// record's images in XML text.
+std::wostream& writeMissionPlan(std::wostream& os, const MissionPlan& plan,
+                                const ImageReaders* streamed = nullptr);
+std::wostream& writeMobileMissionPlan(std::wostream& os, const MobileMissionPlan& plan,
+                                      const ImageReaders* streamed = nullptr);
 std::wostream& writePlanInfo(std::wostream& os, const PlanTextFields& texts);
 std::wostream& writeBlob(std::wostream& os, const ByteVector& bytes);
+std::wostream& writeBlob(std::wostream& os, const ImageReader& read);
 
 // "YYYY-MM-DDThh:mm:ssZ" of a UTC calendar time.
 std::wstring dateStamp(std::time_t when);

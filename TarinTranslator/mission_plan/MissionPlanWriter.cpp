@@ -1,6 +1,7 @@
 #include <array>
 #include <cstdio>
 #include <iomanip>
+#include <span>
 #include <vector>
 
 #include "TarinTranslator/mission_plan/Base64.h"
@@ -52,11 +53,20 @@ void writeVersionInfoStart(std::wostream& os) {
     putEscaped(os, dateStamp(std::time(nullptr)));
 }
 
-void writeWaveforms(std::wostream& os, const ByteVector& ee, const ByteVector& fl) {
+void writeImage(std::wostream& os, const ByteVector& bytes, const ImageReader* streamed) {
+    if (streamed && *streamed) {
+        writeBlob(os, *streamed);
+    } else {
+        writeBlob(os, bytes);
+    }
+}
+
+void writeWaveforms(std::wostream& os, const ByteVector& ee, const ByteVector& fl,
+                    const ImageReaders* streamed) {
     os << "<ecpWaveformConfig>\n<ee-data>";
-    writeBlob(os, ee);
+    writeImage(os, ee, streamed ? &streamed->ee : nullptr);
     os << "</ee-data>\n<fl-data>";
-    writeBlob(os, fl);
+    writeImage(os, fl, streamed ? &streamed->fl : nullptr);
     os << "</fl-data>\n</ecpWaveformConfig>\n";
 }
 
@@ -68,7 +78,8 @@ void writeByteDump(std::wostream& os, const ByteVector& bytes) {
     }
 }
 
-std::wostream& writeMissionLoad(std::wostream& os, const HandheldPlatform& platform) {
+std::wostream& writeMissionLoad(std::wostream& os, const HandheldPlatform& platform,
+                                const ImageReaders* streamed) {
     if (!isXmlMode(os)) {
         os << "MissionPlan.Platform: ";
         writePlatformConfig(os, platform);
@@ -85,11 +96,12 @@ std::wostream& writeMissionLoad(std::wostream& os, const HandheldPlatform& platf
     putEscaped(os, platform.AACversion);
     os << "' />\n";
     writePlatformConfig(os, platform);
-    writeWaveforms(os, platform.eeData, platform.flData);
+    writeWaveforms(os, platform.eeData, platform.flData, streamed);
     return os << "</" << element << ">\n";
 }
 
-std::wostream& writeMobileMissionLoad(std::wostream& os, const MobilePlatformRecord& platform) {
+std::wostream& writeMobileMissionLoad(std::wostream& os, const MobilePlatformRecord& platform,
+                                      const ImageReaders* streamed) {
     if (!isXmlMode(os)) {
         os << "MobileMissionPlan.MobilePlatform: ";
         writeMobilePlatformConfig(os, platform);
@@ -103,15 +115,18 @@ std::wostream& writeMobileMissionLoad(std::wostream& os, const MobilePlatformRec
     writeVersionInfoStart(os);
     os << "' />\n";
     writeMobilePlatformConfig(os, platform);
-    writeWaveforms(os, platform.eeData, platform.flData);
+    writeWaveforms(os, platform.eeData, platform.flData, streamed);
     return os << "</MissionLoadQD470M>\n";
 }
 
+template <class Platform>
 void writeDocument(std::wostream& os, const PlanTextFields& texts, const char* schema,
-                   void (*writeLoad)(std::wostream&, const void*), const void* platform) {
+                   std::wostream& (*writeLoad)(std::wostream&, const Platform&,
+                                               const ImageReaders*),
+                   const Platform& platform, const ImageReaders* streamed) {
     if (isXmlMode(os)) os << kDocumentStartA << schema << kDocumentStartB;
     writePlanInfo(os, texts);
-    writeLoad(os, platform);
+    writeLoad(os, platform, streamed);
     if (isXmlMode(os)) {
         os << "</missionPlan>\n";
     } else {
@@ -155,20 +170,19 @@ std::wostream& writePlanInfo(std::wostream& os, const PlanTextFields& texts) {
     return os << " />\n\t\t\t\t  </vexInfo>\n";
 }
 
-std::wostream& writeBlob(std::wostream& os, const ByteVector& bytes) {
-    if (!isXmlMode(os)) {
-        writeByteDump(os, bytes);
-        return os;
-    }
-    // Large chunks: few writes to the file, each of about a mebibyte.
-    constexpr std::size_t kChunkBytes = 3 * (1 << 18);
-    std::vector<char> chunk(base64Length(std::min(kChunkBytes, bytes.size())));
+namespace {
+
+// Encodes the bytes that `next` hands out (a span at a time, each a multiple of three
+// bytes but the last, empty at the end) into the document.
+template <class Next>
+void writeBase64(std::wostream& os, Next next) {
+    std::vector<char> chunk;
     auto* direct = dynamic_cast<Utf8FileBuf*>(os.rdbuf());
     std::wstring wide;
-    for (std::size_t at = 0; at < bytes.size(); at += kChunkBytes) {
-        std::size_t n = std::min(kChunkBytes, bytes.size() - at);
-        std::size_t length = base64Length(n);
-        base64Encode(bytes.data() + at, n, chunk.data());
+    for (std::span<const uint8_t> bytes = next(); !bytes.empty(); bytes = next()) {
+        std::size_t length = base64Length(bytes.size());
+        if (chunk.size() < length) chunk.resize(length);
+        base64Encode(bytes.data(), bytes.size(), chunk.data());
         if (direct) {
             // Base64 is ASCII: it goes to the file without per-character conversion.
             direct->putAscii(chunk.data(), length);
@@ -177,26 +191,46 @@ std::wostream& writeBlob(std::wostream& os, const ByteVector& bytes) {
             os.write(wide.data(), static_cast<std::streamsize>(length));
         }
     }
+}
+
+// Large chunks: few writes to the file, each of about a mebibyte.
+constexpr std::size_t kChunkBytes = 3 * (1 << 18);
+
+}  // namespace
+
+std::wostream& writeBlob(std::wostream& os, const ByteVector& bytes) {
+    if (!isXmlMode(os)) {
+        writeByteDump(os, bytes);
+        return os;
+    }
+    std::size_t at = 0;
+    writeBase64(os, [&] {
+        std::size_t n = std::min(kChunkBytes, bytes.size() - at);
+        at += n;
+        return std::span<const uint8_t>(bytes.data() + at - n, n);
+    });
     return os;
 }
 
-std::wostream& writeMissionPlan(std::wostream& os, const MissionPlan& plan) {
-    writeDocument(
-        os, plan, "MissionLoadV4Schema.xsd",
-        [](std::wostream& s, const void* p) {
-            writeMissionLoad(s, *static_cast<const HandheldPlatform*>(p));
-        },
-        &plan.Platform);
+std::wostream& writeBlob(std::wostream& os, const ImageReader& read) {
+    // One buffer, refilled: the image's bytes pass through the cache once.
+    std::vector<uint8_t> buffer(kChunkBytes);
+    writeBase64(os, [&] {
+        return std::span<const uint8_t>(buffer.data(), read(buffer.data(), buffer.size()));
+    });
     return os;
 }
 
-std::wostream& writeMobileMissionPlan(std::wostream& os, const MobileMissionPlan& plan) {
-    writeDocument(
-        os, plan, "MobilMissionLoadV4Schema.xsd",
-        [](std::wostream& s, const void* p) {
-            writeMobileMissionLoad(s, *static_cast<const MobilePlatformRecord*>(p));
-        },
-        &plan.MobilePlatform);
+std::wostream& writeMissionPlan(std::wostream& os, const MissionPlan& plan,
+                                const ImageReaders* streamed) {
+    writeDocument(os, plan, "MissionLoadV4Schema.xsd", writeMissionLoad, plan.Platform, streamed);
+    return os;
+}
+
+std::wostream& writeMobileMissionPlan(std::wostream& os, const MobileMissionPlan& plan,
+                                      const ImageReaders* streamed) {
+    writeDocument(os, plan, "MobilMissionLoadV4Schema.xsd", writeMobileMissionLoad,
+                  plan.MobilePlatform, streamed);
     return os;
 }
 
