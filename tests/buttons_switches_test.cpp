@@ -3,10 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "TarinTranslator/model/HandheldPlatform.h"
-#include "TarinTranslator/model/RadioType.h"
 #include "TarinTranslator/platform_xml/Sections.h"
-#include "TarinTranslator/platform_xml/XmlText.h"
 #include "TestSupport.h"
 
 using namespace tarin;
@@ -50,8 +47,7 @@ std::string button(const char* name, const char* function, const char* more = ""
 
 }  // namespace
 
-// ======================================================================================
-// XML and summary text
+// ---- XML and summary text -------------------------------------------------------------
 
 // The defaults documents pin the XML of the defaults, and whole documents the escaping;
 // here the summaries, lists the defaults lack and unknown values.
@@ -127,7 +123,6 @@ TEST(ButtonsXmlTest, ProgBtnsAndProgSwitchesPerRadioType) {
         L"<RadioLockSelection>BtnPTT</RadioLockSelection>\n"
         L"<RadioLockSelection>VOLUME_KNOB</RadioLockSelection>\n"
         L"</RadioLockList>\n";
-    currentRadioType() = kHazard;
     EXPECT_EQ(summary(writeProgSwitches, s),
               L"progSwitch name='ChanKnob >\n"
               L"posValue pos='-1   opcode='FUNC_GROUP   param='G&   VAFileIndex='7    />\n"
@@ -144,8 +139,7 @@ TEST(ButtonsXmlTest, ProgBtnsAndProgSwitchesPerRadioType) {
     EXPECT_EQ(xml(writeProgSwitches, s).find(L"RadioLockList"), std::wstring::npos);
 }
 
-// ======================================================================================
-// Reading
+// ---- reading ---------------------------------------------------------------------------
 
 TEST(ButtonsReadTest, ProgButtonsElementAndClassicLockList) {
     HandheldPlatform p;

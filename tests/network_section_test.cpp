@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "Samples.h"
-#include "TarinTranslator/model/HandheldPlatform.h"
 #include "TarinTranslator/platform_xml/Sections.h"
 #include "TestSupport.h"
 
