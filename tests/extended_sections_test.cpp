@@ -10,7 +10,6 @@
 #include <string_view>
 
 #include "Samples.h"
-#include "TarinTranslator/platform/Platform.h"
 #include "TarinTranslator/platform_xml/Sections.h"
 #include "TestSupport.h"
 
