@@ -67,6 +67,14 @@ inline HandheldPlatform defaulted(uint32_t code) {
     return plan.Platform;
 }
 
+// `text` written `times` times in a row.
+template <class Text>
+Text repeated(const Text& text, int times) {
+    Text out;
+    while (times-- > 0) out += text;
+    return out;
+}
+
 // The UTF-8 form of `text` with CR LF line ends, as the library writes files.
 inline std::string crlf(const std::wstring& text) {
     std::string out;

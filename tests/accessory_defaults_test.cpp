@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -13,7 +14,6 @@
 namespace tarin {
 namespace {
 
-using test::defaulted;
 using test::textOf;
 
 bool readAccessory(const std::wstring& text, HandheldPlatform& p) {
@@ -44,9 +44,9 @@ TEST(AccessoryWriter, SummaryTextAndTheVrMobileCodes) {
 
 // ---- accessoryConfig reader ------------------------------------------------------------
 
-TEST(AccessoryReader, MissingElementFailsAbsentAttributesStay) {
+TEST(AccessoryReader, AbsentAttributesStayAndTheCheckCoversTheWholeStructure) {
     currentRadioType() = 0;
-    HandheldPlatform p;
+    HandheldPlatform p, q;
     EXPECT_FALSE(readAccessoryConfig(pugi::xml_node(), p));
     p.accessoryConfig.frsmFailureVoiceAnnunciation = 77;
     ASSERT_TRUE(readAccessory(L"<accessoryConfig pttMode='OR'/>", p));
@@ -54,6 +54,17 @@ TEST(AccessoryReader, MissingElementFailsAbsentAttributesStay) {
     expected.frsmFailureVoiceAnnunciation = 77;
     expected.pttMode = 1;
     EXPECT_EQ(p.accessoryConfig, expected);
+
+    // micSelectMode is read before pttMode and stays stored when pttMode fails.
+    EXPECT_FALSE(readAccessory(L"<accessoryConfig pttMode='or' micSelectMode='AUTO'/>", q));
+    EXPECT_EQ(q.accessoryConfig.micSelectMode, 4u);
+    EXPECT_EQ(q.accessoryConfig.pttMode, 2u);
+    EXPECT_FALSE(readAccessory(L"<accessoryConfig volControlMode=''/>", q));
+    // The check covers fields that the document leaves alone.
+    for (auto [mode, reads] : {std::pair{3u, false}, {2u, true}}) {
+        q.accessoryConfig.volControlMode = mode;
+        EXPECT_EQ(readAccessory(L"<accessoryConfig pttMode='ANY'/>", q), reads) << mode;
+    }
 }
 
 TEST(AccessoryReader, VoiceAnnunciationTakesItsBaseFromTheText) {
@@ -75,72 +86,47 @@ TEST(AccessoryReader, VoiceAnnunciationTakesItsBaseFromTheText) {
     }
 }
 
-TEST(AccessoryReader, FailuresAndTheWholeStructureCheck) {
-    currentRadioType() = 0;
-    HandheldPlatform p;
-    // micSelectMode is read before pttMode and stays stored when pttMode fails.
-    EXPECT_FALSE(readAccessory(L"<accessoryConfig pttMode='or' micSelectMode='AUTO'/>", p));
-    EXPECT_EQ(p.accessoryConfig.micSelectMode, 4u);
-    EXPECT_EQ(p.accessoryConfig.pttMode, 2u);
-    EXPECT_FALSE(readAccessory(L"<accessoryConfig volControlMode=''/>", p));
-
-    // The check covers fields that the document leaves alone.
-    p.accessoryConfig.volControlMode = 3;
-    EXPECT_FALSE(readAccessory(L"<accessoryConfig pttMode='ANY'/>", p));
-    p.accessoryConfig.volControlMode = 2;
-    EXPECT_TRUE(readAccessory(L"<accessoryConfig pttMode='ANY'/>", p));
-}
-
 // ---- manDownConfig reader --------------------------------------------------------------
 
-TEST(ManDownReader, IncompleteSectionIsLeftUnread) {
-    currentRadioType() = 146;
+// Without one of the seven required attributes (here use_case) the section is left unread,
+// bad values and all. Otherwise a wrong action fails the check with every field stored, a bad
+// obs_spkr_warn fails with the seven others stored, and an out-of-range number stops the
+// read at its attribute.
+TEST(ManDownReader, WhatIsStoredBeforeAFailure) {
+    auto doc = [](const wchar_t* inactivity, const wchar_t* warning, const wchar_t* sensitivity,
+                  const wchar_t* action, const wchar_t* more = L" use_case='3'") {
+        return std::wstring(L"<manDownConfig inactivityTime='") + inactivity + L"' warningTime='" +
+               warning + L"' sensitivity='" + sensitivity + L"' action='" + action +
+               L"' beacon_tone='ON' accessory_mode='ON'" + more + L"/>";
+    };
+    const wchar_t* call = L"MD_EMERGENCY_CALL";
+    const struct {
+        uint32_t code;
+        std::wstring text;
+        bool reads;
+        ManDownConfig stored;
+    } cases[] = {
+        {146, doc(L"999", L"1", L"1", L"X", L" obs_spkr_warn='ON'"), true, {}},
+        {146, doc(L"100", L"50", L"2", L"MD_ALARM"), false, {100, 50, 2, 3, 1, 1, L"MD_ALARM", 0}},
+        {146,
+         doc(L"100", L"50", L"2", call, L" use_case='3' obs_spkr_warn='on'"),
+         false,
+         {100, 50, 2, 3, 1, 1, call, 0}},
+        {146, doc(L"100", L"50", L"6", call), false, {100, 50, 0, 0, 0, 0, call, 0}},
+        {0, doc(L"0", L"0", L"0", call), true, {0, 0, 0, 3, 1, 1, call, 0}},
+        {0, doc(L"240", L"240", L"5", call), true, {240, 240, 5, 3, 1, 1, call, 0}},
+        {0, doc(L"241", L"0", L"0", call), false, {}},
+        {0, doc(L"0", L"241", L"0", call), false, {0, 10, 0, 0, 0, 0, call, 0}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        currentRadioType() = c.code;
+        ManDownConfig md;
+        EXPECT_EQ(test::readFrom(c.text, readManDownConfig, md), c.reads);
+        EXPECT_EQ(md, c.stored);
+    }
     ManDownConfig md;
     EXPECT_TRUE(readManDownConfig(pugi::xml_node(), md));
-    // use_case missing: not even the bad values are looked at.
-    EXPECT_TRUE(
-        test::readFrom(L"<manDownConfig inactivityTime='999' warningTime='1' "
-                       L"sensitivity='1' action='X' beacon_tone='ON' accessory_mode='ON' "
-                       L"obs_spkr_warn='ON'/>",
-                       readManDownConfig, md));
-    EXPECT_EQ(md, ManDownConfig{});
-}
-
-TEST(ManDownReader, TimesFromZeroTo240) {
-    currentRadioType() = 0;
-    for (auto [time, reads] : {std::pair{L"0", true}, {L"240", true}, {L"241", false}}) {
-        ManDownConfig md;
-        EXPECT_EQ(test::readFrom(L"<manDownConfig inactivityTime='" + std::wstring(time) +
-                                     L"' warningTime='" + time +
-                                     L"' sensitivity='0' action='MD_EMERGENCY_CALL' use_case='0' "
-                                     L"beacon_tone='OFF' accessory_mode='OFF'/>",
-                                 readManDownConfig, md),
-                  reads)
-            << time;
-    }
-}
-
-TEST(ManDownReader, FailuresAfterStoringFields) {
-    currentRadioType() = 146;
-    auto doc = [](const wchar_t* sensitivity, const wchar_t* action, const wchar_t* obs) {
-        return std::wstring(L"<manDownConfig inactivityTime='100' warningTime='50' sensitivity='") +
-               sensitivity + L"' action='" + action +
-               L"' use_case='3' beacon_tone='ON' accessory_mode='ON'" + obs + L"/>";
-    };
-    // A wrong action fails the check with every field stored, a bad obs_spkr_warn fails with
-    // the seven others stored, and an out-of-range number stops the read at its attribute.
-    const std::pair<std::wstring, ManDownConfig> cases[] = {
-        {doc(L"2", L"MD_ALARM", L""), {100, 50, 2, 3, 1, 1, L"MD_ALARM", 0}},
-        {doc(L"2", L"MD_EMERGENCY_CALL", L" obs_spkr_warn='on'"),
-         {100, 50, 2, 3, 1, 1, L"MD_EMERGENCY_CALL", 0}},
-        {doc(L"6", L"MD_EMERGENCY_CALL", L""), {100, 50, 0, 0, 0, 0, L"MD_EMERGENCY_CALL", 0}},
-    };
-    for (const auto& [text, stored] : cases) {
-        SCOPED_TRACE(text);
-        ManDownConfig md;
-        EXPECT_FALSE(test::readFrom(text, readManDownConfig, md));
-        EXPECT_EQ(md, stored);
-    }
 }
 
 // ---- defaults --------------------------------------------------------------------------
@@ -158,16 +144,13 @@ TEST(HandheldDefaults, LeavePlanTextsImagesRadioTypeAndListEntriesAlone) {
     plan.Platform.gpsConfig.gridDigits = 4;  // plain fields are overwritten
     applyHandheldDefaults(plan);
     const HandheldPlatform& p = plan.Platform;
-    EXPECT_EQ(std::wstring(plan.name), L"name");
-    EXPECT_EQ(std::wstring(p.AACversion), L"1.2");
+    EXPECT_EQ(std::wstring(plan.name) + L"|" + p.AACversion, L"name|1.2");
     EXPECT_TRUE(std::ranges::equal(p.eeData, std::vector<uint8_t>{1, 2, 3}));
-    EXPECT_EQ(p.radioType, 12345u);
-    EXPECT_EQ(p.progBtns.at(23).opcode, 7u);
-    EXPECT_EQ(p.progBtns.size(), 31u);
-    EXPECT_EQ(p.networkConfig.WMM.at(1).CWMin, 9);
-    EXPECT_EQ(p.networkConfig.WMM.size(), 4u);
-    EXPECT_EQ(p.progSwitches.switches.at(1).size(), 1u);
-    EXPECT_EQ(p.gpsConfig.gridDigits, 10u);
+    EXPECT_EQ(std::tie(p.radioType, p.progBtns.at(23).opcode, p.networkConfig.WMM.at(1).CWMin),
+              std::tuple(12345u, 7u, 9));
+    EXPECT_EQ(std::tuple(p.progBtns.size(), p.networkConfig.WMM.size(),
+                         p.progSwitches.switches.at(1).size(), p.gpsConfig.gridDigits),
+              std::tuple(31u, 4u, 1u, 10u));
 }
 
 }  // namespace

@@ -4,20 +4,17 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <functional>
 #include <map>
 #include <optional>
 #include <tuple>
+#include <vector>
 
 #include "Samples.h"
-#include "TarinTranslator/platform_xml/Convert.h"
 #include "TarinTranslator/platform_xml/Sections.h"
 #include "TestSupport.h"
 
 namespace tarin {
 namespace {
-
-using test::written;
 
 constexpr uint32_t kCodes[] = {146, 151};  // a hazard and a VR-mobile code
 
@@ -25,24 +22,7 @@ using test::kEscaped;
 using test::kSpecial;
 using test::readFrom;
 using test::sampleRecord;
-
-// The summaries of the six writers for `p`.
-std::vector<std::wstring> summaries(const HandheldPlatform& p) {
-    using Write = std::function<void(std::wostream&)>;
-    std::vector<std::wstring> out;
-    for (const Write& write : std::initializer_list<Write>{
-             [&](std::wostream& os) { writePowerUpOptions(os, p.PowerUpOptions); },
-             [&](std::wostream& os) { writePinConfig(os, p.PINConfig); },
-             [&](std::wostream& os) { writeOverrides(os, p.overrides); },
-             [&](std::wostream& os) {
-                 writeStatusIcons(os, p.statusIconsTop, DisplayKind::Top);
-                 writeStatusIcons(os, p.statusIconsFront, DisplayKind::Front);
-             },
-             [&](std::wostream& os) { writeMenuConfig(os, p.menuConfig); },
-             [&](std::wostream& os) { writeAliasList(os, p.AliasList); }})
-        out.push_back(written(write, p.radioType, false));
-    return out;
-}
+using test::written;
 
 // The defaults documents pin the XML of the defaults and whole documents the escaping; here
 // every summary, and the XML of the lists the defaults lack (systems, keystores) and of a
@@ -66,20 +46,27 @@ TEST(DeviceMenus, SummariesAndTheTextOfListsForBothGroups) {
         L"<menuItem\n   name='IndivCall'\n   display='false'\n   opCode='FUNC_INDIV_CALL'\n    />\n"
         L"</menuItem>\n</menuItem>\n</menuItem>\n"
         L"<menuItem\n   name='Scan'\n   display='true'\n   opCode='FUNC_SCAN'\n    />\n";
-    const std::vector<std::wstring> summary = {
+    // The summaries, of which overrides, menuConfig and AliasList write none.
+    const std::wstring summary =
         L"{ powerOnBeep: 1, keypadLock: 0, keypadState: 1, eioAlarm_1: 1, eioAlarm_2: 0, "
-        L"eioAlarm_3: 1, eioAlarm_Restart: 1}",
-        L"{ powerupPIN: " + kSpecial +
-            L", minimumPINLength: 10, maxBadPINEntries: 4000000000, zeroizeOnPINFailure: 1}",
-        L"",
-        L"{/\"0\"/\"NONE\", /\"7.0\"/\"ECHO_REDUCTION\"}{/\"3" + kSpecial +
-            L"\"/\"LTESIGSTATUS\", /\"16\"/\"HAZARD_MODE\"}",
-        L"",
-        L""};
+        L"eioAlarm_3: 1, eioAlarm_Restart: 1}{ powerupPIN: " +
+        kSpecial +
+        L", minimumPINLength: 10, maxBadPINEntries: 4000000000, zeroizeOnPINFailure: 1}"
+        L"{/\"0\"/\"NONE\", /\"7.0\"/\"ECHO_REDUCTION\"}{/\"3" +
+        kSpecial + L"\"/\"LTESIGSTATUS\", /\"16\"/\"HAZARD_MODE\"}";
     for (uint32_t code : kCodes) {
         HandheldPlatform p = sampleRecord(code);
         p.PowerUpOptions.keypadLock = p.PowerUpOptions.eioAlarm_2 = 0;  // two differ
-        EXPECT_EQ(summaries(p), summary) << code;
+        auto writeAll = [&](std::wostream& os) {
+            writePowerUpOptions(os, p.PowerUpOptions);
+            writePinConfig(os, p.PINConfig);
+            writeOverrides(os, p.overrides);
+            writeStatusIcons(os, p.statusIconsTop, DisplayKind::Top);
+            writeStatusIcons(os, p.statusIconsFront, DisplayKind::Front);
+            writeMenuConfig(os, p.menuConfig);
+            writeAliasList(os, p.AliasList);
+        };
+        EXPECT_EQ(written(writeAll, code, false), summary) << code;
         EXPECT_EQ(test::textOf(writeOverrides, p.overrides, code), overrides) << code;
         EXPECT_EQ(test::textOf(writeMenuConfig, p.menuConfig, code), menu) << code;
     }
@@ -89,10 +76,6 @@ std::wstring item(const char* name, const std::wstring& children = L"",
                   const char* op = "FUNC_CALL") {
     return L"<menuItem name='" + pugi::as_wide(name) + L"' display='true' opCode='" +
            pugi::as_wide(op) + L"'>" + children + L"</menuItem>";
-}
-
-std::wstring menuText(const MenuItemMap& menu) {
-    return written([&](std::wostream& os) { writeMenuConfig(os, menu); });
 }
 
 // Every menu read is written back well-formed, also those without a regular form.
@@ -126,7 +109,8 @@ TEST(DeviceMenus, MenuReaderVisitsDepthFirstToTheFourthDepth) {
         for (const auto& [code, entry] : menu) got[code] = {entry.level, entry.hasChildren};
         EXPECT_EQ(got, levels) << pugi::as_utf8(doc);
         pugi::xml_document back;
-        EXPECT_TRUE(test::load(back, L"<m>" + menuText(menu) + L"</m>")) << pugi::as_utf8(doc);
+        EXPECT_TRUE(test::load(back, L"<m>" + test::textOf(writeMenuConfig, menu) + L"</m>"))
+            << pugi::as_utf8(doc);
     }
 }
 
@@ -216,7 +200,7 @@ TEST(DeviceMenus, PowerUpAndPinReaders) {
         EXPECT_EQ(readFrom(doc, readPowerUpOptions, pu), ok) << pugi::as_utf8(doc);
         EXPECT_EQ(pu, expected) << pugi::as_utf8(doc);
     }
-    PowerUpOptionsConfig kept{.eioAlarm_3 = 2};
+    PowerUpOptionsConfig kept{.eioAlarm_3 = 2};  // the check covers what is held
     EXPECT_FALSE(readFrom(start + L" keypadState='ON'/>", readPowerUpOptions, kept));
 
     const std::wstring ten = L"\u00e4\u00f6\u00fc\u00df\u00e9\u00e8\u00ea\u4e2d12";
@@ -258,7 +242,8 @@ TEST(DeviceMenus, OverridesUnitIdentities) {
     // Decimal up to 61439; any other text is read again as hexadecimal.
     const std::pair<const wchar_t*, int32_t> mdc[] = {
         {L"61439", 61439}, {L"61440", 0x61440}, {L"-1", -1}, {L"80000000", INT_MAX},
-        {L"-80000000", INT_MIN}, {L"-99999999999", INT_MIN}, {L"0x7FFFF", 0}, {L"12abc", 12}};
+        {L"-80000000", INT_MIN}, {L"-99999999999", INT_MIN}, {L"0x7FFFF", 0}, {L"12abc", 12},
+        {L"zz", 0}};
     // clang-format on
     for (auto [systype, max] : largest) {
         OverridesConfig o;
@@ -274,7 +259,6 @@ TEST(DeviceMenus, OverridesUnitIdentities) {
         EXPECT_TRUE(readFrom(overridesDoc(system(L"1", L"CONV", L"0", text)), readOverrides, o));
         EXPECT_EQ(o.systems.at(1).mdcunitid, value) << text;
     }
-    EXPECT_EQ(leadingHexInt("zz"), 0) << "no hexadecimal digit";
 }
 
 TEST(DeviceMenus, OverridesListsAreMergedAndTheFirstFailureStops) {

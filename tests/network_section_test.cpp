@@ -1,12 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cwchar>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "Samples.h"
-#include "TarinTranslator/model/HandheldPlatform.h"
 #include "TarinTranslator/platform_xml/Sections.h"
 #include "TestSupport.h"
 
@@ -49,134 +50,110 @@ TEST(NetworkSection, Summary) {
               std::wstring::npos);
 }
 
+// Whether RouterConfig, wifiAPCfg and DhcpServerCfg are written, by the code, AddressSpace,
+// securityType and passphrase.
 TEST(NetworkSection, RouterAccessPointAndDhcpServerGates) {
-    struct Case {
-        uint32_t code;
-        int32_t addressSpace;
-        uint32_t securityType;
-        const wchar_t* passphrase;
-        bool router, accessPoint, dhcpServer;
+    // clang-format off
+    const std::tuple<uint32_t, int32_t, uint32_t, const wchar_t*, std::array<bool, 3>> cases[] = {
+        {kHazard, 0, 1, L"", {false, true, false}},   // Personal without passphrase
+        {kHazard, -1, 0, L"", {true, false, false}},  // Enterprise without passphrase
+        {kVrMobile, 1, 0, L"p", {true, true, true}},  // Enterprise with passphrase
+        {kVrMobile, 0, 2, L"", {false, true, true}},
     };
-    const Case cases[] = {
-        {kHazard, 0, 1, L"", false, true, false},   // Personal without passphrase
-        {kHazard, -1, 0, L"", true, false, false},  // Enterprise without passphrase
-        {kVrMobile, 1, 0, L"p", true, true, true},  // Enterprise with passphrase
-        {kVrMobile, 0, 2, L"", false, true, true},
-    };
-    for (const Case& c : cases) {
-        NetworkConfig net = defaultsFor(c.code);
-        net.DHCPServer.AddressSpace = c.addressSpace;
-        net.wifiAPCfg.securityType = c.securityType;
-        net.wifiAPCfg.passphrase = c.passphrase;
-        const std::wstring text = textOf(net, c.code);
-        SCOPED_TRACE(text);
-        EXPECT_EQ(text.find(L"<RouterConfig") != std::wstring::npos, c.router);
-        EXPECT_EQ(text.find(L"<wifiAPCfg>") != std::wstring::npos, c.accessPoint);
-        EXPECT_EQ(text.find(L"<DhcpServerCfg") != std::wstring::npos, c.dhcpServer);
+    // clang-format on
+    const wchar_t* elements[] = {L"<RouterConfig", L"<wifiAPCfg>", L"<DhcpServerCfg"};
+    for (const auto& [code, addressSpace, securityType, passphrase, expected] : cases) {
+        NetworkConfig net = defaultsFor(code);
+        net.DHCPServer.AddressSpace = addressSpace;
+        net.wifiAPCfg.securityType = securityType;
+        net.wifiAPCfg.passphrase = passphrase;
+        const std::wstring text = textOf(net, code);
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(text.find(elements[i]) != std::wstring::npos, expected[i]) << toUtf8(text);
     }
 }
 
+// The defaults after reading `inner` differ from them by `change` and the APN list, which
+// no APN child empties: an element that is missing leaves its fields, a list whose parent is
+// present is replaced, and values that do not convert leave their field.
 TEST(NetworkSection, ReaderIsTolerantAndReplacesListsWhoseParentIsPresent) {
-    using Expect = std::function<void(const NetworkConfig&)>;
-    struct Case {
-        const wchar_t* inner;
-        Expect expect;
+    // A missing text child of wifiAPCfg is empty text, which security and encryption name.
+    auto apTextsEmpty = [](NetworkConfig& n) {
+        WifiApConfig& ap = n.wifiAPCfg;
+        ap.radius_server = ap.radius_port = ap.passphrase = ap.ssid = ap.country_code = L"";
+        ap.security = ap.encryption = 0;
+        n.WMM.clear();
     };
-    const NetworkConfig d = defaultsFor(kHazard);
-    const Case cases[] = {
-        {L"",
-         [&](const NetworkConfig& n) {
-             EXPECT_TRUE(n.APN.empty()) << "no APN child empties the APN list";
-             NetworkConfig rest = n;
-             rest.APN = d.APN;
-             EXPECT_EQ(rest, d) << "everything else stays without its element";
-         }},
+    const struct {
+        const wchar_t* inner;
+        std::function<void(NetworkConfig&)> change;
+    } cases[] = {
+        {L"", [](NetworkConfig&) {}},
         {L"<RouterConfig/>",
-         [&](const NetworkConfig& n) {
-             EXPECT_TRUE(n.portForwarding.empty() && n.MACReservation.empty());
-             EXPECT_EQ(n.PrimaryDNS + n.SecondaryDNS, L"");
-             EXPECT_EQ(n.DHCPServer, d.DHCPServer);
+         [](NetworkConfig& n) {
+             n.portForwarding.clear();
+             n.MACReservation.clear();
+             n.PrimaryDNS = n.SecondaryDNS = L"";
          }},
         {L"<wifiAPCfg><numberOfStations>11</numberOfStations><Channel number='166'/>"
          L"<shortGI>on</shortGI><mode>g</mode></wifiAPCfg>",
-         [&](const NetworkConfig& n) {
-             EXPECT_TRUE(n.WMM.empty());
-             EXPECT_EQ(n.wifiAPCfg.ssid, L"") << "a missing text child is empty text";
-             EXPECT_EQ(n.wifiAPCfg.security + n.wifiAPCfg.encryption, 0u)
-                 << "security and encryption name the empty text";
-             EXPECT_EQ(n.wifiAPCfg.securityType, 1u) << "other names leave their field";
-             EXPECT_EQ(n.wifiAPCfg.shortGI, 1u);
-             EXPECT_EQ(n.wifiAPCfg.mode, 1u);
-             EXPECT_EQ(n.wifiAPCfg.numberOfStations, 5);
-             EXPECT_EQ(n.Channel.number, 0);
+         [&](NetworkConfig& n) {
+             apTextsEmpty(n);
+             n.wifiAPCfg.shortGI = n.wifiAPCfg.mode = 1;
+             n.Channel.number = 0;
          }},
         {L"<wifiAPCfg><numberOfStations>10</numberOfStations><WMM option='AC_VI' CWMin='1' "
          L"CWMax='1023' AIFSN='8' TXOPLimit='188' ACM='1'/><WMM CWMin='15'/></wifiAPCfg>",
-         [&](const NetworkConfig& n) {
-             EXPECT_EQ(n.wifiAPCfg.numberOfStations, 10);
-             ASSERT_EQ(n.WMM.size(), 2u);
-             EXPECT_EQ(n.WMM.at(0), (WmmEntry{.option = 2, .CWMax = 1023, .TXOPLimit = 188}));
-             EXPECT_EQ(n.WMM.at(1), WmmEntry{.CWMin = 15});
+         [&](NetworkConfig& n) {
+             apTextsEmpty(n);
+             n.wifiAPCfg.numberOfStations = 10;
+             n.WMM = {{0, {.option = 2, .CWMax = 1023, .TXOPLimit = 188}}, {1, {.CWMin = 15}}};
          }},
+        // The last wpa decides; absent attributes take their default texts, and a protocol
+        // out of range leaves its field.
         {L"<wifiCfg wifiMode='OFF'><wpa><wpaItem ssid='first'/></wpa>"
          L"<wpa wpaSuppMode='OFF'><wpaItem ssid='s' protocol='4'/><wpaItem protocol='5' "
          L"cacertfilename=''/></wpa></wifiCfg>",
-         [&](const NetworkConfig& n) {
-             EXPECT_EQ(n.wifiCfg.wifiMode, 0u);
-             EXPECT_EQ(n.wpa.wpaSuppMode, 0u);
-             ASSERT_EQ(n.wpaItem.size(), 2u) << "the last wpa decides";
-             const WpaItem& a = n.wpaItem.at(0);
-             EXPECT_EQ(a.protocol, 4u);
-             EXPECT_EQ(a.ssid + L"|" + a.pass + L"|" + a.cacertfilename + L"|" +
-                           a.usercertfilename + L"|" + a.privatekeyfilename + L"|" +
-                           a.privatekeypassword + L"|" + a.identity + L"|" + a.priority,
-                       L"s||ca.pem|user.pem|user.prv|||0")
-                 << "absent attributes take their default texts";
-             EXPECT_EQ(n.wpaItem.at(1).cacertfilename, L"");
+         [](NetworkConfig& n) {
+             n.wifiCfg.wifiMode = n.wpa.wpaSuppMode = 0;
+             n.wpaItem = {{0, {}}, {1, {}}};
+             n.wpaItem[0].protocol = 4;
+             n.wpaItem[0].ssid = L"s";
+             n.wpaItem[1].cacertfilename = L"";
          }},
+        // netSaCfg has no mode attribute.
         {L"<networkServiceCfg><netDiscoveryCfg ndMode='2' port='65535'/>"
          L"<qdNetCfg port='65536' qdNetMode='OFF'/><ftpCfg port='-1'/>"
          L"<netSaCfg port='0' netSaCfgMode='ON'/><chPort2 port='7' chPort2Mode='OFF'/>"
          L"<chPort3 chPort3Mode='bad'/><vchDiscoveryCfg vchDiscoveryCfgMode='OFF'/>"
          L"</networkServiceCfg>",
-         [&](const NetworkConfig& n) {
-             EXPECT_EQ(n.netDiscoveryCfg, (NetDiscoveryConfig{65535, 1, L"corvanradio"}));
-             EXPECT_EQ(n.qdNetCfg, (ServicePort{4951, 0}));
-             EXPECT_EQ(n.ftpCfg, d.ftpCfg);
-             EXPECT_EQ(n.netSaCfg, (ServicePort{0, 0})) << "netSaCfg has no mode attribute";
-             EXPECT_EQ(n.chPort2, (ServicePort{7, 0}));
-             EXPECT_EQ(n.chPort3, d.chPort3);
-             EXPECT_EQ(n.vchDiscoveryCfg, (ServicePort{61010, 0}));
+         [](NetworkConfig& n) {
+             n.netDiscoveryCfg.port = 65535;
+             n.qdNetCfg.mode = n.netSaCfg.port = n.netSaCfg.mode = n.chPort2.mode = 0;
+             n.chPort2.port = 7;
+             n.vchDiscoveryCfg.mode = 0;
          }},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.inner);
-        NetworkConfig net = d;
+    const NetworkConfig d = defaultsFor(kHazard);
+    for (const auto& c : cases) {
+        NetworkConfig net = d, expected = d;
+        expected.APN.clear();
+        c.change(expected);
         EXPECT_TRUE(readInto(net, c.inner));
-        c.expect(net);
+        EXPECT_EQ(net, expected) << toUtf8(c.inner);
     }
 }
 
-// Only the ten mode switches are checked; the reader can store nothing but OFF or ON in them,
-// so only a value held before the read fails it.
 TEST(NetworkSection, CheckCoversTheTenModeSwitches) {
-    using Field = uint32_t& (*)(NetworkConfig&);
-    const Field checked[] = {
-        [](NetworkConfig& n) -> uint32_t& { return n.wifiCfg.wifiMode; },
-        [](NetworkConfig& n) -> uint32_t& { return n.wpa.wpaSuppMode; },
-        [](NetworkConfig& n) -> uint32_t& { return n.ndisCfg.ndisMode; },
-        [](NetworkConfig& n) -> uint32_t& { return n.netDiscoveryCfg.ndMode; },
-        [](NetworkConfig& n) -> uint32_t& { return n.qdNetCfg.mode; },
-        [](NetworkConfig& n) -> uint32_t& { return n.asciiNetCfg.mode; },
-        [](NetworkConfig& n) -> uint32_t& { return n.cssNetCfg.mode; },
-        [](NetworkConfig& n) -> uint32_t& { return n.ftpCfg.mode; },
-        [](NetworkConfig& n) -> uint32_t& { return n.wifiCfg.ccmControlWifi; },
-        [](NetworkConfig& n) -> uint32_t& { return n.CCM.AlwaysPowerOnCCM; },
-    };
-    for (Field field : checked) {
-        NetworkConfig net = defaultsFor(kHazard);
-        field(net) = 2;
-        EXPECT_FALSE(readInto(net, L""));
+    for (int i = 0; i < 10; ++i) {
+        NetworkConfig n = defaultsFor(kHazard);
+        uint32_t* checked[] = {&n.wifiCfg.wifiMode,       &n.wpa.wpaSuppMode,
+                               &n.ndisCfg.ndisMode,       &n.netDiscoveryCfg.ndMode,
+                               &n.qdNetCfg.mode,          &n.asciiNetCfg.mode,
+                               &n.cssNetCfg.mode,         &n.ftpCfg.mode,
+                               &n.wifiCfg.ccmControlWifi, &n.CCM.AlwaysPowerOnCCM};
+        *checked[i] = 2;
+        EXPECT_FALSE(readInto(n, L"")) << i;
     }
     NetworkConfig net = defaultsFor(kHazard);
     net.chPort2.mode = net.netSaCfg.mode = net.LTEConfig.enabled = net.DMZ.enable = 2;

@@ -65,91 +65,57 @@ PowerUpWithVersion filledPowerUp(int32_t version) {
 void expectSameFields(const CPowerUpOpts& a, const CPowerUpOpts& b){
     TARIN_CPOWERUPOPTS_FIELDS(EXPECT_SAME_FIELD, CPowerUpOpts)}
 
-TEST(PowerUpOpts, AssignmentCopiesEveryFieldAndLeavesStringsIndependent) {
-    PowerUpWithVersion source = filledPowerUp(7);
-    CPowerUpOpts target;
-    target = source;
-    expectSameFields(source, target);
-    EXPECT_EQ(target.GetVersion(), 7);
-
-    source.SetSystemName(L"changed");
-    source.SetPowerupPIN(L"0000");
-    EXPECT_EQ(text(target.GetSystemName()), L"field 9");
-    EXPECT_EQ(text(target.GetPowerupPIN()), L"field 23");
-    target.SetZoneName(L"other");
-    EXPECT_EQ(text(source.GetZoneName()), L"field 27");
-}
-
-TEST(PowerUpOpts, CopyAndMoveConstructionKeepEveryField) {
-    const PowerUpWithVersion original = filledPowerUp(3);
+// Assignment, copy and move construction (which copies: the source keeps its values) and
+// a store-and-load through an archive each keep every field.
+TEST(PowerUpOpts, CopiesMovesAndArchivesKeepEveryField) {
+    const PowerUpWithVersion original = filledPowerUp(-5);
     PowerUpWithVersion source = original;
+    CPowerUpOpts assigned;
+    assigned = source;
     CPowerUpOpts copied(static_cast<const CPowerUpOpts&>(source));
-    expectSameFields(original, copied);
-
     CPowerUpOpts moved(std::move(static_cast<CPowerUpOpts&>(source)));
-    expectSameFields(original, moved);
-    // The moved-from object stays whole and usable.
-    expectSameFields(original, source);
-    source.SetGrpName(L"after move");
-    EXPECT_EQ(text(source.GetGrpName()), L"after move");
-    EXPECT_EQ(text(moved.GetGrpName()), L"field 10");
-}
-
-TEST(PowerUpOpts, SerializeRoundTripsEveryField) {
-    PowerUpWithVersion source = filledPowerUp(-5);
     CArchive out;
     source.Serialize(out);
-
     CArchive in(out.GetData());
     CPowerUpOpts loaded;
     loaded.Serialize(in);
-    expectSameFields(source, loaded);
-    EXPECT_EQ(loaded.GetVersion(), -5);
-}
+    for (const CPowerUpOpts* opts :
+         std::initializer_list<const CPowerUpOpts*>{&assigned, &copied, &moved, &loaded, &source})
+        expectSameFields(original, *opts);
+    source.SetGrpName(L"after move");
+    EXPECT_EQ(text(moved.GetGrpName()), L"field 10");
 
-TEST(SerialArchive, TruncatedDataAndTheWrongDirectionThrow) {
-    PowerUpWithVersion source = filledPowerUp(1);
-    CArchive out;
-    source.Serialize(out);
+    // Truncated data throws, and so do a write into a loading archive and a read from a
+    // storing one.
     std::vector<unsigned char> data = out.GetData();
     data.pop_back();
-
-    CArchive in(std::move(data));
-    CPowerUpOpts loaded;
-    EXPECT_THROW(loaded.Serialize(in), CArchiveException);
-    // A loading archive takes no writes, a storing one gives no reads.
+    CArchive truncated(std::move(data));
+    EXPECT_THROW(loaded.Serialize(truncated), CArchiveException);
     uint32_t unit = 0;
-    EXPECT_THROW(in << unit, CArchiveException);
+    EXPECT_THROW(truncated << unit, CArchiveException);
     EXPECT_THROW(out >> unit, CArchiveException);
 }
 
-TEST(SerialRuntimeClass, NamesAndKinds) {
+TEST(SerialRuntimeClass, NamesKindsCreationAndClones) {
     std::unique_ptr<CSerial> set = std::make_unique<CICallSet>();
     EXPECT_STREQ(set->GetRuntimeClass()->className, "CICallSet");
-    EXPECT_TRUE(set->IsKindOf(CSet::GetThisClass()));
-    EXPECT_TRUE(set->IsKindOf(CSerial::GetThisClass()));
+    EXPECT_TRUE(set->IsKindOf(CSet::GetThisClass()) && set->IsKindOf(CSerial::GetThisClass()));
     EXPECT_FALSE(set->IsKindOf(CPhoneSet::GetThisClass()));
-
     const CPowerUpOpts opts;
     EXPECT_STREQ(opts.GetRuntimeClass()->className, "CPowerUpOpts");
     EXPECT_FALSE(opts.IsKindOf(CSet::GetThisClass()));
     EXPECT_STREQ(CSiteList().GetRuntimeClass()->className, "CSiteList");
     EXPECT_STREQ(CSerial::GetThisClass()->className, "CSerial");
-}
 
-TEST(SerialRuntimeClass, CreatesByNameAndClones) {
     const CRuntimeClass* phoneSet = CRuntimeClass::FromName("CPhoneSet");
     ASSERT_NE(phoneSet, nullptr);
     CSerial* created = phoneSet->CreateObject();
     ASSERT_NE(created, nullptr);
     EXPECT_EQ(created->GetRuntimeClass(), CPhoneSet::GetThisClass());
     created->Delete();
-
     EXPECT_EQ(CRuntimeClass::FromName("CNoSuchOpts"), nullptr);
     EXPECT_EQ(CSerial::GetThisClass()->CreateObject(), nullptr);
-
-    const CP25OtarOpts otar;
-    std::unique_ptr<CSerial> clone(static_cast<const CSerial&>(otar).Clone());
+    std::unique_ptr<CSerial> clone(static_cast<const CSerial&>(CP25OtarOpts()).Clone());
     EXPECT_EQ(clone->GetRuntimeClass(), CP25OtarOpts::GetThisClass());
 }
 
@@ -168,26 +134,20 @@ unsigned char sysGrpAt(const CSet& set, int i) {
     return static_cast<const CPowerUpOpts*>(set.GetAt(i))->GetSysGrp();
 }
 
-TEST(OptionSet, RemoveFirstEmptyShortensTheSet) {
+TEST(OptionSet, CopiesAreDeepAndRemoveFirstEmptyShortensTheSet) {
     CICallSet set = numberedSet();
+    CICallSet copy;
+    copy = set;
+    ASSERT_EQ(copy.GetSize(), 5);
+    EXPECT_NE(copy.GetAt(0), set.GetAt(0));
+    static_cast<CPowerUpOpts*>(set.GetAt(1))->SetSysGrp(42);
+
     EXPECT_EQ(set.RemoveFirstEmpty(3), 3);
     ASSERT_EQ(set.GetSize(), 4);
     EXPECT_EQ(sysGrpAt(set, 2), 2);
     EXPECT_EQ(sysGrpAt(set, 3), 4);
-
     EXPECT_EQ(set.RemoveFirstEmpty(9), 9);
     EXPECT_EQ(set.GetSize(), 4);
-}
-
-TEST(OptionSet, CopiesAreDeep) {
-    CICallSet original = numberedSet();
-    CICallSet copy;
-    copy = original;
-    ASSERT_EQ(copy.GetSize(), 5);
-    EXPECT_NE(copy.GetAt(0), original.GetAt(0));
-
-    static_cast<CPowerUpOpts*>(original.GetAt(1))->SetSysGrp(42);
-    original.DeleteAt(0);
     EXPECT_EQ(sysGrpAt(copy, 1), 1);
     EXPECT_EQ(copy.GetSize(), 5);
 }
@@ -214,43 +174,28 @@ TEST(OptionSet, SerializeKeepsClassesAndEmptyElements) {
     EXPECT_EQ(text(names.front()), L"North");
 }
 
-TEST(OptionSpecialMembers, ScannedSystemsAddAndDelete) {
+TEST(OptionSpecialMembers, ScannedSystemsIdsAndFlags) {
     CTrunkSystem system;
-    system.AddScannedSystem(L"A");
-    system.AddScannedSystem(L"B");
-    system.AddScannedSystem(L"C");
-    const CTrunkSystem before = system;
-
-    system.DeleteScannedSystemAt(1);
-    system.DeleteScannedSystemAt(5);
-    system.DeleteScannedSystemAt(-1);
+    for (const wchar_t* name : {L"A", L"B", L"C"}) system.AddScannedSystem(name);
+    for (int at : {1, 5, -1}) system.DeleteScannedSystemAt(at);
     std::vector<std::wstring> names;
     for (const CString& name : system.GetScannedSystems()) names.push_back(text(name));
     EXPECT_EQ(names, (std::vector<std::wstring>{L"A", L"C"}));
-    EXPECT_EQ(before.GetScannedSystems().size(), 3u);
-}
 
-TEST(OptionSpecialMembers, MmsIdsAndFlags) {
     CMmsOpts mms;
     mms.SetMmsIds({CString(L"1"), CString(L"2")});
     mms.DeleteAllMmsIds();
     EXPECT_TRUE(mms.GetMmsIds().empty());
-
     CAlarmOpts alarm;
-    EXPECT_FALSE(alarm.NeedsToBeCleared());
     alarm.SetClearNeeded(true);
-    EXPECT_TRUE(alarm.NeedsToBeCleared());
-
     CP25OtarOpts otar;
-    EXPECT_FALSE(otar.IsOtarEnabled());
     otar.EnableOtar(true);
-    EXPECT_TRUE(CP25OtarOpts(otar).IsOtarEnabled());
-    otar.EnableOtar(false);
-    EXPECT_FALSE(otar.IsOtarEnabled());
-
     CICSSensor sensor;
     sensor.SetSensorEnabled(true);
-    EXPECT_TRUE(sensor.IsICSSensorEnabled());
+    EXPECT_TRUE(alarm.NeedsToBeCleared() && CP25OtarOpts(otar).IsOtarEnabled() &&
+                sensor.IsICSSensorEnabled());
+    otar.EnableOtar(false);
+    EXPECT_FALSE(otar.IsOtarEnabled() || CAlarmOpts().NeedsToBeCleared());
 }
 
 }  // namespace
