@@ -42,19 +42,15 @@ TEST(Documents, SummaryHasEveryHeadingWhateverTheCode) {
         p.radioType = code;
         std::wstring summary =
             test::written([&](std::wostream& os) { writePlatformConfig(os, p); }, code, false);
+        ASSERT_EQ(summary.rfind(L"{\n Buttons: ", 0), 0u);
         std::size_t at = 0;
-        for (const wchar_t* heading : {L"{\n Buttons: ",       L"\n Radio Lock List:",
-                                       L"\n ThreePosSwitch: ", L"\n TwoPosSwitch: ",
-                                       L"\n Accessory: ",      L"\n AccessoryButtons: ",
-                                       L"\n ManDown: ",        L"\n GPS: ",
-                                       L"\n Audio: ",          L"\n AliasList: ",
-                                       L"\n Bluetooth: ",      L"\n Misc: ",
-                                       L"\n TimeDate: ",       L"\n PINConfig: ",
-                                       L"\n PowerUpOptions: ", L"\n networkConfig: ",
-                                       L"\n statusIconsTop: ", L"\n statusIconsFront: ",
-                                       L"\n progBtns: ",       L"\n progSwitches: ",
-                                       L"\n menuConfig: "}) {
-            at = summary.find(heading, at);
+        for (const wchar_t* heading :
+             {L"Radio Lock List:",   L"ThreePosSwitch: ", L"TwoPosSwitch: ",  L"Accessory: ",
+              L"AccessoryButtons: ", L"ManDown: ",        L"GPS: ",           L"Audio: ",
+              L"AliasList: ",        L"Bluetooth: ",      L"Misc: ",          L"TimeDate: ",
+              L"PINConfig: ",        L"PowerUpOptions: ", L"networkConfig: ", L"statusIconsTop: ",
+              L"statusIconsFront: ", L"progBtns: ",       L"progSwitches: ",  L"menuConfig: "}) {
+            at = summary.find(L"\n " + std::wstring(heading), at);
             ASSERT_NE(at, std::wstring::npos) << code << " lacks " << toUtf8(heading);
         }
         EXPECT_EQ(summary.substr(summary.size() - 2), L"\n}");
