@@ -132,8 +132,7 @@ struct GroupingGlobalLocale {
 
 TEST_F(EntryPoints, NumbersAreNotGroupedWhateverTheGlobalLocale) {
     const std::wstring expected = handheldDefaults(146);
-    std::wstring grouped;
-    std::wstring probe;
+    std::wstring grouped, probe;
     {
         GroupingGlobalLocale host;
         std::wostringstream os;
