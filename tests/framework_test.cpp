@@ -112,6 +112,20 @@ TEST(Vocabulary, NamesAndValuesMatchOneToOne) {
         EXPECT_STREQ(lookupName(entry.value, ShortMenuItemNames), entry.name);
 }
 
+TEST(Vocabulary, TablesHaveTheirSizesAndSparseValues) {
+    EXPECT_EQ(MapDatumNames.count, 235u);
+    EXPECT_EQ(ProgBtnOpcodeNames.count, 88u);
+    EXPECT_EQ(TimeZoneNames.count, 74u);
+    EXPECT_EQ(MenuFunctionNames.count, 122u);
+    EXPECT_EQ(StatusIconNames.count, 33u);
+    EXPECT_STREQ(lookupName(234, MapDatumNames), "DATUM_ZAN");
+    EXPECT_STREQ(lookupName(87, ProgBtnOpcodeNames), "FUNC_KVL_LLA");
+    EXPECT_STREQ(lookupName(53, ProgBtnNames), "ExtIoIn3");
+    EXPECT_STREQ(lookupName(58, ButtonFunctionNames), "FUNC_ECI_TIMEOUT");
+    EXPECT_STREQ(lookupName(0, NorthingNames), "NONE");
+    EXPECT_STREQ(lookupName(27, TimeZoneNames), "LINT");
+}
+
 TEST(XmlText, EscapingAndTheModeOfAFreshStream) {
     EXPECT_EQ(escapeXml(L"a<b & 'c' \"d\" >"), L"a&lt;b &amp; &apos;c&apos; &quot;d&quot; &gt;");
     EXPECT_EQ(escapeXml(L""), L"");
