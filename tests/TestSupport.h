@@ -134,4 +134,56 @@ class TempDir {
     std::filesystem::path path_;
 };
 
+// `text` with its first `from` replaced by `to`; a test failure when there is none.
+inline std::string replaced(std::string text, const std::string& from, const std::string& to) {
+    const std::size_t at = text.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    return at == std::string::npos ? text : text.replace(at, from.size(), to);
+}
+
+// The UTF-8 document of `plan`.
+inline std::string documentOf(const MissionPlan& plan) {
+    std::wostringstream os;
+    XmlModeScope xml(os);
+    writeMissionPlan(os, plan);
+    return pugi::as_utf8(os.str());
+}
+
+// The document of the defaulted plan of `radioType` with a three-byte flash image, named
+// `name`: its bytes as they are, not escaped, so that a test can put in any bytes.
+inline std::string planDocument(uint32_t radioType, const std::string& name = "Plan") {
+    MissionPlan plan;
+    plan.planRadioType = plan.Platform.radioType = radioType;
+    setFixed(plan.name, L"@");
+    applyHandheldDefaults(plan);
+    plan.Platform.flData = {1, 2, 3};
+    return replaced(documentOf(plan), "name='@'", "name='" + name + "'");
+}
+
+// The document of the defaulted mobile plan named "Plan", with a three-byte flash image.
+inline std::string mobilePlanDocument() {
+    MobileMissionPlan plan;
+    setFixed(plan.name, L"Plan");
+    applyMobileDefaults(plan);
+    plan.MobilePlatform.flData = {1, 2, 3};
+    std::wostringstream os;
+    XmlModeScope xml(os);
+    writeMobileMissionPlan(os, plan);
+    return pugi::as_utf8(os.str());
+}
+
+// `text` as UTF-16LE behind its byte order mark.
+inline std::string utf16(const std::wstring& text) {
+    std::string bytes = "\xFF\xFE";
+    auto unit = [&](unsigned u) { bytes += char(u & 0xFF), bytes += char(u >> 8); };
+    for (wchar_t c : text) {
+        if (c >= 0x10000) {
+            unit(0xD800 + ((c - 0x10000) >> 10)), unit(0xDC00 + ((c - 0x10000) & 0x3FF));
+        } else {
+            unit(static_cast<unsigned>(c));
+        }
+    }
+    return bytes;
+}
+
 }  // namespace tarin::test

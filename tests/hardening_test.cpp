@@ -18,24 +18,12 @@
 namespace tarin {
 namespace {
 
+using test::planDocument;
 using test::readFile;
+using test::replaced;
 using test::TempDir;
+using test::utf16;
 using test::writeFile;
-
-std::string plan(uint32_t radioType, const std::string& name = "Plan") {
-    MissionPlan p;
-    p.planRadioType = p.Platform.radioType = radioType;
-    setFixed(p.name, L"@");
-    applyHandheldDefaults(p);
-    p.Platform.flData = {1, 2, 3};
-    std::wostringstream os;
-    {
-        XmlModeScope xml(os);
-        writeMissionPlan(os, p);
-    }
-    std::string text = pugi::as_utf8(os.str());
-    return text.replace(text.find("name='@'"), 8, "name='" + name + "'");
-}
 
 bool reads(std::string text, uint32_t radioType = 0) {
     MissionPlan p;
@@ -45,11 +33,7 @@ bool reads(std::string text, uint32_t radioType = 0) {
 
 class Hardening : public testing::Test {
   protected:
-    void SetUp() override {
-        previous = setMessageSink([](MessageKind, const std::wstring&) {});
-    }
-    void TearDown() override { setMessageSink(previous); }
-    MessageSink previous;
+    test::Messages quiet;
     TempDir dir;
 };
 
@@ -66,7 +50,7 @@ int inChild(Body body) {
 // Another program truncates and rewrites the document while it is read: every read ends
 // in a result, none in a signal.
 TEST_F(Hardening, DocumentChangingWhileItIsRead) {
-    const std::string text = plan(0, std::string(1 << 20, 'n'));
+    const std::string text = planDocument(0, std::string(1 << 20, 'n'));
     const auto file = dir / "plan.xml";
     writeFile(file, text);
     EXPECT_EQ(inChild([&] {
@@ -90,31 +74,20 @@ TEST_F(Hardening, DocumentChangingWhileItIsRead) {
 TEST_F(Hardening, OnlyValidUtf8Reads) {
     for (const char* bad : {"\xC0\x80", "\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80",
                             "\xF4\x90\x80\x80", "\xF0\x9F\x98", "\x80", "\xFF"}) {
-        const ReadResult result = checkMissionPlan(plan(0, std::string("a") + bad + "b"), {});
+        const ReadResult result =
+            checkMissionPlan(planDocument(0, std::string("a") + bad + "b"), {});
         EXPECT_FALSE(result.ok) << bad;
         EXPECT_EQ(result.reason.text.rfind("not UTF-8: byte ", 0), 0u) << result.reason.text;
     }
-    ASSERT_TRUE(unpackMissionPlan(plan(0, "\xC3\xA9\xF0\x9F\x98\x80"), dir / "u", {}).ok);
-    EXPECT_EQ(inspectMissionPlan(plan(0, "\xC3\xA9\xF0\x9F\x98\x80")).texts.name,
+    ASSERT_TRUE(unpackMissionPlan(planDocument(0, "\xC3\xA9\xF0\x9F\x98\x80"), dir / "u", {}).ok);
+    EXPECT_EQ(inspectMissionPlan(planDocument(0, "\xC3\xA9\xF0\x9F\x98\x80")).texts.name,
               L"\u00e9\U0001F600");
 }
 
 // A wide document (after a byte order mark) reads when its units are valid; a lone
 // surrogate fails it, as does one handed over as wide text to the entry points.
 TEST_F(Hardening, WideTextWithALoneSurrogateFails) {
-    auto utf16 = [](const std::wstring& text) {
-        std::string bytes = "\xFF\xFE";
-        for (wchar_t c : text) {
-            auto unit = [&](unsigned u) { bytes += char(u & 0xFF), bytes += char(u >> 8); };
-            if (c >= 0x10000) {
-                unit(0xD800 + ((c - 0x10000) >> 10)), unit(0xDC00 + ((c - 0x10000) & 0x3FF));
-            } else {
-                unit(static_cast<unsigned>(c));
-            }
-        }
-        return bytes;
-    };
-    const std::wstring wide = pugi::as_wide(plan(0));
+    const std::wstring wide = pugi::as_wide(planDocument(0));
     EXPECT_TRUE(reads(utf16(wide)));
     // Its images are decoded out of the parser's own buffer, which goes with the read.
     ASSERT_TRUE(unpackMissionPlan(utf16(wide), dir / "u16", {}).ok);
@@ -134,13 +107,10 @@ TEST_F(Hardening, WideTextWithALoneSurrogateFails) {
 // file holds one.
 TEST_F(Hardening, CharacterReferencesToForbiddenCharacters) {
     for (const char* ref : {"&#1;", "&#xFFFE;", "&#xD800;", "&#x1B;"})
-        EXPECT_FALSE(reads(plan(0, std::string("a") + ref))) << ref;
-    EXPECT_TRUE(reads(plan(0, "&#9;&#x1F600;")));
-    std::string hazard = plan(146);
-    hazard.replace(hazard.find("aliasName =''"), 13, "aliasName ='&#x7;'");
-    EXPECT_FALSE(reads(hazard, 146));
-    std::string network = plan(146);
-    network.replace(network.find("CorvanWifiRouter"), 16, "Router&#27;");
+        EXPECT_FALSE(reads(planDocument(0, std::string("a") + ref))) << ref;
+    EXPECT_TRUE(reads(planDocument(0, "&#9;&#x1F600;")));
+    EXPECT_FALSE(reads(replaced(planDocument(146), "aliasName =''", "aliasName ='&#x7;'"), 146));
+    const std::string network = replaced(planDocument(146), "CorvanWifiRouter", "Router&#27;");
     ASSERT_TRUE(unpackMissionPlan(network, dir / "n", {false, 146}).ok);
     EXPECT_NE(readFile(dir / "n.pd").find("<ssid></ssid>"), std::string::npos);
 }
@@ -175,7 +145,7 @@ TEST_F(Hardening, WritesRefuseTextsThatXmlDoesNotAllow) {
 TEST_F(Hardening, LongTextsAreCutBeforeTheyAreWidened) {
     const std::size_t size = 48u << 20;
     const auto file = dir / "long.xml";
-    writeFile(file, plan(0, std::string(size, 'x')));
+    writeFile(file, planDocument(0, std::string(size, 'x')));
     int pipeEnds[2];
     ASSERT_EQ(pipe(pipeEnds), 0);
     const int status = inChild([&] {

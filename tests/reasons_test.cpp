@@ -1,6 +1,7 @@
-// Reads that say why: the reason of each kind of failure and where it points, warnings
-// for what a successful read passes over, results that do not depend on being asked,
-// messages with their kinds, inspection, and writing from an edited platform file.
+// Reads that say why: the reason of each kind of failure and where it points,
+// warnings for what a successful read passes over, results that do not depend
+// on being asked, messages with their kinds, inspection, and writing from an
+// edited platform file.
 
 #include <gtest/gtest.h>
 
@@ -13,41 +14,18 @@
 namespace tarin {
 namespace {
 
+using test::planDocument;
 using test::readFile;
+using test::replaced;
 using test::TempDir;
 using test::writeFile;
 
-// A defaulted plan of `radioType` with a three-byte flash image, as a document.
-std::string document(uint32_t radioType, bool mobile = false) {
-    std::wostringstream os;
-    XmlModeScope xml(os);
-    if (mobile) {
-        MobileMissionPlan plan;
-        setFixed(plan.name, L"Plan");
-        applyMobileDefaults(plan);
-        writeMobileMissionPlan(os, plan);
-    } else {
-        MissionPlan plan;
-        plan.planRadioType = plan.Platform.radioType = radioType;
-        setFixed(plan.name, L"Plan");
-        applyHandheldDefaults(plan);
-        plan.Platform.flData = {1, 2, 3};
-        writeMissionPlan(os, plan);
-    }
-    return pugi::as_utf8(os.str());
+// The hazard defaults document with `from` replaced by `to`.
+std::string hazardWith(const std::string& from, const std::string& to) {
+    return replaced(planDocument(146), from, to);
 }
 
-std::string replaced(std::string text, const std::string& from, const std::string& to) {
-    const std::size_t at = text.find(from);
-    EXPECT_NE(at, std::string::npos) << from;
-    return at == std::string::npos ? text : text.replace(at, from.size(), to);
-}
-
-std::string repeated(const std::string& text, int times) {
-    std::string out;
-    while (times-- > 0) out += text;
-    return out;
-}
+const ReadAs kHazard{false, 146};
 
 // The text at a note's place: its line from its column on.
 std::string textAt(const std::string& text, const ReadNote& note) {
@@ -58,19 +36,16 @@ std::string textAt(const std::string& text, const ReadNote& note) {
 }
 
 class Quiet : public testing::Test {
-  protected:
-    void SetUp() override {
-        previous = setMessageSink([](MessageKind, const std::wstring&) {});
-    }
-    void TearDown() override { setMessageSink(previous); }
-    MessageSink previous;
+    test::Messages quiet;
 };
 
 using Reasons = Quiet;
 
 // One fault per document; the reason says what and where.
 TEST_F(Reasons, EveryKindOfFailure) {
-    const std::string hazard = document(146), classic = document(0), mobile = document(0, true);
+    const std::string hazard = planDocument(146), classic = planDocument(0);
+    std::string keystores = "<KeystoreConfig>";
+    for (int i = 0; i < 6; ++i) keystores += "<Keystore name='k'/>";
     struct Case {
         std::string text;
         ReadAs as;
@@ -78,66 +53,39 @@ TEST_F(Reasons, EveryKindOfFailure) {
         const char* at;      // what the document holds at its place
     };
     const Case cases[] = {
-        {hazard.substr(0, 2000), {false, 146}, "not well-formed XML: ", ""},
-        {"<other/>", {}, "no missionPlan element", "other/>"},
-        {replaced(hazard, "<planInfo", "<planInfoX"),
-         {false, 146},
-         "no planInfo element",
-         "vexInfo"},
-        {replaced(hazard, "version='v4.000'", "x='v4.000'"),
-         {false, 146},
-         "versionInfo: no version attribute",
+        {hazard.substr(0, 2000), kHazard, "not well-formed XML: ", ""},
+        {"<other/>", ReadAs{}, "no missionPlan element", "other/>"},
+        {hazardWith("<planInfo", "<planInfoX"), kHazard, "no planInfo element", "vexInfo"},
+        {hazardWith("version='v4.000'", "x='v4.000'"), kHazard, "versionInfo: no version attribute",
          "versionInfo"},
-        {replaced(replaced(hazard, "<platformConfig>", "<platform>"), "</platformConfig>",
-                  "</platform>"),
-         {false, 146},
-         "no platformConfig element",
-         ""},
-        {replaced(hazard, "<fl-data>", "<fl-data>AAAA\t"),
-         {false, 146},
-         "ecpWaveformConfig/fl-data: character 5, '\\t', is not Base64",
-         "\t"},
-        {replaced(replaced(hazard, "<ee-data>", "<ee-dat>"), "</ee-data>", "</ee-dat>"),
-         {false, 146},
-         "no ecpWaveformConfig/ee-data",
-         "MissionLoad"},
-        {hazard, {}, "holds a plan of an extended radio type (MissionLoad)", "MissionLoad>"},
-        {mobile,
-         {},
+        {replaced(hazardWith("<platformConfig>", "<platform>"), "</platformConfig>", "</platform>"),
+         kHazard, "no platformConfig element", ""},
+        {hazardWith("<fl-data>", "<fl-data>AAAA\t"), kHazard,
+         "ecpWaveformConfig/fl-data: character 5, '\\t', is not Base64", "\t"},
+        {replaced(hazardWith("<ee-data>", "<ee-dat>"), "</ee-data>", "</ee-dat>"), kHazard,
+         "no ecpWaveformConfig/ee-data", "MissionLoad"},
+        {hazard, ReadAs{}, "holds a plan of an extended radio type (MissionLoad)", "MissionLoad>"},
+        {test::mobilePlanDocument(), ReadAs{},
          "holds a mobile plan (MissionLoadQD470M) where a qd470PMissionLoad element "
          "is expected; read it as a mobile plan (--mobile)",
          "MissionLoadQD470M"},
         {classic, {true, 0}, "holds a classic handheld plan", "qd470PMissionLoad"},
-        {replaced(hazard, "   time='TIME_12_HOUR_FORMAT'\n", ""),
-         {false, 146},
-         "platformConfig/TimeDateCfg: attribute time is missing",
-         "TimeDateCfg"},
-        {replaced(hazard, "zone='EST'", "zone='\x02" + std::string(45, 'e') + "'"),
-         {false, 146},
+        {hazardWith("   time='TIME_12_HOUR_FORMAT'\n", ""), kHazard,
+         "platformConfig/TimeDateCfg: attribute time is missing", "TimeDateCfg"},
+        {hazardWith("zone='EST'", "zone='\x02" + std::string(45, 'e') + "'"), kHazard,
          "TimeDateCfg: attribute zone='\\x02eeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeee...' is not "
          "one of its names (BIT, SST,",
          "zone="},
-        {replaced(hazard, "maxBadPINEntries='5'", "maxBadPINEntries='0'"),
-         {false, 146},
-         "PINConfig: maxBadPINEntries=0 is outside 1..4294967295",
-         "maxBadPINEntries="},
-        {replaced(hazard, "aliasName =''", "aliasName ='\x7F" + std::string(60, 'x') + "'"),
-         {false, 146},
-         "AliasList: aliasName='\\x7Fxxxxxxxx' is too long (at most 8 characters)",
-         "aliasName ="},
-        {replaced(hazard, "<KeystoreConfig>",
-                  "<KeystoreConfig>" + repeated("<Keystore name='k'/>", 6)),
-         {false, 146},
-         "KeystoreConfig: 6 Keystore entries, more than 5",
-         "KeystoreConfig>"},
-        {replaced(hazard, "<SystemConfig>", "<SystemConfig><OptBtn sysindex='513'/>"),
-         {false, 146},
-         "SystemConfig/OptBtn: attribute sysindex='513' is outside -1..512",
-         "sysindex="},
-        {replaced(classic, "action='MD_EMERGENCY_CALL'", "action='MD_ALARM'"),
-         {},
-         "manDownConfig: action='MD_ALARM' is not MD_EMERGENCY_CALL",
-         "action="},
+        {hazardWith("maxBadPINEntries='5'", "maxBadPINEntries='0'"), kHazard,
+         "PINConfig: maxBadPINEntries=0 is outside 1..4294967295", "maxBadPINEntries="},
+        {hazardWith("aliasName =''", "aliasName ='\x7F" + std::string(60, 'x') + "'"), kHazard,
+         "AliasList: aliasName='\\x7Fxxxxxxxx' is too long (at most 8 characters)", "aliasName ="},
+        {hazardWith("<KeystoreConfig>", keystores), kHazard,
+         "KeystoreConfig: 6 Keystore entries, more than 5", "KeystoreConfig>"},
+        {hazardWith("<SystemConfig>", "<SystemConfig><OptBtn sysindex='513'/>"), kHazard,
+         "SystemConfig/OptBtn: attribute sysindex='513' is outside -1..512", "sysindex="},
+        {replaced(classic, "action='MD_EMERGENCY_CALL'", "action='MD_ALARM'"), ReadAs{},
+         "manDownConfig: action='MD_ALARM' is not MD_EMERGENCY_CALL", "action="},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.reason);
@@ -153,32 +101,34 @@ TEST_F(Reasons, EveryKindOfFailure) {
     }
 }
 
-// What a read that succeeds passes over: a value left as it was, a list left empty or
-// kept, a version stamp that is not ours, sections the radio type does not keep.
+// What a read that succeeds passes over: a value left as it was, a list left
+// empty or kept, a version stamp that is not ours, sections the radio type does
+// not keep.
 TEST_F(Reasons, WarningsBesideSuccess) {
-    const std::string hazard = document(146);
     struct Case {
         std::string text;
         uint32_t radioType;
         std::vector<const char*> warnings;
     };
     const Case cases[] = {
-        {hazard, 146, {}},
-        {replaced(hazard, "pos='7'", "pos='7.5'"),
+        {planDocument(146), 146, {}},
+        {hazardWith("pos='7'", "pos='7.5'"),
          146,
          {"platformConfig/statusIcons: pos='7.5' is outside 0.0..7.0"}},
-        {replaced(hazard, "minTimer='5'", "minTimer='61'"),
+        {hazardWith("minTimer='5'", "minTimer='61'"),
          146,
          {"ECiTCfg: attribute minTimer='61' is outside 5..60"}},
-        {replaced(hazard, "opcode='FUNC_MONITOR_CLEAR'", "opcode='FUNC_MONITOR'"),
+        {hazardWith("opcode='FUNC_MONITOR_CLEAR'", "opcode='FUNC_MONITOR'"),
          146,
-         {"progBtns/progBtn: attribute opcode='FUNC_MONITOR' is not one of its names"}},
-        {replaced(hazard, "version='v4.000'", "version='v4'"),
+         {"progBtns/progBtn: attribute opcode='FUNC_MONITOR' is not one of its "
+          "names"}},
+        {hazardWith("version='v4.000'", "version='v4'"),
          146,
          {"versionInfo: the mission load version 'v4' is not v4.000"}},
-        {hazard,
+        {planDocument(146),
          151,
-         {"platformConfig/accessoryConfig: radio type 151 does not keep this section",
+         {"platformConfig/accessoryConfig: radio type 151 does not keep this "
+          "section",
           "platformConfig/manDownConfig: radio type 151", "platformConfig/progSwitches: radio",
           "platformConfig/hazardConfig: radio"}},
     };
@@ -194,54 +144,33 @@ TEST_F(Reasons, WarningsBesideSuccess) {
     }
 }
 
-// Asking why changes no result: the same documents read the same with and without a log.
-TEST_F(Reasons, ResultsDoNotDependOnBeingAsked) {
-    for (uint32_t code : {0u, 146u, 151u}) {
-        const std::string text = document(code);
-        for (std::size_t at = 0; at < text.size(); at += 37) {
-            std::string mangled = text;
-            mangled[at] = "<>'\"&= 0x\x01\xFF"[at % 11];
-            MissionPlan plan;
-            plan.planRadioType = code;
-            std::string copy = mangled;
-            const bool plain = readMissionPlan(copy.data(), copy.size(), plan);
-            const ReadResult asked = checkMissionPlan(mangled, {false, code});
-            ASSERT_EQ(asked.ok, plain) << code << " at " << at << ": " << asked.reason.text;
-            EXPECT_EQ(asked.reason.text.empty(), plain);
-        }
-    }
-}
-
-// The reader's messages reach a sink with their kinds, an old-form handler as texts, and
-// nothing else.
+// The reader's messages reach a sink with their kinds, an old-form handler as
+// texts, and nothing else.
 TEST(Messages, KindsReachTheSinkAndTheHandler) {
-    std::vector<std::pair<MessageKind, std::wstring>> seen;
+    using Seen = std::pair<MessageKind, std::wstring>;
+    std::vector<Seen> seen;
     MessageSink previous = setMessageSink(
         [&](MessageKind kind, const std::wstring& text) { seen.emplace_back(kind, text); });
     TempDir dir;
-    const std::string bad = replaced(replaced(document(0), "version='v4.000'", "version='v5'"),
+    const std::string bad = replaced(replaced(planDocument(0), "version='v4.000'", "version='v5'"),
                                      "<fl-data>", "<fl-data>*");
     testing::internal::CaptureStdout();
     testing::internal::CaptureStderr();
     EXPECT_FALSE(unpackHandheldMissionPlan(bad, dir / "x"));
     EXPECT_EQ(testing::internal::GetCapturedStdout() + testing::internal::GetCapturedStderr(), "");
     ASSERT_EQ(seen.size(), 3u);
-    EXPECT_EQ(seen[0],
-              (std::pair<MessageKind, std::wstring>{MessageKind::Warning,
-                                                    L"Warning: mission load version mismatch!\n   "
-                                                    L"Expected: v4.000\n   Found:    v5"}));
-    EXPECT_EQ(seen[1], (std::pair<MessageKind, std::wstring>{
-                           MessageKind::Information,
-                           L"`anonymous-namespace'::ParseBlobData: Error while parsing BLOB"}));
-    EXPECT_EQ(seen[2].first, MessageKind::Failure);
-    EXPECT_EQ(seen[2].second, kParseFailureMessage);
+    EXPECT_EQ(seen[0], (Seen{MessageKind::Warning,
+                             L"Warning: mission load version mismatch!\n   "
+                             L"Expected: v4.000\n   Found:    v5"}));
+    EXPECT_EQ(seen[1], (Seen{MessageKind::Information,
+                             L"`anonymous-namespace'::ParseBlobData: Error while parsing BLOB"}));
+    EXPECT_EQ(seen[2], (Seen{MessageKind::Failure, kParseFailureMessage}));
 
     std::vector<std::wstring> texts;
     MessageHandler adapted = setMessageHandler([&](const std::wstring& t) { texts.push_back(t); });
     ASSERT_TRUE(adapted);
     adapted(L"through the sink");
-    EXPECT_EQ(seen.back(),
-              (std::pair<MessageKind, std::wstring>{MessageKind::Failure, L"through the sink"}));
+    EXPECT_EQ(seen.back(), (Seen{MessageKind::Failure, L"through the sink"}));
     EXPECT_FALSE(unpackHandheldMissionPlan(bad, dir / "x"));
     EXPECT_EQ(texts.size(), 3u);
     setMessageSink(previous);
@@ -250,7 +179,7 @@ TEST(Messages, KindsReachTheSinkAndTheHandler) {
 using Inspection = Quiet;
 
 TEST_F(Inspection, SaysWhatADocumentHoldsAndWhetherItReads) {
-    const PlanSummary vr = inspectMissionPlan(document(151));
+    const PlanSummary vr = inspectMissionPlan(planDocument(151));
     EXPECT_EQ(vr.texts.name, L"Plan");
     EXPECT_EQ(vr.version, L"v4.000");
     EXPECT_EQ(vr.missionLoad, "MissionLoad");
@@ -261,12 +190,12 @@ TEST_F(Inspection, SaysWhatADocumentHoldsAndWhetherItReads) {
     EXPECT_TRUE(vr.flash.clean && vr.eeprom.present && vr.eeprom.bytes.empty());
     EXPECT_TRUE(vr.check.ok);
 
-    const PlanSummary bad = inspectMissionPlan(replaced(document(146), "zone='EST'", "zone='?'"));
+    const PlanSummary bad = inspectMissionPlan(hazardWith("zone='EST'", "zone='?'"));
     EXPECT_EQ(bad.group, "hazard");
     EXPECT_FALSE(bad.check.ok);
     EXPECT_NE(bad.check.reason.text.find("zone='?'"), std::string::npos);
-    EXPECT_EQ(inspectMissionPlan(document(0, true)).group, "mobile");
-    EXPECT_EQ(inspectMissionPlan(document(0)).group, "classic");
+    EXPECT_EQ(inspectMissionPlan(test::mobilePlanDocument()).group, "mobile");
+    EXPECT_EQ(inspectMissionPlan(planDocument(0)).group, "classic");
     EXPECT_NE(inspectMissionPlan("<a>").problem.text.find("not well-formed"), std::string::npos);
 }
 
@@ -279,7 +208,8 @@ TEST_F(Repacking, AnEditedPlatformFileComesBack) {
     writeFile(dir / "p.ee", "");
     for (const ReadAs as : {ReadAs{false, 272}, ReadAs{true, 7}, ReadAs{}}) {
         SCOPED_TRACE(as.radioType.value_or(0));
-        const std::string plan = as.mobile ? document(0, true) : document(as.radioType.value_or(0));
+        const std::string plan =
+            as.mobile ? test::mobilePlanDocument() : planDocument(as.radioType.value_or(0));
         ASSERT_TRUE(unpackMissionPlan(plan, dir / "u", as).ok);
         const std::string edited = replaced(readFile(dir / "u.pd"), "zone='EST'", "zone='NUT'");
         const ReadResult written = writeMissionPlanFromPlatform(
@@ -295,11 +225,11 @@ TEST_F(Repacking, AnEditedPlatformFileComesBack) {
     // A platform file that does not read writes nothing.
     std::filesystem::remove(dir / "p.xml");
     const ReadResult bad = writeMissionPlanFromPlatform(
-        dir / "p", "<platformConfig><accessoryConfig pttMode='X'/></platformConfig>", {},
-        ReadAs{false, 146});
+        dir / "p", "<platformConfig><accessoryConfig pttMode='X'/></platformConfig>", {}, kHazard);
     EXPECT_FALSE(bad.ok);
     EXPECT_EQ(bad.reason.text,
-              "platformConfig/accessoryConfig: attribute pttMode='X' is not one of its names "
+              "platformConfig/accessoryConfig: attribute "
+              "pttMode='X' is not one of its names "
               "(AND, OR, BOTH, ANY)");
     EXPECT_EQ(bad.reason.line, 1u);
     EXPECT_FALSE(std::filesystem::exists(dir / "p.xml"));

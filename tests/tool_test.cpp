@@ -118,10 +118,7 @@ class Tool : public testing::Test {
     // Writes `name` as p.xml with `from` replaced by `to`.
     void variant(const std::string& name, const std::string& from, const std::string& to,
                  const std::string& source = "p.xml") {
-        std::string text = readFile(dir / source);
-        std::size_t at = text.find(from);
-        ASSERT_NE(at, std::string::npos) << from;
-        writeFile(dir / name, text.replace(at, from.size(), to));
+        writeFile(dir / name, test::replaced(readFile(dir / source), from, to));
     }
 
     std::map<std::string, std::string> json(const std::string& file) {
@@ -260,6 +257,10 @@ TEST_F(Tool, AnEditedPlatformFileRepacksWithThePlanTexts) {
     for (const auto& k : kinds) {
         const std::string b = k.base;
         ASSERT_EQ(run("parse " + b + ".xml u " + k.kind).status, 0) << b;
+        if (b != "p") {  // the plans the tool wrote hold their defaults
+            EXPECT_EQ(readFile(dir / "u.pd"),
+                      test::crlf(b == "hz" ? handheldDefaults(146) : mobileDefaults()));
+        }
         variant("u.pd", k.from, k.to, "u.pd");
         Outcome repack = run("write u --platform u.pd --plan " + b + ".xml " + k.kind);
         EXPECT_EQ(repack.status, 0) << repack.err;
