@@ -72,13 +72,13 @@ const Command kCommands[] = {
 
 enum class Takes { Nothing, Text, RadioType, File };
 
-struct OptionSpec {
+struct KnownOption {
     const char* name;
     unsigned commands;
     Takes takes;
 };
 
-const OptionSpec kOptions[] = {
+const KnownOption kOptions[] = {
     {"--radio-type", kDefaults | kWrite | kReaders, Takes::RadioType},
     {"--mobile", kDefaults | kWrite | kReaders, Takes::Nothing},
     {"--platform", kWrite, Takes::File},
@@ -169,11 +169,11 @@ const Rule kRules[] = {
      "does not apply to defaults --mobile"},
 };
 
-void checkValue(const OptionSpec& spec, const std::string& value) {
-    if (spec.takes == Takes::Text) {
+void checkValue(const KnownOption& known, const std::string& value) {
+    if (known.takes == Takes::Text) {
         if (std::optional<std::string> problem = xmlTextProblem(value))
-            throw UsageError{std::string(spec.name) + ": the text " + *problem};
-    } else if (spec.takes == Takes::RadioType) {
+            throw UsageError{std::string(known.name) + ": the text " + *problem};
+    } else if (known.takes == Takes::RadioType) {
         bool digits = !value.empty() && value.size() <= 10 &&
                       value.find_first_not_of("0123456789") == std::string::npos;
         if (!digits || std::stoull(value) > 0xFFFFFFFFull)
@@ -198,14 +198,14 @@ Options parseCommandLine(const Command& command, const std::vector<std::string>&
         }
         const std::size_t equals = arg.find('=');
         const std::string name = arg.substr(0, equals);
-        const OptionSpec* spec = nullptr;
-        for (const OptionSpec& s : kOptions)
-            if (name == s.name) spec = &s;
-        if (!spec) throw UsageError{"unknown option " + printable(name)};
-        if (!(spec->commands & command.id))
+        const KnownOption* known = nullptr;
+        for (const KnownOption& s : kOptions)
+            if (name == s.name) known = &s;
+        if (!known) throw UsageError{"unknown option " + printable(name)};
+        if (!(known->commands & command.id))
             throw UsageError{name + " does not apply to " + command.name};
         std::string value;
-        if (spec->takes == Takes::Nothing) {
+        if (known->takes == Takes::Nothing) {
             if (equals != std::string::npos) throw UsageError{name + " takes no value"};
         } else if (equals != std::string::npos) {
             value = arg.substr(equals + 1);
@@ -214,7 +214,7 @@ Options parseCommandLine(const Command& command, const std::vector<std::string>&
         } else {
             throw UsageError{name + " needs a value"};
         }
-        checkValue(*spec, value);
+        checkValue(*known, value);
         o.given[name] = value;
     }
     for (const Rule& rule : kRules)
