@@ -48,6 +48,7 @@ class Base64Test : public testing::TestWithParam<Base64Path> {
     void SetUp() override {
         if (!setBase64Path(GetParam()))
             GTEST_SKIP() << kPathNames[int(GetParam())] << " does not run on this processor";
+        ASSERT_EQ(base64Path(), GetParam()) << "the codec runs the path it was given";
     }
     void TearDown() override { setBase64Path(supportedBase64Paths().back()); }
 

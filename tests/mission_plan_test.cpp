@@ -55,6 +55,9 @@ TEST(MissionPlanWriter, DocumentFrameBlobsAndSummary) {
                   writeMissionPlan(os, plan);
               }).find(L"</MissionLoad>\n</missionPlan>"),
               std::wstring::npos);
+    EXPECT_NE(written([&](std::wostream& os) { writeMissionPlan(os, plan); }, 0, false)
+                  .find(L"\nMissionPlan.EE Data: \nMissionPlan.FL Data: ff\n\n"),
+              std::wstring::npos);
 
     MobileMissionPlan mobile;
     mobile.MobilePlatform.eeData = {0x0A, 0xFF};

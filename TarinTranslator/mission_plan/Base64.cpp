@@ -291,6 +291,10 @@ bool setBase64Path(Base64Path path) {
     return true;
 }
 
+Base64Path base64Path() {
+    return selectedPath().load(std::memory_order_relaxed);
+}
+
 void base64Encode(const uint8_t* data, std::size_t size, char* out) {
     const uint8_t* end = data + size;
 #ifdef TARIN_BASE64_X86

@@ -60,4 +60,7 @@ std::vector<Base64Path> supportedBase64Paths();
 // the processor does not run it.
 bool setBase64Path(Base64Path path);
 
+// The path the codec uses now.
+Base64Path base64Path();
+
 }  // namespace tarin

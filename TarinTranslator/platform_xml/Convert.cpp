@@ -135,20 +135,6 @@ bool readULong(pugi::xml_attribute attr, uint32_t& out, uint32_t min, uint32_t m
     return false;
 }
 
-bool readULong16(pugi::xml_attribute attr, uint16_t& out, uint32_t min, uint32_t max, int base) {
-    uint32_t value = 0;
-    if (!readULong(attr, value, min, max, base)) return false;
-    out = static_cast<uint16_t>(value);
-    return true;
-}
-
-bool readULong8(pugi::xml_attribute attr, uint8_t& out, uint32_t min, uint32_t max, int base) {
-    uint32_t value = 0;
-    if (!readULong(attr, value, min, max, base)) return false;
-    out = static_cast<uint8_t>(value);
-    return true;
-}
-
 bool readString(pugi::xml_attribute attr, std::wstring& out) {
     return readText(attr, out, SIZE_MAX);
 }

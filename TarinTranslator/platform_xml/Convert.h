@@ -47,10 +47,6 @@ bool readLong(pugi::xml_attribute attr, int32_t& out, int32_t min = kLongMin,
               int32_t max = kLongMax, int base = 10);
 bool readULong(pugi::xml_attribute attr, uint32_t& out, uint32_t min = 0, uint32_t max = kULongMax,
                int base = 10);
-bool readULong16(pugi::xml_attribute attr, uint16_t& out, uint32_t min = 0,
-                 uint32_t max = kULongMax, int base = 10);
-bool readULong8(pugi::xml_attribute attr, uint8_t& out, uint32_t min = 0, uint32_t max = kULongMax,
-                int base = 10);
 // Texts fail when what is taken of them holds a character that XML does not allow (one
 // that a character reference brought in). A text is widened only as far as it is taken,
 // so a long one costs its length once, in the document, not again four times over.
