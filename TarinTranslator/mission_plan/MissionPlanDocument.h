@@ -39,6 +39,8 @@ std::wostream& writeMissionPlan(std::wostream& os, const MissionPlan& plan,
 std::wostream& writeMobileMissionPlan(std::wostream& os, const MobileMissionPlan& plan,
                                       const ImageReaders* streamed = nullptr);
 std::wostream& writePlanInfo(std::wostream& os, const PlanTextFields& texts);
+// An image as the Base64 text of its BLOB element (the summary form dumps the bytes
+// itself).
 std::wostream& writeBlob(std::wostream& os, const ByteVector& bytes);
 std::wostream& writeBlob(std::wostream& os, const ImageReader& read);
 

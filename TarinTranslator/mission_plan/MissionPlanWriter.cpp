@@ -199,10 +199,6 @@ constexpr std::size_t kChunkBytes = 3 * (1 << 18);
 }  // namespace
 
 std::wostream& writeBlob(std::wostream& os, const ByteVector& bytes) {
-    if (!isXmlMode(os)) {
-        writeByteDump(os, bytes);
-        return os;
-    }
     std::size_t at = 0;
     writeBase64(os, [&] {
         std::size_t n = std::min(kChunkBytes, bytes.size() - at);
