@@ -97,6 +97,23 @@ TEST_F(Hardening, WideTextWithALoneSurrogateFails) {
     std::wstring lone = wide;
     lone.insert(lone.find(L"Plan"), 1, wchar_t(0xDC00));
     EXPECT_FALSE(reads(utf16(lone)));
+    // UTF-32 of either byte order: a surrogate code point fails it too, as does one
+    // beyond U+10FFFF or a cut last unit.
+    auto utf32 = [](const std::wstring& text, bool little) {
+        std::string bytes;
+        for (char32_t c : L"\uFEFF" + text)
+            for (int i = 0; i < 4; ++i)
+                bytes += static_cast<char>(c >> (little ? 8 * i : 24 - 8 * i));
+        return bytes;
+    };
+    for (bool little : {true, false}) {
+        EXPECT_TRUE(reads(utf32(wide, little))) << little;
+        EXPECT_FALSE(reads(utf32(lone, little))) << little;
+        std::wstring beyond = wide;
+        beyond.insert(beyond.find(L"Plan"), 1, wchar_t(0x110000));
+        EXPECT_FALSE(reads(utf32(beyond, little))) << little;
+        EXPECT_FALSE(reads(utf32(wide, little) + "  ")) << "a cut unit";
+    }
     EXPECT_EQ(
         ParseTarinData(CString(lone), CString(fromUtf8((dir / "x").string())), false, 0, false), 0);
     EXPECT_FALSE(std::filesystem::exists(dir / "x.pd"));
@@ -136,6 +153,25 @@ TEST_F(Hardening, WritesRefuseTextsThatXmlDoesNotAllow) {
         EXPECT_FALSE(TarinRadioWrite(base, bad, none, none, none, none, none, none, 2));
         EXPECT_FALSE(TarinMobileRadioWrite(base, none, none, none, bad, none, 7));
         EXPECT_FALSE(std::filesystem::exists(dir / "w.xml"));
+    }
+    // Every text is checked, and the refusal names it.
+    const std::pair<std::wstring PlanTexts::*, const char*> fields[] = {
+        {&PlanTexts::name, "name"},
+        {&PlanTexts::description, "description"},
+        {&PlanTexts::notes, "notes"},
+        {&PlanTexts::author, "author"},
+        {&PlanTexts::locale, "locale"},
+        {&PlanTexts::pin, "pin"},
+        {&PlanTexts::aacVersion, "AAC version"}};
+    for (auto [field, name] : fields) {
+        PlanTexts texts;
+        texts.*field = L"\x01";
+        try {
+            writeHandheldMissionPlan(dir / "w", texts, 146);
+            ADD_FAILURE() << "no TextError for " << name;
+        } catch (const TextError& e) {
+            EXPECT_EQ(e.text(), name);
+        }
     }
     EXPECT_EQ(findNonXmlCharacter(L"\t\n\r \U0010FFFD"), std::wstring_view::npos);
 }

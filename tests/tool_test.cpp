@@ -210,7 +210,8 @@ TEST_F(Tool, InfoDescribesPlansThatReadAndPlansThatDoNot) {
     for (const std::string& line : std::initializer_list<std::string>{
              "name:          Plan \xC3\xA9\n", "PIN:           1234\n", "group:         classic\n",
              std::string("flash image:   3 bytes, SHA-256 ") + kAbcDigest + "\n",
-             "check:         passes as a classic handheld plan\n"})
+             "check:         passes as a classic handheld plan\n",
+             "sections:      progButtons accessoryConfig manDownConfig "})
         EXPECT_NE(info.out.find(line), std::string::npos) << line << info.out;
 
     std::map<std::string, std::string> p = json("p.xml");
@@ -271,6 +272,9 @@ TEST_F(Tool, AnEditedPlatformFileRepacksWithThePlanTexts) {
     EXPECT_EQ(
         run("write u --platform u.pd --plan m.xml --mobile --radio-type 7 --name=Other").status, 0);
     EXPECT_EQ(json("u.xml")["name"], "Other") << "a text option overrides the plan's";
+    ASSERT_EQ(run("parse p.xml d").status, 0);
+    EXPECT_EQ(run("write d --platform d.pd --domain --name D").status, 0);
+    EXPECT_EQ(json("d.xml")["domain"], "TACCOM_RADIO01") << "--domain without --plan";
 
     variant("bad.pd", "cctTimer='240'", "cctTimer='999'", "u.pd");
     std::filesystem::remove(dir / "u.xml");
@@ -343,8 +347,11 @@ TEST_F(Tool, UsageErrorsNameWhatIsWrongAndWriteNothing) {
     }
     EXPECT_FALSE(std::filesystem::exists(dir / "q.xml"));
 
-    EXPECT_EQ(run("write --name=Caf\xC3\xA9 --domain -- q").status, 0);
-    EXPECT_EQ(json("q.xml")["name"], "Caf\xC3\xA9");
+    // After "--" a name that starts with "-" is a BASE.
+    writeFile(dir / "-q.fl", "");
+    writeFile(dir / "-q.ee", "");
+    EXPECT_EQ(run("write --name=Caf\xC3\xA9 --domain -- -q").status, 0);
+    EXPECT_EQ(json("./-q.xml")["name"], "Caf\xC3\xA9");
 }
 
 TEST_F(Tool, HelpVersionDefaultsAndTheManualPage) {

@@ -166,7 +166,6 @@ bool ParseBlobData(pugi::xml_node node, ByteVector& bytes, std::span<const uint8
         return !value.empty() && std::less_equal<>()(within.data(), value.data()) &&
                std::less_equal<>()(value.data() + value.size(), within.data() + within.size());
     };
-    if (inPlace) *inPlace = {};
     if (inPlace && inside()) {
         // The text lies in the document's own buffer, parsed in place: it is decoded
         // where it stands, and the bytes are left there.
