@@ -192,7 +192,7 @@ TEST(ButtonsReadTest, ProgButtonsElementAndClassicLockList) {
     EXPECT_EQ(p.RadioLockList, (RadioLockSequence{0, 0}));
     for (const char* bad :
          {"<RadioLockSelection/>", "<RadioLockSelection>BtnPTT</RadioLockSelection>",
-          "<RadioLockSelection><x>PTT</x></RadioLockSelection>"}) {
+          "<RadioLockSelection>P<x>T</x>X</RadioLockSelection>"}) {
         EXPECT_FALSE(readButtons(p, std::string("<RadioLockList>") + bad + "</RadioLockList>"));
         EXPECT_EQ(p.RadioLockList, (RadioLockSequence{0, 0})) << bad;
     }

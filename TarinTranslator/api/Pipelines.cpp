@@ -278,6 +278,12 @@ class ReadPlan {
         return as_.mobile ? readMobileMissionPlan(data, size, mobile_, &images_)
                           : readMissionPlan(data, size, handheld_, &images_);
     }
+    // The same on a document loaded from `text`.
+    bool read(const pugi::xml_document& doc, std::string_view text) {
+        return as_.mobile ? readLoadedMobileMissionPlan(doc, text, mobile_, &images_)
+                          : readLoadedMissionPlan(doc, text, handheld_, &images_);
+    }
+    const ImageViews& images() const { return images_; }
 
     std::optional<WriteFailure> write(const std::filesystem::path& base, bool toTempDir) const {
         if (as_.mobile) {
@@ -444,28 +450,6 @@ std::string radioKind(const ReadAs& as) {
     return "radio type " + std::to_string(*as.radioType);
 }
 
-// The text of an attribute of `node`, wide; empty when absent.
-std::wstring wideAttribute(pugi::xml_node node, const char* name) {
-    return fromUtf8(node.attribute(name).value());
-}
-
-// The text of a BLOB element decoded, as far as it is Base64.
-PlanSummary::Image imageOf(pugi::xml_node load, const char* path) {
-    PlanSummary::Image image;
-    pugi::xml_node node = load.first_element_by_path(path);
-    image.present = static_cast<bool>(node);
-    ByteVector bytes;
-    std::string_view text;
-    for (pugi::xml_node child : node.children())
-        if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata) {
-            text = child.value();
-            break;
-        }
-    image.clean = decodeBlob(text, bytes) && image.present;
-    image.bytes.assign(bytes.begin(), bytes.end());
-    return image;
-}
-
 // The MissionLoad elements, the kind of plan each holds, and the sections that tell the
 // extended groups apart.
 constexpr const char* kHazardSections[] = {"accessoryConfig", "manDownConfig", "progSwitches",
@@ -518,14 +502,11 @@ ReadResult writtenResult(const ReadLog& log, bool written, const std::filesystem
 
 }  // namespace
 
-ReadResult checkMissionPlan(std::string document, const ReadAs& as) {
-    ReadLog log;
-    ReadPlan plan(as);
-    bool ok;
-    {
-        ReadLogScope scope(&log);
-        ok = plan.read(document.data(), document.size());
-    }
+namespace {
+
+// The result of a read into `plan` that `log` followed, with a warning for each section
+// the document holds that the radio type does not keep.
+ReadResult checkedResult(const ReadLog& log, const ReadPlan& plan, bool ok, const ReadAs& as) {
     ReadResult result = resultOf(log, ok);
     if (!ok) return result;
     const std::set<std::string> kept = sectionNames(plan.platformText());
@@ -539,9 +520,49 @@ ReadResult checkMissionPlan(std::string document, const ReadAs& as) {
     return result;
 }
 
+// A plan text as a plan keeps it: at most `characters` characters of the attribute.
+std::wstring keptText(pugi::xml_node node, const char* name, std::size_t characters) {
+    std::string_view text = node.attribute(name).value();
+    std::size_t end = 0;
+    for (std::size_t count = 0; end < text.size(); ++end)
+        if ((static_cast<unsigned char>(text[end]) & 0xC0) != 0x80 && count++ == characters) break;
+    return fromUtf8(text.substr(0, end));
+}
+
+// An image as inspection shows it: the bytes the read decoded, or, where the read did not
+// get that far, the element's text decoded now (in the document's buffer).
+PlanSummary::Image imageOf(pugi::xml_node load, const char* name, bool reached, bool readClean,
+                           std::span<const uint8_t> view, std::string_view text) {
+    PlanSummary::Image image;
+    pugi::xml_node waveforms = load.child("ecpWaveformConfig");
+    pugi::xml_node node = waveforms.child(name);
+    image.present = static_cast<bool>(node);
+    const bool single = !waveforms.next_sibling("ecpWaveformConfig") && !node.next_sibling(name);
+    if (!image.present || !single) return image;
+    ByteVector bytes;
+    if (!reached) {
+        readClean = decodeBlobElement(node, bytes, &view, text).problem == BlobDecoded::None;
+    }
+    image.clean = readClean;
+    if (image.clean) image.bytes.assign(view.begin(), view.end());
+    return image;
+}
+
+}  // namespace
+
+ReadResult checkMissionPlan(std::string document, const ReadAs& as) {
+    ReadLog log;
+    ReadPlan plan(as);
+    bool ok;
+    {
+        ReadLogScope scope(&log);
+        ok = plan.read(document.data(), document.size());
+    }
+    return checkedResult(log, plan, ok, as);
+}
+
 PlanSummary inspectMissionPlan(std::string document) {
     PlanSummary s;
-    std::string forCheck = document;  // reading changes the text it reads
     ReadLog log;
     pugi::xml_document doc;
     {
@@ -554,13 +575,14 @@ PlanSummary inspectMissionPlan(std::string document) {
     pugi::xml_node plan = doc.child("missionPlan");
     pugi::xml_node vexInfo = plan.child("vexInfo");
     pugi::xml_node planInfo = vexInfo.child("planInfo");
-    s.domain = wideAttribute(vexInfo, "domain");
-    s.texts = {wideAttribute(planInfo, "name"),
-               wideAttribute(planInfo, "description"),
-               wideAttribute(planInfo, "notes"),
-               wideAttribute(planInfo, "author"),
-               wideAttribute(planInfo, "locale"),
-               wideAttribute(planInfo, "pin"),
+    constexpr std::size_t kText = PlanTextFields::kTextCapacity - 1;
+    s.domain = keptText(vexInfo, "domain", kText);
+    s.texts = {keptText(planInfo, "name", kText),
+               keptText(planInfo, "description", kText),
+               keptText(planInfo, "notes", PlanTextFields::kNotesCapacity - 1),
+               keptText(planInfo, "author", kText),
+               keptText(planInfo, "locale", kText),
+               keptText(planInfo, "pin", kText),
                {}};
     pugi::xml_node load;
     for (const char* element : {"qd470PMissionLoad", "MissionLoad", "MissionLoadQD470M"}) {
@@ -571,15 +593,26 @@ PlanSummary inspectMissionPlan(std::string document) {
     }
     if (!load) return s;
     pugi::xml_node versionInfo = load.child("versionInfo");
-    s.version = wideAttribute(versionInfo, "version");
-    s.date = wideAttribute(versionInfo, "date");
-    s.aacVersion = s.texts.aacVersion = wideAttribute(versionInfo, "AACversion");
+    s.version = fromUtf8(versionInfo.attribute("version").value());
+    s.date = fromUtf8(versionInfo.attribute("date").value());
+    s.aacVersion = s.texts.aacVersion =
+        keptText(versionInfo, "AACversion", std::size(HandheldPlatform{}.AACversion) - 1);
     for (pugi::xml_node child : load.child("platformConfig").children())
         if (child.type() == pugi::node_element) s.sections.push_back(child.name());
-    s.flash = imageOf(load, "ecpWaveformConfig/fl-data");
-    s.eeprom = imageOf(load, "ecpWaveformConfig/ee-data");
     implyKind(s);
-    s.check = checkMissionPlan(std::move(forCheck), s.readAs);
+    // The check reads the document already loaded; it decodes the images where they stand,
+    // so the images are taken from it, or decoded here where it stopped before them.
+    const std::string_view text(document.data(), document.size());
+    ReadPlan read(s.readAs);
+    bool ok;
+    {
+        ReadLogScope scope(&log);
+        ok = read.read(doc, text);
+    }
+    s.check = checkedResult(log, read, ok, s.readAs);
+    const ImageViews& views = read.images();
+    s.eeprom = imageOf(load, "ee-data", views.eeReached, views.flReached || ok, views.ee, text);
+    s.flash = imageOf(load, "fl-data", views.flReached, ok, views.fl, text);
     return s;
 }
 
@@ -589,6 +622,13 @@ ReadResult writeMissionPlanFromPlatform(const std::filesystem::path& base, std::
     checkTexts(texts, domain);
     ReadLog log;
     const std::filesystem::path xml = withSuffix(base, ".xml");
+    // Only classic handheld plans, written without a radio type, carry a domain.
+    if (!domain.empty() && (as.mobile || as.radioType))
+        log.warn("the domain '" + toUtf8(domain) + "' is left out: " +
+                     (as.mobile ? std::string("mobile plans")
+                                : "plans of radio type " + std::to_string(*as.radioType)) +
+                     " carry none",
+                 -1);
     if (as.mobile) {
         MobileMissionPlan plan;
         plan.MobilePlatform.radioType = as.radioType.value_or(0);
@@ -616,7 +656,7 @@ ReadResult writeMissionPlanFromPlatform(const std::filesystem::path& base, std::
     std::unique_lock<CriticalSection> guard(radioWriteLock, std::defer_lock);
     if (as.radioType) guard.lock();
     WriteImages images(base, plan.Platform.flData, plan.Platform.eeData);
-    setFixed(plan.domain, domain);
+    if (!as.radioType) setFixed(plan.domain, domain);
     copyTexts(plan, texts, true);
     setFixed(plan.Platform.AACversion, texts.aacVersion);
     return writtenResult(

@@ -146,8 +146,9 @@ TARIN_API PlanSummary inspectMissionPlan(std::string document);
 // Writes base.xml from base.fl and base.ee, as the write functions above do, but with the
 // platform configuration read from `platformText` (a platform file as unpacking writes
 // it) instead of the defaults: the text is read into a defaulted record of the radio type
-// with the same section readers and checks. A handheld plan gets `domain` as its domain
-// when it is not empty. A text that does not read fails the result with its reason, and
+// with the same section readers and checks. A classic handheld plan (no radio type) gets
+// `domain` as its domain when it is not empty; other plans carry none, and a domain given
+// for them is left out with a warning. A text that does not read fails the result with its reason, and
 // nothing is written. Throws FileError when an image cannot be read.
 TARIN_API ReadResult writeMissionPlanFromPlatform(const std::filesystem::path& base,
                                                   std::string platformText, const PlanTexts& texts,

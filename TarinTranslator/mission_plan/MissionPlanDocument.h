@@ -66,6 +66,9 @@ struct ImageViews {
     // UTF-32 lies in the parser's own buffer, which goes with the read: its images are
     // decoded into the record as usual.
     std::string_view text;
+    // Whether the read went on to decode each image (it stops at the first failure).
+    bool eeReached = false;
+    bool flReached = false;
 };
 
 // Readers. The handheld reader uses plan.planRadioType, the mobile reader
@@ -78,10 +81,30 @@ bool readMissionPlan(char* data, std::size_t size, MissionPlan& plan,
                      ImageViews* inPlace = nullptr);
 bool readMobileMissionPlan(char* data, std::size_t size, MobileMissionPlan& plan,
                            ImageViews* inPlace = nullptr);
+// The same on a document already loaded from `text` with loadDocumentText.
+bool readLoadedMissionPlan(const pugi::xml_document& doc, std::string_view text,
+                           MissionPlan& plan, ImageViews* inPlace = nullptr);
+bool readLoadedMobileMissionPlan(const pugi::xml_document& doc, std::string_view text,
+                                 MobileMissionPlan& plan, ImageViews* inPlace = nullptr);
 
-// Reads the text of a BLOB element into `bytes`, or, with `inPlace`, decodes it where it
-// stands in the parsed text and leaves a view of the bytes there; problems are reported
-// as the reader's messages.
+// What decoding a BLOB element gave: nothing wrong, an element inside it, or a character
+// outside Base64 (the `stop`th of its text, 0-based, standing at `where` in the document).
+struct BlobDecoded {
+    enum Problem { None, HoldsElement, NotBase64 } problem = None;
+    pugi::xml_node element;
+    std::size_t stop = 0;
+    std::string character;
+    const char* where = nullptr;
+};
+
+// Decodes the text of a BLOB element, all its text and CDATA children in order, into
+// `bytes`, or, with `inPlace` and a text that lies within `within` (the document's buffer
+// parsed in place), where it stands, leaving a view of the bytes there. Reports nothing.
+BlobDecoded decodeBlobElement(pugi::xml_node node, ByteVector& bytes,
+                              std::span<const uint8_t>* inPlace = nullptr,
+                              std::string_view within = {});
+
+// decodeBlobElement, with problems reported as the reader's messages and reasons.
 bool ParseBlobData(pugi::xml_node node, ByteVector& bytes,
                    std::span<const uint8_t>* inPlace = nullptr, std::string_view within = {});
 

@@ -1,5 +1,10 @@
+#include <algorithm>
+#include <cstring>
 #include <functional>
+#include <optional>
 #include <string_view>
+#include <tuple>
+#include <utility>
 
 #include "TarinTranslator/mission_plan/Base64.h"
 #include "TarinTranslator/mission_plan/MissionPlanDocument.h"
@@ -9,6 +14,7 @@
 #include "TarinTranslator/platform_xml/Encoding.h"
 #include "TarinTranslator/platform_xml/ReadLog.h"
 #include "TarinTranslator/platform_xml/Sections.h"
+#include "TarinTranslator/platform_xml/StrictXml.h"
 
 namespace tarin {
 
@@ -32,15 +38,6 @@ bool failure(const std::string& text, pugi::xml_node at) {
 bool failure(const std::string& text, pugi::xml_attribute at) {
     if (ReadLog* log = readLog()) log->fail(text, log->offsetOf(at));
     return false;
-}
-
-// True when the text opens with a UTF-16 or UTF-32 byte order mark.
-bool hasWideByteOrderMark(const char* data, std::size_t size) {
-    auto byte = [&](std::size_t i) {
-        return i < size ? static_cast<unsigned char>(data[i]) : 0x100u;
-    };
-    return (byte(0) == 0xFE && byte(1) == 0xFF) || (byte(0) == 0xFF && byte(1) == 0xFE) ||
-           (byte(0) == 0 && byte(1) == 0 && byte(2) == 0xFE && byte(3) == 0xFF);
 }
 
 // Copies the planInfo texts; the fixed fields keep at most their capacity less one.
@@ -86,19 +83,43 @@ bool checkVersion(pugi::xml_node load, pugi::xml_node versionInfo) {
     return true;
 }
 
-// A BLOB element by its path below the MissionLoad element; the reason of a missing one.
-pugi::xml_node blobElement(pugi::xml_node load, const char* path) {
-    pugi::xml_node node = load.first_element_by_path(path);
-    if (!node) failure(elementPath(load) + ": no " + path + " element", load);
+// The one child of `parent` named `name`, or null; null, with the reason, when there is
+// more than one (which of them holds the image is not knowable).
+pugi::xml_node onlyChild(pugi::xml_node parent, const char* name, bool& ambiguous) {
+    pugi::xml_node node = parent.child(name);
+    if (pugi::xml_node second = node.next_sibling(name)) {
+        ambiguous = true;
+        report("ParseBlobData", "Error while parsing BLOB");
+        failure(elementPath(parent) + " holds more than one " + name + " element", second);
+        return {};
+    }
+    return node;
+}
+
+// The BLOB element `name` below the MissionLoad element: null, with the reason, when it is
+// missing or not the only one of its name (`ambiguous` then tells which).
+pugi::xml_node blobElement(pugi::xml_node load, const char* name, bool& ambiguous) {
+    pugi::xml_node waveforms = onlyChild(load, "ecpWaveformConfig", ambiguous);
+    pugi::xml_node node = ambiguous ? pugi::xml_node() : onlyChild(waveforms, name, ambiguous);
+    if (!node && !ambiguous)
+        failure(elementPath(load) + ": no ecpWaveformConfig/" + name + " element", load);
     return node;
 }
 
 bool readWaveforms(pugi::xml_node load, ByteVector& ee, ByteVector& fl, ImageViews* inPlace) {
     const std::string_view within = inPlace ? inPlace->text : std::string_view();
-    return ParseBlobData(blobElement(load, "ecpWaveformConfig/ee-data"), ee,
-                         inPlace ? &inPlace->ee : nullptr, within) &&
-           ParseBlobData(blobElement(load, "ecpWaveformConfig/fl-data"), fl,
-                         inPlace ? &inPlace->fl : nullptr, within);
+    ImageViews unused;
+    ImageViews& views = inPlace ? *inPlace : unused;
+    for (auto [name, bytes, view, reached] :
+         {std::tuple{"ee-data", &ee, &views.ee, &views.eeReached},
+          std::tuple{"fl-data", &fl, &views.fl, &views.flReached}}) {
+        bool ambiguous = false;
+        pugi::xml_node node = blobElement(load, name, ambiguous);
+        if (ambiguous) return false;
+        *reached = static_cast<bool>(node);
+        if (!ParseBlobData(node, *bytes, inPlace ? view : nullptr, within)) return false;
+    }
+    return true;
 }
 
 bool readMissionLoad(pugi::xml_node load, HandheldPlatform& platform, ImageViews* inPlace) {
@@ -123,28 +144,147 @@ bool readMobileMissionLoad(pugi::xml_node load, MobilePlatformRecord& platform,
 
 }  // namespace
 
+namespace {
+
+// A buffer from the XML library's allocator, which a document takes over.
+struct ParserBuffer {
+    explicit ParserBuffer(std::size_t size)
+        : data(static_cast<char*>(pugi::get_memory_allocation_function()(size))) {}
+    ~ParserBuffer() {
+        if (data) pugi::get_memory_deallocation_function()(data);
+    }
+    char* release() { return std::exchange(data, nullptr); }
+    char* data;
+};
+
+}  // namespace
+
 // Documents are UTF-8 (a UTF-8 byte order mark is skipped); only a UTF-16 or UTF-32 mark
-// selects another encoding. An encoding named in the XML declaration is not followed:
-// the text handed over as wide text arrives here as UTF-8 whatever the declaration says.
+// selects another encoding, and such a text is converted to UTF-8 before it is parsed. An
+// encoding named in the XML declaration is not followed: the text handed over as wide text
+// arrives here as UTF-8 whatever the declaration says.
 bool loadDocumentText(pugi::xml_document& doc, char* data, std::size_t size) {
-    const bool wide = hasWideByteOrderMark(data, size);
+    std::string_view text(data, size);
+    std::optional<ParserBuffer> converted;
+    if (hasWideByteOrderMark(text)) {
+        converted.emplace(wideAsUtf8Capacity(size));
+        if (!converted->data) return failure("not enough memory for the document");
+        std::size_t invalidAt;
+        const std::size_t length = wideToUtf8(text, converted->data, invalidAt);
+        if (invalidAt != kValid)
+            return failure("not valid UTF-16 or UTF-32: at byte " + std::to_string(invalidAt + 1) +
+                           ": a lone surrogate, a value beyond U+10FFFF or a cut unit");
+        text = std::string_view(converted->data, length);
+    } else if (looksWideWithoutByteOrderMark(text)) {
+        return failure(
+            "UTF-16 without a byte order mark: a document in UTF-16 or UTF-32 must "
+            "begin with one",
+            0);
+    }
     ReadLog* log = readLog();
-    // Lines are counted in the text as it arrives; a wide text is converted before parsing.
-    if (log && !wide) log->indexLines(std::string_view(data, size));
-    // Text that is not valid in its encoding is refused, as XML makes it a fatal error.
-    const std::string_view text(data, size);
-    if (std::size_t at = wide ? invalidWideText(text) : invalidUtf8(text); at != kValid)
-        return failure(std::string("not ") + (wide ? "valid UTF-16 or UTF-32" : "UTF-8") +
-                           ": byte " + std::to_string(at + 1) + " does not begin a valid character",
-                       wide ? -1 : static_cast<std::ptrdiff_t>(at));
-    pugi::xml_parse_result result = doc.load_buffer_inplace(
-        data, size, kDocumentParseOptions, wide ? pugi::encoding_auto : pugi::encoding_utf8);
-    if (!log) return static_cast<bool>(result);
-    log->useDocument(doc);
-    if (!result)
-        return failure(std::string("not well-formed XML: ") + result.description(),
-                       wide ? -1 : result.offset);
+    // Lines are counted in the text as the parser gets it, before it changes the text.
+    if (log) log->indexLines(text);
+    // Text that is not valid in its encoding, a character XML does not allow, and markup
+    // that XML forbids and the parser lets through are refused, as XML makes each of them
+    // a fatal error.
+    const CharacterFault character = firstCharacterFault(text);
+    const MarkupFault markup =
+        firstMarkupFault(character ? text.substr(0, character.offset) : text);
+    std::optional<Finding> fault;
+    if (markup && !markup.lost) {
+        fault = Finding{"not well-formed XML: " + markup.what,
+                        static_cast<std::ptrdiff_t>(markup.offset)};
+    } else if (character) {
+        fault = Finding{
+            (character.kind == CharacterFault::NotUtf8 ? "not UTF-8: " : "not well-formed XML: ") +
+                describeFault(character, text),
+            static_cast<std::ptrdiff_t>(character.offset)};
+    }
+    // Where the scan lost its way before the fault, the parser may find an earlier one.
+    if (fault && !markup.lost) return failure(fault->text, fault->offset);
+    char* parsed = converted ? converted->release() : data;
+    pugi::xml_parse_result result =
+        converted ? doc.load_buffer_inplace_own(parsed, text.size(), kDocumentParseOptions,
+                                                pugi::encoding_utf8)
+                  : doc.load_buffer_inplace(parsed, text.size(), kDocumentParseOptions,
+                                            pugi::encoding_utf8);
+    if (log) log->useDocument(doc);
+    if (!result && !(fault && fault->offset <= result.offset))
+        return failure(std::string("not well-formed XML: ") + result.description(), result.offset);
+    if (fault) return failure(fault->text, fault->offset);
     return true;
+}
+
+BlobDecoded decodeBlobElement(pugi::xml_node node, ByteVector& bytes,
+                              std::span<const uint8_t>* inPlace, std::string_view within) {
+    BlobDecoded result;
+    // The text is that of every text and CDATA child, in order; the parser keeps no
+    // comments or processing instructions, which therefore split it.
+    std::vector<std::string_view> pieces;
+    std::size_t size = 0;
+    for (pugi::xml_node child : node.children()) {
+        if (child.type() == pugi::node_element) {
+            result.problem = BlobDecoded::HoldsElement;
+            result.element = child;
+            return result;
+        }
+        if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata) {
+            pieces.emplace_back(child.value());
+            size += pieces.back().size();
+        }
+    }
+    const auto inside = [&](std::string_view piece) {
+        return !piece.empty() && std::less_equal<>()(within.data(), piece.data()) &&
+               std::less_equal<>()(piece.data() + piece.size(), within.data() + within.size());
+    };
+    const bool here =
+        inPlace && !pieces.empty() && std::all_of(pieces.begin(), pieces.end(), inside);
+    std::string joined;
+    std::string_view text;
+    if (pieces.size() == 1) {
+        text = pieces[0];
+    } else if (here) {
+        // The pieces lie in order in the document's buffer: each moves down to follow the
+        // one before, which never overwrites a piece not yet moved.
+        auto* start = const_cast<char*>(pieces[0].data());
+        std::size_t at = 0;
+        for (std::string_view piece : pieces) {
+            std::memmove(start + at, piece.data(), piece.size());
+            at += piece.size();
+        }
+        text = std::string_view(start, size);
+    } else {
+        joined.reserve(size);
+        for (std::string_view piece : pieces) joined += piece;
+        text = joined;
+    }
+    Base64Decoded decoded;
+    if (here) {
+        // The text lies in the document's own buffer, parsed in place: it is decoded
+        // where it stands, and the bytes are left there.
+        auto* start = const_cast<char*>(text.data());
+        decoded = decodeBlobInPlace(start, text.size());
+        *inPlace = {reinterpret_cast<const uint8_t*>(start), decoded.size};
+    } else {
+        bytes.resize(text.size() / 4 * 3 + 2);
+        decoded = decodeBase64(text, bytes.data());
+        bytes.resize(decoded.size);
+        if (inPlace) *inPlace = {bytes.data(), bytes.size()};
+    }
+    if (decoded.clean) return result;
+    result.problem = BlobDecoded::NotBase64;
+    result.stop = decoded.stop;
+    // Decoding leaves the character it stopped at where it stood.
+    result.character = std::string(text.substr(decoded.stop, 1));
+    std::size_t before = 0;
+    for (std::string_view piece : pieces) {
+        if (decoded.stop < before + piece.size()) {
+            result.where = piece.data() + (decoded.stop - before);
+            break;
+        }
+        before += piece.size();
+    }
+    return result;
 }
 
 bool ParseBlobData(pugi::xml_node node, ByteVector& bytes, std::span<const uint8_t>* inPlace,
@@ -153,43 +293,18 @@ bool ParseBlobData(pugi::xml_node node, ByteVector& bytes, std::span<const uint8
         report("ParseBlobData", "No parent node for BLOB data!");
         return false;
     }
-    pugi::xml_node text;
-    for (pugi::xml_node child : node.children()) {
-        if ((child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata)) {
-            text = child;
-            break;
-        }
-    }
-    const std::string_view value = text ? std::string_view(text.value()) : std::string_view();
-    Base64Decoded decoded;
-    const auto inside = [&] {
-        return !value.empty() && std::less_equal<>()(within.data(), value.data()) &&
-               std::less_equal<>()(value.data() + value.size(), within.data() + within.size());
-    };
-    if (inPlace && inside()) {
-        // The text lies in the document's own buffer, parsed in place: it is decoded
-        // where it stands, and the bytes are left there.
-        auto* start = const_cast<char*>(value.data());
-        decoded = decodeBlobInPlace(start, value.size());
-        *inPlace = {reinterpret_cast<const uint8_t*>(start), decoded.size};
-    } else {
-        bytes.resize(value.size() / 4 * 3 + 2);
-        decoded = decodeBase64(value, bytes.data());
-        bytes.resize(decoded.size);
-        if (inPlace) *inPlace = {bytes.data(), bytes.size()};
-    }
-    if (!decoded.clean) {
-        report("ParseBlobData", "Error while parsing BLOB");
-        if (ReadLog* log = readLog()) {
-            // Decoding leaves the character it stopped at where it stood.
-            const std::size_t at = decoded.stop;
-            log->fail(elementPath(node) + ": character " + std::to_string(at + 1) + ", " +
-                          quoted(value.substr(at, 1)) + ", is not Base64",
-                      log->offsetOf(value.data() + at));
-        }
-        return false;
-    }
-    return true;
+    const BlobDecoded decoded = decodeBlobElement(node, bytes, inPlace, within);
+    if (decoded.problem == BlobDecoded::None) return true;
+    report("ParseBlobData", "Error while parsing BLOB");
+    if (decoded.problem == BlobDecoded::HoldsElement)
+        return failure(elementPath(node) + " holds an element (" + decoded.element.name() +
+                           "): which text is the image is not knowable",
+                       decoded.element);
+    if (ReadLog* log = readLog())
+        log->fail(elementPath(node) + ": character " + std::to_string(decoded.stop + 1) + ", " +
+                      tarin::quoted(decoded.character) + ", is not Base64",
+                  log->offsetOf(decoded.where));
+    return false;
 }
 
 namespace {
@@ -229,31 +344,52 @@ pugi::xml_node missionLoad(const pugi::xml_document& doc, const char* element) {
 }  // namespace
 
 bool readMissionPlan(char* data, std::size_t size, MissionPlan& plan, ImageViews* inPlace) {
-    plan.clearTexts();
-    plan.Platform = HandheldPlatform{};
-    plan.Platform.radioType = plan.planRadioType;
     pugi::xml_document doc;
-    if (!loadDocumentText(doc, data, size)) return false;
-    if (!ParseMissionFillInfo(doc, plan)) return false;
-    const char* element = isExtendedCode(plan.planRadioType) ? "MissionLoad" : "qd470PMissionLoad";
-    pugi::xml_node load = missionLoad(doc, element);
-    if (!load) return false;
-    if (inPlace) inPlace->text = std::string_view(data, size);
-    return readMissionLoad(load, plan.Platform, inPlace);
+    if (!loadDocumentText(doc, data, size)) {
+        plan.clearTexts();
+        plan.Platform = HandheldPlatform{};
+        plan.Platform.radioType = plan.planRadioType;
+        return false;
+    }
+    return readLoadedMissionPlan(doc, std::string_view(data, size), plan, inPlace);
 }
 
 bool readMobileMissionPlan(char* data, std::size_t size, MobileMissionPlan& plan,
                            ImageViews* inPlace) {
-    uint32_t radioType = plan.MobilePlatform.radioType;
+    pugi::xml_document doc;
+    if (!loadDocumentText(doc, data, size)) {
+        const uint32_t radioType = plan.MobilePlatform.radioType;
+        plan.clearTexts();
+        plan.MobilePlatform = MobilePlatformRecord{};
+        plan.MobilePlatform.radioType = radioType;
+        return false;
+    }
+    return readLoadedMobileMissionPlan(doc, std::string_view(data, size), plan, inPlace);
+}
+
+bool readLoadedMissionPlan(const pugi::xml_document& doc, std::string_view text, MissionPlan& plan,
+                           ImageViews* inPlace) {
+    plan.clearTexts();
+    plan.Platform = HandheldPlatform{};
+    plan.Platform.radioType = plan.planRadioType;
+    if (!ParseMissionFillInfo(doc, plan)) return false;
+    const char* element = isExtendedCode(plan.planRadioType) ? "MissionLoad" : "qd470PMissionLoad";
+    pugi::xml_node load = missionLoad(doc, element);
+    if (!load) return false;
+    if (inPlace) inPlace->text = text;
+    return readMissionLoad(load, plan.Platform, inPlace);
+}
+
+bool readLoadedMobileMissionPlan(const pugi::xml_document& doc, std::string_view text,
+                                 MobileMissionPlan& plan, ImageViews* inPlace) {
+    const uint32_t radioType = plan.MobilePlatform.radioType;
     plan.clearTexts();
     plan.MobilePlatform = MobilePlatformRecord{};
     plan.MobilePlatform.radioType = radioType;
-    pugi::xml_document doc;
-    if (!loadDocumentText(doc, data, size)) return false;
     if (!ParseMissionFillInfo(doc, plan)) return false;
     pugi::xml_node load = missionLoad(doc, "MissionLoadQD470M");
     if (!load) return false;
-    if (inPlace) inPlace->text = std::string_view(data, size);
+    if (inPlace) inPlace->text = text;
     return readMobileMissionLoad(load, plan.MobilePlatform, inPlace);
 }
 

@@ -179,6 +179,23 @@ bool hasName(pugi::xml_attribute attr, const char* name) {
     return attr && std::string_view(attr.name()) == name;
 }
 
+std::string elementText(pugi::xml_node node) {
+    pugi::xml_node first = node.first_child();
+    if (first.type() == pugi::node_pcdata && !first.next_sibling()) return first.value();
+    std::string text;
+    for (pugi::xml_node n = first; n;) {
+        if (n.type() == pugi::node_pcdata || n.type() == pugi::node_cdata) text += n.value();
+        if (n.first_child()) {
+            n = n.first_child();
+            continue;
+        }
+        while (n && !n.next_sibling() && n != node) n = n.parent();
+        if (!n || n == node) break;
+        n = n.next_sibling();
+    }
+    return text;
+}
+
 std::string numberProblem(const char* text, int base, int64_t min, int64_t max) {
     if (!text) text = "";
     const Scanned s = scan(text, base);

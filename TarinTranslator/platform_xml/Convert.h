@@ -58,6 +58,9 @@ bool readFixedString(pugi::xml_attribute attr, wchar_t* out, std::size_t capacit
 bool readBool(pugi::xml_attribute attr, uint8_t& out);
 bool lookupValue(pugi::xml_attribute attr, const VocabTable& table, uint32_t& out);
 bool hasName(pugi::xml_attribute attr, const char* name);
+// An element's text as XPath's string() gives it: every text and CDATA section below it,
+// in document order (the parser keeps no comments or processing instructions).
+std::string elementText(pugi::xml_node node);
 
 // Why a number text does not convert into [min, max] in the given base: "does not fit in
 // 32 bits" or "is outside MIN..MAX".

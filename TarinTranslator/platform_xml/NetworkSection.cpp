@@ -85,7 +85,7 @@ void writeTexts(std::wostream& os, const R& rec, std::span<const ReadAttr<R>> it
 template <class R>
 void readTexts(pugi::xml_node parent, R& rec, std::span<const ReadAttr<R>> items) {
     for (const ReadAttr<R>& item : items)
-        convertText(parent.child(item.name).first_child().value(), rec, item);
+        convertText(elementText(parent.child(item.name)).c_str(), rec, item);
 }
 
 // ---- CCM, LTEConfig, APN ---------------------------------------------------------------

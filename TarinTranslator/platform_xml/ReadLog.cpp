@@ -27,15 +27,29 @@ ReadLogScope::~ReadLogScope() {
 }
 
 void ReadLog::indexLines(std::string_view text) {
-    lineStarts_.assign(1, 0);
+    indexed_ = true;
     size_ = text.size();
-    if (text.empty()) return;
-    const char* begin = text.data();
-    const char* end = begin + text.size();
-    for (const char* p = begin;
-         (p = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p))));
-         ++p)
-        lineStarts_.push_back(static_cast<std::size_t>(p - begin) + 1);
+    newlines_.assign((text.size() + 63) / 64, 0);
+    linesBefore_.clear();
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+    std::size_t i = 0;
+    // Eight bytes at a time: the high bit of each byte of `found` is set where a line feed
+    // is, and the multiplication gathers those bits into the top byte.
+    for (; i + 8 <= text.size(); i += 8) {
+        uint64_t word;
+        std::memcpy(&word, bytes + i, 8);
+        const uint64_t x = word ^ 0x0A0A0A0A0A0A0A0Aull;
+        const uint64_t found =
+            ~(((x & 0x7F7F7F7F7F7F7F7Full) + 0x7F7F7F7F7F7F7F7Full) | x) & 0x8080808080808080ull;
+        if (found) newlines_[i / 64] |= ((found >> 7) * 0x0102040810204080ull >> 56) << (i % 64);
+    }
+    for (; i < text.size(); ++i)
+        if (bytes[i] == '\n') newlines_[i / 64] |= uint64_t{1} << (i % 64);
+    std::size_t lines = 0;
+    for (std::size_t word = 0; word < newlines_.size(); ++word) {
+        if (word % kWordsPerBlock == 0) linesBefore_.push_back(lines);
+        lines += static_cast<std::size_t>(__builtin_popcountll(newlines_[word]));
+    }
 }
 
 void ReadLog::useDocument(const pugi::xml_document& doc) {
@@ -52,11 +66,35 @@ void ReadLog::useDocument(const pugi::xml_document& doc) {
 }
 
 std::pair<std::size_t, std::size_t> ReadLog::place(std::ptrdiff_t offset) const {
-    if (offset < 0 || lineStarts_.empty()) return {0, 0};
     const auto at = static_cast<std::size_t>(offset);
-    auto next = std::upper_bound(lineStarts_.begin(), lineStarts_.end(), at);
-    const auto line = static_cast<std::size_t>(next - lineStarts_.begin());
-    return {line, at - lineStarts_[line - 1] + 1};
+    if (offset < 0 || !indexed_ || at > size_) return {0, 0};
+    const auto ones = [](uint64_t bits) {
+        return static_cast<std::size_t>(__builtin_popcountll(bits));
+    };
+    const std::size_t word = at / 64;
+    const uint64_t below = (uint64_t{1} << (at % 64)) - 1;
+    const uint64_t inWord = word < newlines_.size() ? newlines_[word] & below : 0;
+    // Line feeds before `at`: those of the blocks before its block, then of its block.
+    const std::size_t block = std::min(word / kWordsPerBlock, linesBefore_.size());
+    std::size_t line = 1 + ones(inWord);
+    if (block > 0 || !linesBefore_.empty()) {
+        const std::size_t first = std::min(block, linesBefore_.size() - 1);
+        line += linesBefore_[first];
+        for (std::size_t w = first * kWordsPerBlock; w < std::min(word, newlines_.size()); ++w)
+            line += ones(newlines_[w]);
+    }
+    // The line starts after the last line feed before `at`.
+    std::size_t w = std::min(word, newlines_.size());
+    uint64_t bits = inWord;
+    if (bits) {
+        w = word;
+    } else {
+        while (w > 0 && !(bits = newlines_[--w])) {
+        }
+    }
+    if (!bits) return {line, at + 1};
+    const std::size_t lastFeed = w * 64 + 63 - static_cast<std::size_t>(__builtin_clzll(bits));
+    return {line, at - lastFeed};
 }
 
 std::ptrdiff_t ReadLog::offsetOf(pugi::xml_node node) const {

@@ -77,7 +77,12 @@ class ReadLog {
     };
     Finding findingOf(const Note& note, pugi::xml_node section) const;
 
-    std::vector<std::size_t> lineStarts_;
+    // Where the line feeds of the text are, a bit a byte, and how many lie before each
+    // block of kWordsPerBlock words: a reason's place is worked out only when asked.
+    static constexpr std::size_t kWordsPerBlock = 64;
+    std::vector<uint64_t> newlines_;
+    std::vector<std::size_t> linesBefore_;
+    bool indexed_ = false;
     std::size_t size_ = 0;        // of the indexed text
     const char* base_ = nullptr;  // start of the parsed text
     bool failed_ = false;

@@ -145,7 +145,7 @@ bool readRadioLockList(pugi::xml_node parent, const VocabTable& names, RadioLock
     RadioLockSequence working;
     for (pugi::xml_node item : parent.child("RadioLockList").children("RadioLockSelection")) {
         uint32_t code = 0;
-        if (!lookupText(item.first_child().value(), names, code)) return false;
+        if (!lookupText(elementText(item).c_str(), names, code)) return false;
         working.push_back(code);
     }
     list = std::move(working);
