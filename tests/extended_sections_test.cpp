@@ -362,11 +362,12 @@ TEST(ExtendedSections, OutputsAndOptionButtons) {
     std::wstring out3 = out1;
     out3.replace(out3.find(L"ExtIoOut2"), 9, L"ExtIoOut3");
     const EioOutputEntry kept{1, 2, 3, L"kept", 0};
-    // Nothing is read unless the first output is complete; outputs are added to the map and
-    // an output already there keeps its entry; the first that does not read ends it.
+    const EioOutputEntry replaced{4, 1, 9, L"r", 1};
+    // Nothing is read unless the first output is complete; outputs are added to the map,
+    // replacing the entry of their name; the first that does not read ends it.
     const std::pair<std::wstring, EioOutputMap> cases[] = {
         {L"<eioOutput name='ExtIoOut1'/>" + out1, {{1, kept}}},
-        {out1 + L"<eioOutput name='ExtIoOut1' func='x'/>" + out3, {{1, kept}}},
+        {out1 + L"<eioOutput name='ExtIoOut1' func='x'/>" + out3, {{1, replaced}}},
         {L"<eioOutput name='ExtIoOut1' func='EIO_OUT_FUNC_DISABLED' mode='EIO_OUT_MODE_DISABLED' "
          L"pattern='65535' repeat='' sense='EIO_OUT_SENSE_ACTIVE_LO'/>"
          L"<eioOutput name='ExtIoOut3' func='EIO_OUT_FUNC_DISABLED' mode='EIO_OUT_MODE_DISABLED' "

@@ -125,6 +125,18 @@ TEST_F(Reasons, WarningsBesideSuccess) {
         {hazardWith("version='v4.000'", "version='v4'"),
          146,
          {"versionInfo: the mission load version 'v4' is not v4.000"}},
+        // Entries whose keys collide: the first stands, or, for the fixed lists, the last.
+        {replaced(planDocument(0), "position='1'", "position='0'"),
+         0,
+         {"shortMenu/shortMenuItem: position='0' repeats the key of an earlier entry; this "
+          "entry is dropped"}},
+        {hazardWith("pos='2'\n   statusName='SCANNING'", "pos='01'\n   statusName='SCANNING'"),
+         146,
+         {"statusIcons/topDisplay/statIcon: pos='01' repeats the key"}},
+        {hazardWith("micType='EXTERNAL'", "micType='INTERNAL'"),
+         146,
+         {"audioConfig/microphone: micType='INTERNAL' repeats the key of an earlier entry; this "
+          "entry replaces it"}},
         {planDocument(146),
          151,
          {"platformConfig/accessoryConfig: radio type 151 does not keep this "

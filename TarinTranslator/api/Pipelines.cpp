@@ -16,6 +16,7 @@
 #include "TarinTranslator/mission_plan/MissionPlanDocument.h"
 #include "TarinTranslator/platform/OutputFile.h"
 #include "TarinTranslator/platform/Services.h"
+#include "TarinTranslator/platform_xml/Encoding.h"
 #include "TarinTranslator/platform_xml/ReadLog.h"
 #include "TarinTranslator/platform_xml/Sections.h"
 
@@ -60,16 +61,29 @@ class InputFile {
     // Reads everything from the current position on into `bytes`: as many bytes as the
     // file's length promises with one buffer, then whatever follows (a pipe's data, a
     // file that grew).
+    //
+    // With `document`, a pipe's text that does not open with a UTF-16 or UTF-32 byte order
+    // mark ends at its first NUL byte, which no such document holds: the reader then
+    // refuses the document there instead of this reading on without end.
     template <class Bytes>
-    void readAll(Bytes& bytes) {
+    void readAll(Bytes& bytes, bool document = false) {
         bytes.resize(size());
         std::size_t done = read(bytes.data(), bytes.size());
         bytes.resize(done);
+        const bool cutAtNul = document && !regular();
         char more[1 << 16];
         while (std::size_t n = readSome(more, sizeof more)) {
             bytes.resize(done + n);
             std::copy(more, more + n, reinterpret_cast<char*>(bytes.data()) + done);
             done += n;
+            if (!cutAtNul || done < 4) continue;
+            const std::string_view text(reinterpret_cast<const char*>(bytes.data()), done);
+            if (hasWideByteOrderMark(text)) continue;
+            const std::size_t from = done - n < 4 ? 0 : done - n;
+            if (const std::size_t nul = text.find('\0', from); nul != std::string_view::npos) {
+                bytes.resize(nul + 1);
+                return;
+            }
         }
     }
 
@@ -382,7 +396,7 @@ namespace {
 class DocumentText {
   public:
     explicit DocumentText(const std::filesystem::path& file) {
-        InputFile(file, "document").readAll(bytes_);
+        InputFile(file, "document").readAll(bytes_, true);
     }
     // An empty file has no buffer: the parser gets an empty text, not a null pointer.
     char* data() { return bytes_.empty() ? empty_ : reinterpret_cast<char*>(bytes_.data()); }
@@ -668,7 +682,7 @@ ReadResult writeMissionPlanFromPlatform(const std::filesystem::path& base, std::
 
 std::string readInputFile(const std::filesystem::path& file, const std::string& what) {
     std::string text;
-    InputFile(file, what).readAll(text);
+    InputFile(file, what).readAll(text, what != "image file");
     return text;
 }
 

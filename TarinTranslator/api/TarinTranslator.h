@@ -158,7 +158,9 @@ TARIN_API ReadResult writeMissionPlanFromPlatform(const std::filesystem::path& b
 // Reads a whole input the way the functions above read documents and images: a regular
 // file, a pipe or a FIFO (such as /dev/stdin), to its end. Anything else (a directory, a
 // device) and every failure throw FileError naming the file, `what` it was read as, and
-// the system's reason.
+// the system's reason. A text (anything but an "image file") read from a pipe or a FIFO
+// ends at its first NUL byte unless it opens with a UTF-16 or UTF-32 byte order mark: no
+// document holds one, and a reader refuses it there.
 TARIN_API std::string readInputFile(const std::filesystem::path& file,
                                     const std::string& what = "document");
 

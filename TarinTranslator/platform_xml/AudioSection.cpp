@@ -1,5 +1,6 @@
 #include <array>
 #include <span>
+#include <utility>
 
 #include "TarinTranslator/platform_xml/AudioMisc.h"
 #include "TarinTranslator/platform_xml/Layout.h"
@@ -447,6 +448,7 @@ void writeAudioSummary(std::wostream& os, const AudioConfig& audio) {
 // ends the loop without failing the section.
 void readMicrophones(pugi::xml_node node, AudioConfig& audio) {
     unsigned handled = 0;
+    bool readTypes[kMicCount] = {};
     for (pugi::xml_node mic = node.child("microphone"); mic && handled < kMicCount;
          mic = mic.next_sibling("microphone"), ++handled) {
         uint32_t type = 0;
@@ -456,6 +458,7 @@ void readMicrophones(pugi::xml_node node, AudioConfig& audio) {
         Microphone& stored = audio.microphones[type];
         if (!kMics[type].hasAlcLevel) read.alcLevel = stored.alcLevel;
         stored = read;
+        if (std::exchange(readTypes[type], true)) warnRepeatedKey(mic, "micType", true);
     }
 }
 
@@ -507,6 +510,7 @@ bool readVoiceAnnunciation(pugi::xml_node voice, AudioConfig& audio, bool ok) {
 // walk without failing the section.
 void readAudioOutputs(pugi::xml_node cfg, AudioConfig& audio) {
     unsigned handled = 0;
+    bool readFunctions[std::size(audio.audioEioOutputs)] = {};
     for (pugi::xml_node child = cfg.child("audioEioOutput");
          child && handled < std::size(audio.audioEioOutputs);
          child = child.next_sibling("audioEioOutput"), ++handled) {
@@ -515,6 +519,7 @@ void readAudioOutputs(pugi::xml_node cfg, AudioConfig& audio) {
             output.func >= std::size(audio.audioEioOutputs))
             return;
         audio.audioEioOutputs[output.func] = output;
+        if (std::exchange(readFunctions[output.func], true)) warnRepeatedKey(child, "func", true);
     }
 }
 

@@ -68,7 +68,7 @@ void readButtonList(pugi::xml_node parent, const ButtonList<E>& layout, std::map
         const auto key = static_cast<int32_t>(code);
         E entry;
         if (!readEntry(node, key, entry)) return;
-        working.try_emplace(key, std::move(entry));
+        keepFirst(working, key, std::move(entry), node, layout.keyAttr);
     }
     list = std::move(working);
 }

@@ -1,4 +1,5 @@
 #include <iterator>
+#include <set>
 #include <string>
 
 #include "TarinTranslator/platform_xml/Layout.h"
@@ -215,8 +216,9 @@ std::wostream& writeOverrides(std::wostream& os, const OverridesConfig& override
     return os << "</keystores>\n</overrides>\n";
 }
 
-// The lists are not cleared: an entry read here never replaces one already under its key.
-// The first failing entry ends the read; the entries before it stay.
+// The lists are not cleared: an entry read here is added to those the record holds, and
+// replaces one under its key unless an earlier entry of the document has that key. The
+// first failing entry ends the read; the entries before it stay.
 bool readOverrides(pugi::xml_node node, OverridesConfig& overrides) {
     if (!node) return true;
     if (!readString(node.child("misc").child("radio_ip_address").attribute("value"),
@@ -224,11 +226,16 @@ bool readOverrides(pugi::xml_node node, OverridesConfig& overrides) {
         return false;
     pugi::xml_node systems = node.child("systems");
     if (!systems) return false;
+    std::set<int32_t> read;
     for (pugi::xml_node child : systems.children("system")) {
         if (!allPresent<Sys>(child, kSystemRead) || !child.attribute("mdcunitid")) continue;
         Sys entry;
         if (!readSystem(child, entry)) return false;
-        overrides.systems.try_emplace(entry.index, std::move(entry));
+        if (read.insert(entry.index).second) {
+            overrides.systems.insert_or_assign(entry.index, std::move(entry));
+        } else {
+            warnRepeatedKey(child, "index", false);
+        }
     }
     int32_t position = 0;
     for (pugi::xml_node child : node.child("keystores").children("keystore")) {

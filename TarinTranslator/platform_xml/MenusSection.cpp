@@ -104,7 +104,7 @@ void readMenuItems(pugi::xml_node parent, int depth, MenuItemMap& menu) {
             readAttrs<Item>(node, item, kMenuItemRead)) {
             item.level = levelAt(depth, code);
             item.hasChildren = static_cast<bool>(node.child("menuItem"));
-            menu.try_emplace(static_cast<int32_t>(code), item);
+            keepFirst(menu, static_cast<int32_t>(code), item, node, "name");
         }
         if (depth < kMenuDepths) readMenuItems(node, depth + 1, menu);
     }
@@ -169,7 +169,7 @@ bool readStatusIcons(pugi::xml_node statusIcons, StatusIconMap& icons, DisplayKi
         Icon icon;
         if (!readAttrs<Icon>(node, icon, kIconRead) || !checkRanges<Icon>(icon, layout.checks))
             return true;
-        working.try_emplace(leadingInt(node.attribute("pos").value()), std::move(icon));
+        keepFirst(working, leadingInt(node.attribute("pos").value()), std::move(icon), node, "pos");
     }
     icons = std::move(working);
     return true;

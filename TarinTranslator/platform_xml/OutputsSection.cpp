@@ -1,3 +1,5 @@
+#include <set>
+
 #include "TarinTranslator/platform_xml/Layout.h"
 #include "TarinTranslator/platform_xml/Sections.h"
 
@@ -92,19 +94,26 @@ std::wostream& writeEioOutputCfg(std::wostream& os, const EioOutputMap& outputs)
     return os;
 }
 
-// Outputs are added to what the record holds, an output already there keeping its entry.
-// Nothing is read unless the first output carries every attribute (a missing name ends the
-// loop at once); the first output that does not read ends the reading and is dropped.
-// Never fails.
+// Outputs are added to what the record holds (the defaults, when an edited platform file
+// is read into them), each replacing the entry under its name unless an earlier output of
+// the document has that name: the first one stands. Nothing is read unless the first
+// output carries every attribute (a missing name ends the loop at once); the first output
+// that does not read ends the reading and is dropped. Never fails.
 bool readEioOutputCfg(pugi::xml_node node, HandheldPlatform& platform) {
     if (!allPresent<Eio>(node.child("eioOutput"), kEioRead)) return true;
+    std::set<int32_t> read;
     for (pugi::xml_node child : node.children("eioOutput")) {
         uint32_t name = 0;
         Eio output;
         if (!lookupValue(child.attribute("name"), ExternalOutputNames, name) ||
             !readAttrs<Eio>(child, output, kEioRead))
             break;
-        platform.eioOutputCfg.try_emplace(static_cast<int32_t>(name), std::move(output));
+        const auto key = static_cast<int32_t>(name);
+        if (read.insert(key).second) {
+            platform.eioOutputCfg.insert_or_assign(key, std::move(output));
+        } else {
+            warnRepeatedKey(child, "name", false);
+        }
     }
     return true;
 }

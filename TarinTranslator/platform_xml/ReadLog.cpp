@@ -228,6 +228,16 @@ void noteConversion(pugi::xml_node where, pugi::xml_attribute attr, std::string 
                   log->offsetOf(attr));
 }
 
+void warnRepeatedKey(pugi::xml_node entry, const char* attribute, bool replaces) {
+    ReadLog* log = readLog();
+    if (!log) return;
+    pugi::xml_attribute key = entry.attribute(attribute);
+    log->warn(elementPath(entry) + ": " + attribute + "=" + quoted(key.value()) +
+                  " repeats the key of an earlier entry; " +
+                  (replaces ? "this entry replaces it" : "this entry is dropped"),
+              key ? log->offsetOf(key) : log->offsetOf(entry));
+}
+
 void noteMissing(pugi::xml_node where, const char* attribute) {
     if (ReadLog* log = readLog())
         log->note(where, attribute, std::string("attribute ") + attribute + " is missing", -1);

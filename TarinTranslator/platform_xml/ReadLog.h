@@ -121,6 +121,20 @@ void noteConversion(pugi::xml_node where, pugi::xml_attribute attr, std::string 
 void noteMissing(pugi::xml_node where, const char* attribute);
 void noteProblem(pugi::xml_node where, std::string text);
 
+// Warns, when a log listens, that the list entry `entry`, whose key (the attribute
+// `attribute` as the reader takes it) repeats an earlier entry's, is dropped or, with
+// `replaces`, replaces the earlier one: nothing in a list vanishes silently.
+void warnRepeatedKey(pugi::xml_node entry, const char* attribute, bool replaces);
+
+// Adds `value` under `key` unless the list has an entry there: the first one stands, and
+// a later one is a warning placed at `entry`.
+template <class Map, class Key, class Value>
+void keepFirst(Map& list, const Key& key, Value&& value, pugi::xml_node entry,
+               const char* attribute) {
+    if (!list.try_emplace(key, std::forward<Value>(value)).second)
+        warnRepeatedKey(entry, attribute, false);
+}
+
 // A check written as code: passes `ok` through and, when it is false and a log listens,
 // notes `attribute` and the text that `why()` makes.
 template <class Why>

@@ -65,8 +65,8 @@ bool readShortMenu(pugi::xml_node node, ShortMenuMap& menu) {
     for (pugi::xml_node child : node.children("shortMenuItem")) {
         SM item;
         if (!readAttrs<SM>(child, item, kShortMenuRead)) return false;
-        working.try_emplace(static_cast<uint32_t>(leadingInt(child.attribute("position").value())),
-                            std::move(item));
+        keepFirst(working, static_cast<uint32_t>(leadingInt(child.attribute("position").value())),
+                  std::move(item), child, "position");
     }
     menu = std::move(working);
     return true;

@@ -185,7 +185,8 @@ bool readSwitchPositions(pugi::xml_node progSwitch, SwitchPositionMap& positions
     for (pugi::xml_node node : progSwitch.children("posValue")) {
         pugi::xml_attribute pos = node.attribute("pos");
         if (!pos || !readAttrs<PosValue>(node, current, kPosValueRead)) return false;
-        if (current.VAFileIndex >= 0) positions.try_emplace(leadingInt(pos.value()), current);
+        if (current.VAFileIndex >= 0)
+            keepFirst(positions, leadingInt(pos.value()), current, node, "pos");
     }
     return true;
 }
@@ -291,7 +292,7 @@ bool readProgSwitches(pugi::xml_node node, HandheldPlatform& platform) {
         if (!lookupValue(progSwitch.attribute("name"), ProgSwitchNames, code)) return false;
         SwitchPositionMap positions;
         if (!readSwitchPositions(progSwitch, positions)) return false;
-        working.try_emplace(static_cast<int32_t>(code), std::move(positions));
+        keepFirst(working, static_cast<int32_t>(code), std::move(positions), progSwitch, "name");
     }
     ProgSwitchesConfig& switches = platform.progSwitches;
     switches.switches = std::move(working);
