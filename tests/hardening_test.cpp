@@ -139,16 +139,73 @@ TEST_F(Hardening, WideTextWithALoneSurrogateFails) {
     EXPECT_FALSE(std::filesystem::exists(dir / "x.pd"));
 }
 
-// A value that a character reference gives a character XML does not allow fails the read
-// where the value is taken, and a tolerant section leaves its field: no written platform
-// file holds one.
-TEST_F(Hardening, CharacterReferencesToForbiddenCharacters) {
-    for (const char* ref : {"&#1;", "&#xFFFE;", "&#xD800;", "&#x1B;"})
-        EXPECT_FALSE(reads(planDocument(0, std::string("a") + ref))) << ref;
-    EXPECT_TRUE(reads(planDocument(0, "&#9;&#x1F600;")));
-    EXPECT_FALSE(reads(replaced(planDocument(146), "aliasName =''", "aliasName ='&#x7;'"), 146));
-    const std::string network = replaced(planDocument(146), "CorvanWifiRouter", "Router&#27;");
-    EXPECT_FALSE(unpackMissionPlan(network, dir / "n", {false, 146}).ok);
+// What XML forbids and the XML parser lets through fails the read, with the first fault
+// in document order and its place; a BLOB's or a setting's text is all of its text.
+TEST_F(Hardening, StrictXmlAndWholeTexts) {
+    const std::string classic = planDocument(0), hazard = planDocument(146);
+    const std::string blob = "<fl-data>AQID</fl-data>";
+    struct Case {
+        std::string text;
+        const char* reason;  // empty: the document reads
+        const char* at;      // what stands at the reason's place
+    };
+    const Case cases[] = {
+        {replaced(classic, blob, "<fl-data>AQID<!-- c -->BAUG<?p?>Bw<![CDATA[gJ]]></fl-data>"), "", ""},
+        {replaced(classic, "name='Plan'", "name='&#9;&#x1F600;'"), "", ""},
+        {replaced(classic, "<platformConfig>", "<!-- &#0; --><platformConfig>"), "", ""},
+        {replaced(classic, blob, "<fl-data>AAAA</fl-data>" + blob), "holds more than one fl-data",
+         "fl-data>AQID"},
+        {replaced(classic, "<ecpWaveformConfig>", "<ecpWaveformConfig/><ecpWaveformConfig>"),
+         "holds more than one ecpWaveformConfig", "ecpWaveformConfig>"},
+        {replaced(classic, blob, "<fl-data>AQ<x/>ID</fl-data>"),
+         "ecpWaveformConfig/fl-data holds an element (x)", "x/>"},
+        {classic + classic, "not well-formed XML: a second root element", "missionPlan"},
+        {classic + "text", "not well-formed XML: text after the root element", "text"},
+        {"x" + classic, "not well-formed XML: text before the root element", "x<"},
+        {classic + std::string(1, '\0') + "x", "not well-formed XML: U+0000 is a character", ""},
+        {replaced(classic, "<platformConfig>", "<!-- \x01 --><platformConfig>"),
+         "U+0001 is a character", "\x01"},
+        {planDocument(0, "12&#0;34"), "the character reference &#0; stands for U+0000", "&#0;34"},
+        {planDocument(0, "a&#xD800;"), "&#xD800; stands for U+D800", "&#xD800;"},
+        {planDocument(0, "a&#99999999999;"), "stands for a value beyond U+10FFFF", "&#9999"},
+        {replaced(hazard, "zone='EST'", "zone='PST' zone='EST'"),
+         "attribute zone appears twice in element TimeDateCfg", "zone='EST'"},
+        {replaced(hazard, "CorvanWifiRouter", "Router&#27;"), "&#27; stands for U+001B", "&#27;"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.reason);
+        const bool extended = c.text.find("<MissionLoad>") != std::string::npos;
+        const ReadAs as{false, extended ? std::optional<uint32_t>(146) : std::nullopt};
+        const ReadResult result = unpackMissionPlan(c.text, dir / "s", as);
+        EXPECT_EQ(result.ok, !*c.reason) << result.reason.text;
+        if (!*c.reason) continue;
+        EXPECT_NE(result.reason.text.find(c.reason), std::string::npos) << result.reason.text;
+        if (*c.at) {
+            // The place is that of `at` from where the text departs from its document.
+            const std::string& base = extended ? hazard : classic;
+            const auto from = static_cast<std::size_t>(
+                std::mismatch(base.begin(), base.end(), c.text.begin(), c.text.end()).second -
+                c.text.begin());
+            std::size_t line = 1, column = 1;
+            for (std::size_t i = 0; i < c.text.find(c.at, from); ++i)
+                c.text[i] == '\n' ? (++line, column = 1) : ++column;
+            EXPECT_EQ(std::make_pair(result.reason.line, result.reason.column),
+                      std::make_pair(line, column));
+        }
+    }
+    // A BLOB split by a comment, a processing instruction and a CDATA section is whole.
+    ASSERT_TRUE(unpackMissionPlan(cases[0].text, dir / "b", {}).ok);
+    EXPECT_EQ(readFile(dir / "b.fl"), "\1\2\3\4\5\6\7\10\11");
+    EXPECT_EQ(inspectMissionPlan(cases[0].text).flash.bytes.size(), 9u);
+    // So is a setting held as element text.
+    ASSERT_TRUE(unpackMissionPlan(replaced(hazard, "CorvanWifiRouter", "Corvan<!--x-->WifiRouter"),
+                                  dir / "n", {false, 146})
+                    .ok);
+    EXPECT_NE(readFile(dir / "n.pd").find("<ssid>CorvanWifiRouter</ssid>"), std::string::npos);
+    // Zero bytes of a UTF-16 text are its units' halves; without a byte order mark it fails.
+    EXPECT_TRUE(reads(utf16(pugi::as_wide(classic))));
+    EXPECT_EQ(checkMissionPlan(utf16(pugi::as_wide(classic)).substr(2), {}).reason.text,
+              "UTF-16 without a byte order mark: a document in UTF-16 or UTF-32 must begin with one");
 }
 
 // Texts a write is handed that no document can hold are refused before anything is
