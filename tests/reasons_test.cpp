@@ -74,10 +74,16 @@ TEST_F(Reasons, EveryKindOfFailure) {
          "platformConfig/TimeDateCfg: attribute time is missing", "TimeDateCfg"},
         {hazardWith("zone='EST'", "zone='" + std::string(45, 'e') + "'"), kHazard,
          "TimeDateCfg: attribute zone='eeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeee...' is not "
-         "one of its names (BIT, SST,",
+         "one of its 74 names (tarin-translator(1) lists them under NAMES)",
          "zone="},
+        {hazardWith("time='TIME_12_HOUR_FORMAT'", "time='12'"), kHazard,
+         "TimeDateCfg: attribute time='12' is not one of its names (TIME_12_HOUR_FORMAT, "
+         "TIME_24_HOUR_FORMAT",
+         "time="},
         {hazardWith("maxBadPINEntries='5'", "maxBadPINEntries='0'"), kHazard,
-         "PINConfig: maxBadPINEntries=0 is outside 1..4294967295", "maxBadPINEntries="},
+         "PINConfig: maxBadPINEntries='0' is outside 1..4294967295", "maxBadPINEntries="},
+        {hazardWith("frontFpIntensity='8'", "frontFpIntensity='-1'"), kHazard,
+         "frontFpIntensity='-1' is outside 0..10", "frontFpIntensity="},
         {hazardWith("aliasName =''", "aliasName ='\x7F" + std::string(60, 'x') + "'"), kHazard,
          "AliasList: aliasName='\\x7Fxxxxxxxx' is too long (at most 8 characters)", "aliasName ="},
         {hazardWith("<KeystoreConfig>", keystores), kHazard,
@@ -120,8 +126,7 @@ TEST_F(Reasons, WarningsBesideSuccess) {
          {"ECiTCfg: attribute minTimer='61' is outside 5..60"}},
         {hazardWith("opcode='FUNC_MONITOR_CLEAR'", "opcode='FUNC_MONITOR'"),
          146,
-         {"progBtns/progBtn: attribute opcode='FUNC_MONITOR' is not one of its "
-          "names"}},
+         {"progBtns/progBtn: attribute opcode='FUNC_MONITOR' is not one of its 88 names"}},
         {hazardWith("version='v4.000'", "version='v4'"),
          146,
          {"versionInfo: the mission load version 'v4' is not v4.000"}},

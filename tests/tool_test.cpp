@@ -13,6 +13,7 @@
 #include <regex>
 
 #include "TarinTranslator/api/TarinTranslator.h"
+#include "TarinTranslator/model/Vocabulary.h"
 #include "TestSupport.h"
 
 namespace tarin {
@@ -369,6 +370,14 @@ TEST_F(Tool, HelpVersionDefaultsAndTheManualPage) {
              rest = option.suffix())
             EXPECT_NE(man.find(option.str()), std::string::npos)
                 << option.str() << " of '" << args << "' is not in the manual page";
+    }
+    // Reasons name the names of a table of up to 12; the manual page lists the others.
+    for (const NamedVocabTable& t : vocabularyTables()) {
+        if (t.table->count <= 12) continue;
+        std::string names;
+        for (std::size_t i = 0; i < t.table->count; ++i)
+            names += (i ? ", " : "") + std::string(t.table->entries[i].name);
+        EXPECT_NE(man.find(names), std::string::npos) << t.name << " is not in the manual page";
     }
     EXPECT_NE(run("--help").out.find("2  usage error"), std::string::npos);
     EXPECT_EQ(run("parse -V").out.rfind("tarin-translator ", 0), 0u);

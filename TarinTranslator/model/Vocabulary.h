@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 namespace tarin {
@@ -26,6 +27,14 @@ const char* lookupName(uint32_t value, const VocabTable& table);
 
 // Value of the first entry whose name equals `text` exactly. Leaves `out` alone on failure.
 bool lookupValue(std::string_view text, const VocabTable& table, uint32_t& out);
+
+// A table with the name it has in the code, for listings.
+struct NamedVocabTable {
+    const char* name;
+    const VocabTable* table;
+};
+// Every vocabulary table.
+std::span<const NamedVocabTable> vocabularyTables();
 
 // The vocabulary tables.
 extern const VocabTable TrueFalseNames;

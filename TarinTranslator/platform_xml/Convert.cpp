@@ -171,7 +171,7 @@ bool readBool(pugi::xml_attribute attr, uint8_t& out) {
 bool lookupValue(pugi::xml_attribute attr, const VocabTable& table, uint32_t& out) {
     if (!attr) return false;
     if (lookupValue(std::string_view(attr.value()), table, out)) return true;
-    if (readLog()) noteConversion({}, attr, "is not one of its names (" + namesOf(table) + ")");
+    if (readLog()) noteConversion({}, attr, notOneOfTheNames(table));
     return false;
 }
 

@@ -200,7 +200,7 @@ template <class R>
 std::string conversionProblem(const char* text, const ReadAttr<R>& item) {
     if (std::holds_alternative<std::wstring R::*>(item.field))
         return "holds a character that XML does not allow";
-    if (item.names) return "is not one of its names (" + namesOf(*item.names) + ")";
+    if (item.names) return notOneOfTheNames(*item.names);
     const bool isSigned = std::holds_alternative<int32_t R::*>(item.field);
     const int64_t min =
         isSigned ? std::max<int64_t>(item.min, kLongMin) : std::max<int64_t>(item.min, 0);
@@ -356,11 +356,10 @@ bool checkRanges(const R& rec, std::span<const Check<R>> checks) {
             value = rec.*std::get<int32_t R::*>(check.field);
         }
         if (value < check.min || value > check.max) {
-            if (readLog())
-                noteCheck(
-                    check, std::to_string(value),
-                    ("is outside " + std::to_string(check.min) + ".." + std::to_string(check.max))
-                        .c_str());
+            if (ReadLog* log = readLog())
+                log->noteNumber(check.name, value,
+                                "is outside " + std::to_string(check.min) + ".." +
+                                    std::to_string(check.max));
             return false;
         }
     }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "TarinTranslator/platform_xml/Convert.h"
+
 namespace tarin {
 
 namespace {
@@ -10,7 +12,7 @@ namespace {
 thread_local ReadLog* tLog = nullptr;
 
 constexpr std::size_t kQuotedCharacters = 40;
-constexpr std::size_t kNamesShown = 8;
+constexpr std::size_t kNamesListed = 12;
 
 }  // namespace
 
@@ -128,14 +130,37 @@ void ReadLog::note(pugi::xml_node where, std::string attribute, std::string text
              std::move(text), offset >= 0 ? offset : offsetOf(where)};
 }
 
+void ReadLog::noteNumber(std::string attribute, int64_t value, std::string what) {
+    note({}, std::move(attribute), std::move(what), -1);
+    note_.numbered = true;
+    note_.number = value;
+}
+
+namespace {
+
+// Whether `text` reads as `value`, as a signed or an unsigned number, decimal or hexadecimal.
+bool readsAs(const char* text, int64_t value) {
+    for (int base : {10, 16}) {
+        int32_t s = 0;
+        uint32_t u = 0;
+        if ((parseLong(text, base, kLongMin, kLongMax, s) && s == value) ||
+            (parseULong(text, base, 0, kULongMax, u) && u == value))
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
 Finding ReadLog::findingOf(const Note& note, pugi::xml_node section) const {
     std::string path = !note.path.empty() ? note.path : elementPath(section);
     std::ptrdiff_t offset = note.offset;
+    pugi::xml_attribute attr;
     if (offset < 0 && !note.attribute.empty() && section) {
         // A check names its attribute but not where it stands: the first one of that name
         // in the section.
         const char* name = note.attribute.c_str();
-        pugi::xml_attribute attr = section.attribute(name);
+        attr = section.attribute(name);
         if (!attr) {
             pugi::xml_node found = section.find_node(
                 [name](pugi::xml_node n) { return static_cast<bool>(n.attribute(name)); });
@@ -144,7 +169,13 @@ Finding ReadLog::findingOf(const Note& note, pugi::xml_node section) const {
         offset = attr ? offsetOf(attr) : offsetOf(section);
     }
     if (offset < 0) offset = offsetOf(section);
-    return {path.empty() ? note.text : path + ": " + note.text, offset};
+    std::string text = note.text;
+    if (note.numbered)
+        text = note.attribute + "=" +
+               (attr && readsAs(attr.value(), note.number) ? quoted(attr.value())
+                                                            : std::to_string(note.number)) +
+               " " + text;
+    return {path.empty() ? text : path + ": " + text, offset};
 }
 
 void ReadLog::failNoted(pugi::xml_node section, std::string_view fallback) {
@@ -211,14 +242,16 @@ std::string elementPath(pugi::xml_node node) {
     return path;
 }
 
-std::string namesOf(const VocabTable& table) {
-    std::string out;
-    for (std::size_t i = 0; i < table.count && i < kNamesShown; ++i) {
+std::string notOneOfTheNames(const VocabTable& table) {
+    if (table.count > kNamesListed)
+        return "is not one of its " + std::to_string(table.count) +
+               " names (tarin-translator(1) lists them under NAMES)";
+    std::string out = "is not one of its names (";
+    for (std::size_t i = 0; i < table.count; ++i) {
         if (i) out += ", ";
         out += table.entries[i].name[0] ? table.entries[i].name : "(empty)";
     }
-    if (table.count > kNamesShown) out += ", ...";
-    return out;
+    return out + ")";
 }
 
 void noteConversion(pugi::xml_node where, pugi::xml_attribute attr, std::string why) {

@@ -51,6 +51,10 @@ class ReadLog {
     // Notes a problem: `where` is the element (possibly null) and `attribute` the name of
     // the attribute it concerns (possibly empty). A note still pending becomes a warning.
     void note(pugi::xml_node where, std::string attribute, std::string text, std::ptrdiff_t offset);
+    // Notes that the number `value` of `attribute` failed a check (`what` says how). The
+    // reason quotes the attribute's text as the document writes it where that text reads
+    // as `value` ("-1" for 4294967295), else shows the number.
+    void noteNumber(std::string attribute, int64_t value, std::string what);
     // The pending note becomes the failure, placed in `section` when it has no element of
     // its own; without a note, `fallback` is the failure.
     void failNoted(pugi::xml_node section, std::string_view fallback);
@@ -74,6 +78,8 @@ class ReadLog {
         std::string attribute;  // may be empty
         std::string text;
         std::ptrdiff_t offset = -1;
+        bool numbered = false;  // `text` follows "attribute=value "
+        int64_t number = 0;
     };
     Finding findingOf(const Note& note, pugi::xml_node section) const;
 
@@ -113,8 +119,9 @@ std::string quoted(std::string_view value);
 // "platformConfig/networkConfig/wifiAPCfg": the names from the platformConfig element (or
 // the document element) down to `node`.
 std::string elementPath(pugi::xml_node node);
-// "OFF, ON": the names of a table, the first few of a long one.
-std::string namesOf(const VocabTable& table);
+// Why a text is not a name of `table`: "is not one of its names (OFF, ON)", or, for a table
+// of more than 12 names, where they are listed.
+std::string notOneOfTheNames(const VocabTable& table);
 
 // Notes of the converters, made only when a log listens.
 void noteConversion(pugi::xml_node where, pugi::xml_attribute attr, std::string why);
