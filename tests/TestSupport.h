@@ -161,8 +161,9 @@ inline std::string planDocument(uint32_t radioType, const std::string& name = "P
 }
 
 // The document of the defaulted mobile plan named "Plan", with a three-byte flash image.
-inline std::string mobilePlanDocument() {
+inline std::string mobilePlanDocument(uint32_t radioType = 0) {
     MobileMissionPlan plan;
+    plan.MobilePlatform.radioType = radioType;
     setFixed(plan.name, L"Plan");
     applyMobileDefaults(plan);
     plan.MobilePlatform.flData = {1, 2, 3};

@@ -150,7 +150,8 @@ TEST_F(Hardening, StrictXmlAndWholeTexts) {
         const char* at;      // what stands at the reason's place
     };
     const Case cases[] = {
-        {replaced(classic, blob, "<fl-data>AQID<!-- c -->BAUG<?p?>Bw<![CDATA[gJ]]></fl-data>"), "", ""},
+        {replaced(classic, blob, "<fl-data>AQID<!-- c -->BAUG<?p?>Bw<![CDATA[gJ]]></fl-data>"), "",
+         ""},
         {replaced(classic, "name='Plan'", "name='&#9;&#x1F600;'"), "", ""},
         {replaced(classic, "<platformConfig>", "<!-- &#0; --><platformConfig>"), "", ""},
         {replaced(classic, blob, "<fl-data>AAAA</fl-data>" + blob), "holds more than one fl-data",
@@ -204,8 +205,9 @@ TEST_F(Hardening, StrictXmlAndWholeTexts) {
     EXPECT_NE(readFile(dir / "n.pd").find("<ssid>CorvanWifiRouter</ssid>"), std::string::npos);
     // Zero bytes of a UTF-16 text are its units' halves; without a byte order mark it fails.
     EXPECT_TRUE(reads(utf16(pugi::as_wide(classic))));
-    EXPECT_EQ(checkMissionPlan(utf16(pugi::as_wide(classic)).substr(2), {}).reason.text,
-              "UTF-16 without a byte order mark: a document in UTF-16 or UTF-32 must begin with one");
+    EXPECT_EQ(
+        checkMissionPlan(utf16(pugi::as_wide(classic)).substr(2), {}).reason.text,
+        "UTF-16 without a byte order mark: a document in UTF-16 or UTF-32 must begin with one");
 }
 
 // Texts a write is handed that no document can hold are refused before anything is

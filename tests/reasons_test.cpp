@@ -70,6 +70,14 @@ TEST_F(Reasons, EveryKindOfFailure) {
          "is expected; read it as a mobile plan (--mobile)",
          "MissionLoadQD470M"},
         {classic, {true, 0}, "holds a classic handheld plan", "qd470PMissionLoad"},
+        {planDocument(151), kHazard,
+         "no accessoryConfig element; it looks like the plan of a VR-mobile radio (radio types "
+         "151, 153, 272, 273: --radio-type N)",
+         ""},
+        {test::mobilePlanDocument(151),
+         {true, std::nullopt},
+         "; mobile plans written for an extended radio type read with --mobile --radio-type N",
+         "bluetoothConfig"},
         {hazardWith("   time='TIME_12_HOUR_FORMAT'\n", ""), kHazard,
          "platformConfig/TimeDateCfg: attribute time is missing", "TimeDateCfg"},
         {hazardWith("zone='EST'", "zone='" + std::string(45, 'e') + "'"), kHazard,
@@ -252,6 +260,12 @@ TEST_F(Repacking, AnEditedPlatformFileComesBack) {
               "(AND, OR, BOTH, ANY)");
     EXPECT_EQ(bad.reason.line, 1u);
     EXPECT_FALSE(std::filesystem::exists(dir / "p.xml"));
+    // One of another kind says what it looks like.
+    ASSERT_TRUE(unpackMissionPlan(planDocument(0), dir / "c", {}).ok);
+    EXPECT_NE(
+        writeMissionPlanFromPlatform(dir / "p", readFile(dir / "c.pd"), {}, {true, 5})
+            .reason.text.find("; it looks like the platform file of a classic handheld radio"),
+        std::string::npos);
 }
 
 }  // namespace

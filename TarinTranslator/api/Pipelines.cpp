@@ -274,6 +274,79 @@ ReadResult resultOf(const ReadLog& log, bool ok) {
     return result;
 }
 
+// The kind of radio a document or platform file holds, as its MissionLoad element and
+// sections imply.
+struct Kind {
+    ReadAs as;
+    const char* group;  // "classic", "hazard", "VR-mobile" or "mobile"
+};
+
+constexpr const char* kHazardSections[] = {"accessoryConfig", "manDownConfig", "progSwitches",
+                                           "hazardConfig"};
+constexpr const char* kVrMobileSections[] = {"eioOutputCfg", "VRMobileConfig"};
+constexpr const char* kClassicSections[] = {"progButtons", "shortMenu"};
+constexpr const char* kExtendedSections[] = {"progBtns", "statusIcons", "menuConfig"};
+constexpr uint32_t kHazardCode = 146;
+constexpr uint32_t kVrMobileCode = 151;
+
+// What a MissionLoad element (empty for a platform file) and the sections below it imply.
+Kind impliedKind(std::string_view missionLoad, const std::vector<std::string>& sections) {
+    auto holds = [&](const auto& names) {
+        return std::any_of(std::begin(names), std::end(names), [&](const char* name) {
+            return std::find(sections.begin(), sections.end(), name) != sections.end();
+        });
+    };
+    const bool extended =
+        missionLoad == "MissionLoad" ||
+        (missionLoad.empty() && !holds(kClassicSections) &&
+         (holds(kExtendedSections) || holds(kHazardSections) || holds(kVrMobileSections)));
+    if (extended)
+        return holds(kVrMobileSections) && !holds(kHazardSections)
+                   ? Kind{{false, kVrMobileCode}, "VR-mobile"}
+                   : Kind{{false, kHazardCode}, "hazard"};
+    if (missionLoad == "qd470PMissionLoad" || (missionLoad.empty() && holds(kClassicSections)))
+        return {{false, std::nullopt}, "classic"};
+    return {{true, std::nullopt}, "mobile"};
+}
+
+const char* groupOf(const ReadAs& as) {
+    if (as.mobile) return "mobile";
+    if (!as.radioType) return "classic";
+    return isHazardCode(*as.radioType)     ? "hazard"
+           : isVrMobileCode(*as.radioType) ? "VR-mobile"
+                                           : "classic";
+}
+
+// Adds to the reason of a read that failed in its sections what the document (or the
+// platform file) looks like it holds, when that is not what it was read as.
+void explainKind(ReadResult& result, const ReadLog& log, const ReadAs& as, bool platformFile) {
+    if (result.ok || log.sections().empty()) return;
+    std::vector<std::string> sections;
+    for (const Finding& section : log.sections()) sections.push_back(section.text);
+    // A document's sections are read only below the MissionLoad element asked for.
+    const char* missionLoad = platformFile                                    ? ""
+                              : as.mobile                                     ? "MissionLoadQD470M"
+                              : as.radioType && isExtendedCode(*as.radioType) ? "MissionLoad"
+                                                                              : "qd470PMissionLoad";
+    const Kind kind = impliedKind(missionLoad, sections);
+    if (as.mobile && !as.radioType && log.failedSection() == "bluetoothConfig") {
+        result.reason.text +=
+            "; mobile plans written for an extended radio type read with --mobile "
+            "--radio-type N";
+        return;
+    }
+    if (std::string_view(kind.group) == groupOf(as)) return;
+    static const std::pair<const char*, const char*> kReadBy[] = {
+        {"classic", "a classic handheld radio (read without --mobile and --radio-type)"},
+        {"hazard", "a hazard radio (radio types 146, 199, 265: --radio-type N)"},
+        {"VR-mobile", "a VR-mobile radio (radio types 151, 153, 272, 273: --radio-type N)"},
+        {"mobile", "a mobile radio (--mobile)"}};
+    for (const auto& [group, radio] : kReadBy)
+        if (std::string_view(group) == kind.group)
+            result.reason.text += std::string("; it looks like the ") +
+                                  (platformFile ? "platform file" : "plan") + " of " + radio;
+}
+
 // A plan read from a document, handheld or mobile, with what unpacking writes of it.
 class ReadPlan {
   public:
@@ -356,6 +429,7 @@ ReadResult unpackWithResult(char* data, std::size_t size, const std::filesystem:
         ok = plan.read(data, size);
     }
     ReadResult result = resultOf(log, ok);
+    explainKind(result, log, as, false);
     if (!ok) return result;
     if (std::optional<WriteFailure> failure = plan.write(base, toTempDir)) {
         result.ok = false;
@@ -464,36 +538,6 @@ std::string radioKind(const ReadAs& as) {
     return "radio type " + std::to_string(*as.radioType);
 }
 
-// The MissionLoad elements, the kind of plan each holds, and the sections that tell the
-// extended groups apart.
-constexpr const char* kHazardSections[] = {"accessoryConfig", "manDownConfig", "progSwitches",
-                                           "hazardConfig"};
-constexpr const char* kVrMobileSections[] = {"eioOutputCfg", "VRMobileConfig"};
-constexpr uint32_t kHazardCode = 146;
-constexpr uint32_t kVrMobileCode = 151;
-
-// What a MissionLoad element and the sections below it imply.
-void implyKind(PlanSummary& s) {
-    auto holds = [&](const auto& names) {
-        return std::any_of(std::begin(names), std::end(names), [&](const char* name) {
-            return std::find(s.sections.begin(), s.sections.end(), name) != s.sections.end();
-        });
-    };
-    if (s.missionLoad == "MissionLoadQD470M") {
-        s.readAs = {true, std::nullopt};
-        s.group = "mobile";
-    } else if (s.missionLoad == "qd470PMissionLoad") {
-        s.readAs = {false, std::nullopt};
-        s.group = "classic";
-    } else if (holds(kVrMobileSections) && !holds(kHazardSections)) {
-        s.readAs = {false, kVrMobileCode};
-        s.group = "VR-mobile";
-    } else {
-        s.readAs = {false, kHazardCode};
-        s.group = "hazard";
-    }
-}
-
 // Reads a platform file's text into `read`'s record; false with the log's reason when it
 // does not read.
 template <class Read>
@@ -501,6 +545,13 @@ bool readPlatformText(ReadLog& log, std::string& text, Read read) {
     ReadLogScope scope(&log);
     pugi::xml_document doc;
     return loadDocumentText(doc, text.data(), text.size()) && read(doc.child("platformConfig"));
+}
+
+// The result of a platform text that does not read.
+ReadResult platformFailure(const ReadLog& log, const ReadAs& as) {
+    ReadResult result = resultOf(log, false);
+    explainKind(result, log, as, true);
+    return result;
 }
 
 // The result of a write that read its platform text: the read's warnings, or why the
@@ -522,6 +573,7 @@ namespace {
 // the document holds that the radio type does not keep.
 ReadResult checkedResult(const ReadLog& log, const ReadPlan& plan, bool ok, const ReadAs& as) {
     ReadResult result = resultOf(log, ok);
+    explainKind(result, log, as, false);
     if (!ok) return result;
     const std::set<std::string> kept = sectionNames(plan.platformText());
     for (const Finding& section : log.sections()) {
@@ -613,7 +665,9 @@ PlanSummary inspectMissionPlan(std::string document) {
         keptText(versionInfo, "AACversion", std::size(HandheldPlatform{}.AACversion) - 1);
     for (pugi::xml_node child : load.child("platformConfig").children())
         if (child.type() == pugi::node_element) s.sections.push_back(child.name());
-    implyKind(s);
+    const Kind kind = impliedKind(s.missionLoad, s.sections);
+    s.readAs = kind.as;
+    s.group = kind.group;
     // The check reads the document already loaded; it decodes the images where they stand,
     // so the images are taken from it, or decoded here where it stopped before them.
     const std::string_view text(document.data(), document.size());
@@ -650,7 +704,7 @@ ReadResult writeMissionPlanFromPlatform(const std::filesystem::path& base, std::
         if (!readPlatformText(log, platformText, [&](pugi::xml_node node) {
                 return readMobilePlatformConfig(node, plan.MobilePlatform);
             }))
-            return resultOf(log, false);
+            return platformFailure(log, as);
         WriteImages images(base, plan.MobilePlatform.flData, plan.MobilePlatform.eeData);
         copyTexts(plan, texts, false);
         return writtenResult(log,
@@ -666,7 +720,7 @@ ReadResult writeMissionPlanFromPlatform(const std::filesystem::path& base, std::
     if (!readPlatformText(log, platformText, [&](pugi::xml_node node) {
             return readPlatformConfig(node, plan.Platform);
         }))
-        return resultOf(log, false);
+        return platformFailure(log, as);
     std::unique_lock<CriticalSection> guard(radioWriteLock, std::defer_lock);
     if (as.radioType) guard.lock();
     WriteImages images(base, plan.Platform.flData, plan.Platform.eeData);

@@ -106,6 +106,7 @@ bool readSection(pugi::xml_node platformConfig, const char* element, Read read) 
         log->warnNoted(node);
         return true;
     }
+    log->setFailedSection(element);
     if (node) {
         log->failNoted(node, elementPath(node) + ": the section does not pass its check");
     } else {

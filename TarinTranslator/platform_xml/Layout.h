@@ -357,9 +357,9 @@ bool checkRanges(const R& rec, std::span<const Check<R>> checks) {
         }
         if (value < check.min || value > check.max) {
             if (ReadLog* log = readLog())
-                log->noteNumber(check.name, value,
-                                "is outside " + std::to_string(check.min) + ".." +
-                                    std::to_string(check.max));
+                log->noteNumber(
+                    check.name, value,
+                    "is outside " + std::to_string(check.min) + ".." + std::to_string(check.max));
             return false;
         }
     }

@@ -173,7 +173,7 @@ Finding ReadLog::findingOf(const Note& note, pugi::xml_node section) const {
     if (note.numbered)
         text = note.attribute + "=" +
                (attr && readsAs(attr.value(), note.number) ? quoted(attr.value())
-                                                            : std::to_string(note.number)) +
+                                                           : std::to_string(note.number)) +
                " " + text;
     return {path.empty() ? text : path + ": " + text, offset};
 }

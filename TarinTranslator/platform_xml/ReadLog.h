@@ -67,6 +67,10 @@ class ReadLog {
     void recordSections(pugi::xml_node platformConfig);
     const std::vector<Finding>& sections() const { return sections_; }
 
+    // The section whose reader failed, if one did.
+    void setFailedSection(std::string name) { failedSection_ = std::move(name); }
+    const std::string& failedSection() const { return failedSection_; }
+
     bool failed() const { return failed_; }
     const Finding& failure() const { return failure_; }
     const std::vector<Finding>& warnings() const { return warnings_; }
@@ -95,6 +99,7 @@ class ReadLog {
     Finding failure_;
     std::vector<Finding> warnings_;
     std::vector<Finding> sections_;
+    std::string failedSection_;
     Note note_;
 };
 
