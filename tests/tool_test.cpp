@@ -162,6 +162,9 @@ TEST_F(Tool, EachFailureIsOneLineWithItsPlaceAndReason) {
         {"write hz --radio-type 146", R"(hz\.xml: cannot write: Is a directory)"},
         {"parse p.xml d", R"(d\.pd: cannot write: Is a directory)"},
         {"defaults >/dev/full", "standard output: No space left on device"},
+        {"check \"$(printf 'a\\033b\\n.xml')\" ", R"(a\\x1Bb\\n\.xml: cannot open document: .+)"},
+        {"parse m.xml t --mobile --temp-dir",
+         "the temporary folder /nonexistent/ .+ is not a folder: .+"},
     };
     if (::geteuid() != 0) {  // root writes into a read-only directory
         ::mkdir((dir / "locked").c_str(), 0555);
@@ -173,7 +176,7 @@ TEST_F(Tool, EachFailureIsOneLineWithItsPlaceAndReason) {
     std::filesystem::create_directory(dir / "hz.xml");
     const std::string before = test::entries(dir.path());
     for (const auto& c : cases) {
-        Outcome r = run(c.args);
+        Outcome r = run(c.args, "TMPDIR=/nonexistent");
         EXPECT_EQ(r.status, 1) << c.args;
         EXPECT_TRUE(std::regex_match(r.err, std::regex("tarin-translator: " + c.line + "\n")))
             << c.args << "\n"
@@ -299,6 +302,13 @@ TEST_F(Tool, StandardInputFifosAndTheTemporaryDirectory) {
     Outcome fifo = run("info fifo & cat p.xml > fifo; wait");  // the tool opens the FIFO first
     EXPECT_NE(fifo.out.find("check:         passes"), std::string::npos) << fifo.err;
 
+    // A text longer than a plan keeps is cut, with a warning.
+    Outcome cut = run("write p --notes " + std::string(257, 'n'));
+    EXPECT_EQ(cut.status, 0);
+    EXPECT_EQ(cut.err,
+              "tarin-translator: warning: --notes: the text is cut to 256 characters, all that "
+              "a plan keeps\n");
+
     std::filesystem::create_directory(dir / "tmp");
     Outcome temp =
         run("parse m.xml t --mobile --temp-dir", "TMPDIR='" + (dir / "tmp").string() + "'");
@@ -329,7 +339,12 @@ TEST_F(Tool, UsageErrorsNameWhatIsWrongAndWriteNothing) {
         {"parse p.xml o --name x", "--name does not apply to parse"},
         {"check p.xml --json", "--json does not apply to check"},
         {"info p.xml --radio-type 5", "--radio-type does not apply to info"},
-        {"defaults --mobile --radio-type 5", "--radio-type does not apply to defaults --mobile"},
+        {"write q --radio-type 146 --radio-type 151", "--radio-type is given twice"},
+        {"write q --help", "--help takes no other arguments"},
+        {"-V check", "-V takes no other arguments"},
+        {"write ''", "BASE '' names no file"},
+        {"parse p.xml dir/", "BASE 'dir/' names no file"},
+        {"parse p.xml d/o --mobile --temp-dir", "with --temp-dir, BASE 'd/o' is a file name"},
         {"write q --radio-type=x", "--radio-type: 'x' is not a radio type code"},
         {"write q --radio-type 4294967296", "is not a radio type code"},
         {"write q --mobile=yes --radio-type 7", "--mobile takes no value"},
@@ -360,7 +375,7 @@ TEST_F(Tool, HelpVersionDefaultsAndTheManualPage) {
     man = std::regex_replace(man, std::regex(R"(\\f[BIRP])"), "");
     man = std::regex_replace(man, std::regex(R"(\\-)"), "-");
     for (const char* args : {"--help", "-h", "defaults --help", "write --help", "parse -h",
-                             "check --help", "info --help", "write q --name x --help"}) {
+                             "check --help", "info --help"}) {
         Outcome help = run(args);
         EXPECT_EQ(help.status, 0) << args;
         EXPECT_EQ(help.err, "") << args;
@@ -383,6 +398,8 @@ TEST_F(Tool, HelpVersionDefaultsAndTheManualPage) {
     EXPECT_EQ(run("parse -V").out.rfind("tarin-translator ", 0), 0u);
 
     EXPECT_EQ(run("defaults --mobile").out, toUtf8(mobileDefaults()));
+    EXPECT_EQ(run("defaults --mobile --radio-type 151").out, toUtf8(mobileDefaults(151)));
+    EXPECT_NE(mobileDefaults(151), mobileDefaults());
     EXPECT_EQ(run("defaults --radio-type=151").out, toUtf8(handheldDefaults(151)));
 }
 

@@ -100,15 +100,16 @@ struct TextOption {
     const char* option;
     const char* label;
     std::wstring PlanTexts::*field;
+    std::size_t kept;  // characters a plan keeps
 };
 const TextOption kTextOptions[] = {
-    {"--name", "name", &PlanTexts::name},
-    {"--description", "description", &PlanTexts::description},
-    {"--notes", "notes", &PlanTexts::notes},
-    {"--author", "author", &PlanTexts::author},
-    {"--locale", "locale", &PlanTexts::locale},
-    {"--pin", "PIN", &PlanTexts::pin},
-    {"--aac-version", "AAC version", &PlanTexts::aacVersion},
+    {"--name", "name", &PlanTexts::name, kPlanTextLength},
+    {"--description", "description", &PlanTexts::description, kPlanTextLength},
+    {"--notes", "notes", &PlanTexts::notes, kNotesLength},
+    {"--author", "author", &PlanTexts::author, kPlanTextLength},
+    {"--locale", "locale", &PlanTexts::locale, kPlanTextLength},
+    {"--pin", "PIN", &PlanTexts::pin, kPlanTextLength},
+    {"--aac-version", "AAC version", &PlanTexts::aacVersion, kAacVersionLength},
 };
 
 const std::wstring kDefaultDomain = L"TACCOM_RADIO01";
@@ -132,10 +133,17 @@ struct Options {
         return static_cast<uint32_t>(std::stoul(*text));
     }
     ReadAs readAs() const { return {has("--mobile"), radioType()}; }
-    // The plan texts of `texts` with those the options give.
+    // The plan texts of `texts` with those the options give; a text longer than the plan
+    // keeps is a warning.
     PlanTexts texts(PlanTexts texts = {}) const {
-        for (const TextOption& t : kTextOptions)
-            if (const std::string* v = value(t.option)) texts.*t.field = fromUtf8(*v);
+        for (const TextOption& t : kTextOptions) {
+            const std::string* v = value(t.option);
+            if (!v) continue;
+            texts.*t.field = fromUtf8(*v);
+            if ((texts.*t.field).size() > t.kept)
+                printError(std::string("warning: ") + t.option + ": the text is cut to " +
+                           std::to_string(t.kept) + " characters, all that a plan keeps");
+        }
         return texts;
     }
 };
@@ -164,9 +172,6 @@ const Rule kRules[] = {
      "and --platform cannot both read standard input"},
     {"--mobile", [](const Options& o) { return o.command->id == kWrite && !o.has("--radio-type"); },
      "needs --radio-type N to write a plan"},
-    {"--radio-type",
-     [](const Options& o) { return o.command->id == kDefaults && o.has("--mobile"); },
-     "does not apply to defaults --mobile"},
 };
 
 void checkValue(const KnownOption& known, const std::string& value) {
@@ -215,7 +220,8 @@ Options parseCommandLine(const Command& command, const std::vector<std::string>&
             throw UsageError{name + " needs a value"};
         }
         checkValue(*known, value);
-        o.given[name] = value;
+        if (auto [given, added] = o.given.emplace(name, value); !added && given->second != value)
+            throw UsageError{name + " is given twice, with different values"};
     }
     for (const Rule& rule : kRules)
         if (o.has(rule.option) && rule.misplaced(o))
@@ -228,6 +234,17 @@ Options parseCommandLine(const Command& command, const std::vector<std::string>&
         for (const char* n : names) needs += std::string(" ") + n;
         throw UsageError{std::string(command.name) + " needs" + needs};
     }
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const std::string& operand = o.operands[i];
+        if (std::string(names[i]) != "BASE") continue;
+        if (operand.empty() || operand.back() == '/')
+            throw UsageError{"BASE '" + printable(operand) +
+                             "' names no file: it is the path of the files without their "
+                             "suffixes, such as plan or dir/plan"};
+        if (o.has("--temp-dir") && operand.find('/') != std::string::npos)
+            throw UsageError{"with --temp-dir, BASE '" + printable(operand) +
+                             "' is a file name in the temporary folder: it holds no '/'"};
+    }
     return o;
 }
 
@@ -236,9 +253,14 @@ Options parseCommandLine(const Command& command, const std::vector<std::string>&
 // A document or platform file read whole: a regular file, a pipe or a FIFO, or standard
 // input for "-". Anything else and every failure raise FileError with the system's reason.
 struct Input {
-    std::string name;  // as messages show it
+    std::string name;  // as messages show it: control characters escaped
     std::string text;
 };
+
+// A command-line file name as messages show it.
+std::string shownName(const std::string& path) {
+    return path == "-" ? "standard input" : printable(path);
+}
 
 // The file the library reads for a command-line file name: standard input for "-".
 std::filesystem::path inputPath(const std::string& path) {
@@ -246,7 +268,7 @@ std::filesystem::path inputPath(const std::string& path) {
 }
 
 Input readInput(const std::string& path, const std::string& noun) {
-    return {path == "-" ? "standard input" : path, readInputFile(inputPath(path), noun)};
+    return {shownName(path), readInputFile(inputPath(path), noun)};
 }
 
 // "FILE: what: reason" from a FileError, whose text reads "What: FILE: reason".
@@ -257,7 +279,8 @@ std::string fileFailure(const FileError& e) {
     if (at == std::string::npos || at == 0) return what;
     std::string verb = what.substr(0, at);
     verb[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(verb[0])));
-    return file + ": " + verb + what.substr(at + 2 + file.size());
+    const std::string shown = file == "/dev/stdin" ? "standard input" : printable(file);
+    return shown + ": " + verb + what.substr(at + 2 + file.size());
 }
 
 // "LINE:COLUMN: text", or the text alone where the place is unknown.
@@ -289,19 +312,23 @@ void finish(const ReadResult& result, const std::string& file) {
 }
 
 // Where a mobile plan unpacked with --temp-dir goes: the library puts BASE in the
-// system's temporary directory ($TMPDIR, else /tmp).
+// system's temporary directory ($TMPDIR, else /tmp), which must be a folder.
 std::string temporaryBase(const std::string& base) {
+    const std::string dir = temporaryDirectory();
     std::error_code error;
-    std::string dir = std::filesystem::temp_directory_path(error).string();
-    if (error) dir = "/tmp";
-    if (dir.empty() || dir.back() != '/') dir += '/';
+    if (!std::filesystem::is_directory(dir, error))
+        throw JobFailure{"the temporary folder " + printable(dir) +
+                         " (from the environment, such as " + "$TMPDIR) is not a folder: " +
+                         (error ? error.message() : std::string("it does not exist"))};
     return dir + base;
 }
 
 // ---- commands ------------------------------------------------------------------------
 
 int runDefaults(const Options& o) {
-    printOut(toUtf8(o.has("--mobile") ? mobileDefaults() : handheldDefaults(o.radioType())));
+    const std::optional<uint32_t> radioType = o.radioType();
+    printOut(toUtf8(o.has("--mobile") ? (radioType ? mobileDefaults(*radioType) : mobileDefaults())
+                                      : handheldDefaults(radioType)));
     return 0;
 }
 
@@ -335,7 +362,7 @@ int runWrite(const Options& o) {
                        : radioType       ? writeHandheldMissionPlan(base, texts, *radioType)
                                          : writeClassicMissionPlan(base, texts, o.has("--domain"));
         if (!written)
-            throw JobFailure{base + ".xml: cannot write" +
+            throw JobFailure{printable(base) + ".xml: cannot write" +
                              (errno ? ": " + std::string(std::strerror(errno)) : "")};
         return 0;
     }
@@ -353,9 +380,10 @@ int runParse(const Options& o) {
     const std::string& document = o.operands[0];
     const std::string& base = o.operands[1];
     const bool toTempDir = o.has("--temp-dir");
+    const std::string where = toTempDir ? temporaryBase(base) : base;
     finish(unpackMissionPlanFile(inputPath(document), base, o.readAs(), toTempDir),
-           document == "-" ? "standard input" : document);
-    if (toTempDir) printOut(temporaryBase(base) + "\n");
+           shownName(document));
+    if (toTempDir) printOut(printable(where) + "\n");
     return 0;
 }
 
@@ -520,14 +548,18 @@ int run(const std::vector<std::string>& args) {
     const Command* command = args.empty() ? nullptr : findCommand(args[0]);
     for (const std::string& arg : args) {
         if (arg == "--") break;
-        if (arg == "-h" || arg == "--help") {
+        const bool help = arg == "-h" || arg == "--help";
+        if (!help && arg != "-V" && arg != "--version") continue;
+        // Only the command may stand beside them.
+        if (args.size() > (command ? 2u : 1u))
+            throw UsageError{arg + " takes no other arguments (tarin-translator [COMMAND] " + arg +
+                             ")"};
+        if (help) {
             printOut(command ? std::string(command->help) + kCommonHelp : kGeneralHelp);
-            return 0;
-        }
-        if (arg == "-V" || arg == "--version") {
+        } else {
             printOut("tarin-translator " TARIN_TOOL_VERSION " (mission plan version v4.000)\n");
-            return 0;
         }
+        return 0;
     }
     if (args.empty()) throw UsageError{"no command given (see tarin-translator --help)"};
     if (!command) {

@@ -26,6 +26,10 @@ namespace {
 
 const std::wstring kDefaultDomain = L"TACCOM_RADIO01";
 
+static_assert(PlanTextFields::kTextCapacity == kPlanTextLength + 1 &&
+              PlanTextFields::kNotesCapacity == kNotesLength + 1 &&
+              sizeof(HandheldPlatform::AACversion) / sizeof(wchar_t) == kAacVersionLength + 1);
+
 // Held while a handheld write of a given radio type reads its images.
 CriticalSection radioWriteLock;
 
@@ -734,6 +738,10 @@ ReadResult writeMissionPlanFromPlatform(const std::filesystem::path& base, std::
         xml);
 }
 
+std::string temporaryDirectory() {
+    return tempDirectory();
+}
+
 std::string readInputFile(const std::filesystem::path& file, const std::string& what) {
     std::string text;
     InputFile(file, what).readAll(text, what != "image file");
@@ -753,8 +761,12 @@ std::wstring handheldDefaults(std::optional<uint32_t> radioType) {
 }
 
 std::wstring mobileDefaults() {
+    return mobileDefaults(kClassicRadioType);
+}
+
+std::wstring mobileDefaults(uint32_t radioType) {
     MobileMissionPlan plan;
-    plan.MobilePlatform.radioType = kClassicRadioType;
+    plan.MobilePlatform.radioType = radioType;
     applyMobileDefaults(plan);
     std::wostringstream os;
     os.imbue(std::locale::classic());

@@ -17,6 +17,11 @@
 
 namespace tarin {
 
+// The lengths in characters that a plan keeps of its texts: longer ones are cut.
+inline constexpr std::size_t kPlanTextLength = 80;  // name, description, author, locale, pin
+inline constexpr std::size_t kNotesLength = 256;
+inline constexpr std::size_t kAacVersionLength = 6;
+
 // The texts a user types for a plan. Longer texts are cut to the plan's fields: 80
 // characters (notes 256), AAC version 6.
 struct PlanTexts {
@@ -60,7 +65,7 @@ TARIN_API bool unpackHandheldMissionPlan(std::string document, const std::filesy
                                          std::optional<uint32_t> radioType = std::nullopt);
 
 // The same for a mobile mission plan; with `toTempDir` the three files go to the
-// system's temporary directory, named by `base`.
+// system's temporary directory (temporaryDirectory()), named by `base`.
 TARIN_API bool unpackMobileMissionPlan(std::string document, const std::filesystem::path& base,
                                        bool toTempDir,
                                        std::optional<uint32_t> radioType = std::nullopt);
@@ -148,8 +153,8 @@ TARIN_API PlanSummary inspectMissionPlan(std::string document);
 // it) instead of the defaults: the text is read into a defaulted record of the radio type
 // with the same section readers and checks. A classic handheld plan (no radio type) gets
 // `domain` as its domain when it is not empty; other plans carry none, and a domain given
-// for them is left out with a warning. A text that does not read fails the result with its reason, and
-// nothing is written. Throws FileError when an image cannot be read.
+// for them is left out with a warning. A text that does not read fails the result with its reason,
+// and nothing is written. Throws FileError when an image cannot be read.
 TARIN_API ReadResult writeMissionPlanFromPlatform(const std::filesystem::path& base,
                                                   std::string platformText, const PlanTexts& texts,
                                                   const ReadAs& as,
@@ -168,6 +173,14 @@ TARIN_API std::string readInputFile(const std::filesystem::path& file,
 // and of a defaulted mobile record; lines end in "\n".
 TARIN_API std::wstring handheldDefaults(std::optional<uint32_t> radioType = std::nullopt);
 TARIN_API std::wstring mobileDefaults();
+// The same as written for a mobile radio of the given radio type (its Bluetooth settings
+// depend on it).
+TARIN_API std::wstring mobileDefaults(uint32_t radioType);
+
+// The folder where `toTempDir` puts unpacked files, ending in "/": the first of $TMPDIR,
+// $TMP, $TEMP and $TEMPDIR that is set and not empty, else /tmp. It is not checked: files
+// written into one that does not exist fail with its name.
+TARIN_API std::string temporaryDirectory();
 
 // Removes the temporary files of the writes in progress in this process (those writes
 // then fail). The library installs no signal handler: a program whose SIGINT or SIGTERM

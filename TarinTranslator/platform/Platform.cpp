@@ -88,10 +88,17 @@ std::size_t findNonXmlCharacter(std::wstring_view text) {
 }
 
 std::string tempDirectory() {
-    std::error_code ec;
-    std::filesystem::path dir = std::filesystem::temp_directory_path(ec);
-    std::string text = ec ? std::string("/tmp") : dir.string();
-    if (text.empty() || text.back() != '/') text += '/';
+    // The folder the environment names, as it names it: one that does not exist makes the
+    // files written there fail with its name, rather than go elsewhere unasked.
+    std::string text = "/tmp";
+    for (const char* name : {"TMPDIR", "TMP", "TEMP", "TEMPDIR"}) {
+        const char* value = std::getenv(name);
+        if (value && *value) {
+            text = value;
+            break;
+        }
+    }
+    if (text.back() != '/') text += '/';
     return text;
 }
 

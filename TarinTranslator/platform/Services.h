@@ -17,7 +17,8 @@ void showMessage(const std::wstring& message);
 // Hands a message of the given kind to the current sink or handler.
 void deliverMessage(MessageKind kind, const std::wstring& message);
 
-// The system's temporary directory, with a trailing separator.
+// The system's temporary directory, with a trailing separator: the first of $TMPDIR,
+// $TMP, $TEMP and $TEMPDIR that is set and not empty, else /tmp.
 std::string tempDirectory();
 
 // A process-wide lock that can be held across a scope.
