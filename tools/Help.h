@@ -12,7 +12,7 @@ Writes the mission plan of a Tarin two-way radio, an XML document holding its pl
 configuration and its two waveform images; unpacks, checks and describes mission plans;
 prints default platform configurations.
 
-  tarin-translator defaults [--radio-type N | --mobile]
+  tarin-translator defaults [--radio-type N] [--mobile]
   tarin-translator write BASE [--radio-type N | --mobile --radio-type N]
                    [--platform FILE [--plan XMLFILE]] [--name T] [--description T]
                    [--notes T] [--author T] [--locale T] [--pin T] [--aac-version T]
@@ -31,7 +31,8 @@ Commands:
 
 Files:
   BASE     a path without suffix: BASE.fl is the flash image, BASE.ee the EEPROM
-           image, BASE.pd the platform file, BASE.xml the mission plan
+           image, BASE.pd the platform file, BASE.xml the mission plan; it names a
+           file (not empty, not ending in '/'). Outputs replace regular files only.
   XMLFILE  a mission plan; '-' reads standard input; pipes and FIFOs work as files
 
 Radio types (--radio-type N, a code from 0 to 4294967295) and their groups:
@@ -57,8 +58,9 @@ Options (the commands they apply to first):
   -h, --help       show this help, or a command's help after the command
   -V, --version    show the version
   An option's value follows it (--name T) or an equals sign (--name=T); '--' ends the
-  options. An option that does not apply to the command or the kind of plan is a usage
-  error.
+  options. An option that does not apply to the command or the kind of plan, or one given
+  twice with different values, is a usage error; --help and --version take nothing but
+  the command.
 
 Exit status:
   0  success
@@ -78,13 +80,14 @@ Exit status: 0 success, 1 the job failed (one line on standard error says why),
 )";
 
 inline constexpr const char* kDefaultsHelp =
-    R"(Usage: tarin-translator defaults [--radio-type N | --mobile]
+    R"(Usage: tarin-translator defaults [--radio-type N] [--mobile]
 
 Prints the default platform configuration, the text of a platform file (.pd), of a
 classic handheld radio.
 
   --radio-type N  of a handheld radio of radio type N
-  --mobile        of a mobile radio
+  --mobile        of a mobile radio (with --radio-type N, as written for radio type N,
+                  whose Bluetooth settings depend on it)
 )";
 
 inline constexpr const char* kWriteHelp =
@@ -107,8 +110,8 @@ Platform configuration:
                     from the mission plan XMLFILE (typically the one unpacked); text
                     options given beside it override them
 
-Plan texts (T is UTF-8; longer texts are cut to 80 characters, notes to 256 and the AAC
-version to 6):
+Plan texts (T is UTF-8; longer texts are cut, with a warning, to 80 characters, notes
+to 256 and the AAC version to 6):
   --name T, --description T, --notes T, --author T, --locale T
   --pin T           the PIN (handheld plans only)
   --aac-version T   the AAC version (handheld plans only)
@@ -130,8 +133,9 @@ and BASE.pd: all three, or on failure none (the previous files stay as they were
   --radio-type N    read a handheld plan of radio type N
   --mobile          read a mobile plan (with --radio-type N, of radio type N)
   --temp-dir        with --mobile: write the files into the system's temporary
-                    directory ($TMPDIR, else /tmp), named by BASE, and print where
-                    (that path without the suffixes) on standard output
+                    directory ($TMPDIR, else /tmp; it must exist), named by BASE (a file
+                    name, without '/'), and print where (that path without the
+                    suffixes) on standard output
 )";
 
 inline constexpr const char* kCheckHelp =
