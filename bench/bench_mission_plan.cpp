@@ -5,7 +5,12 @@
 // too (`sync FILE`). Prints the median time of each step and its ratio to the reference,
 // and the peak memory of each step relative to the images' size.
 //
-// Usage: tarin_bench [--runs N] [--tool PATH] [--flash-mib N]
+// With --shapes it measures instead the peak memory of the tool's parse, check and info on
+// documents of awkward shapes (1 GiB of line breaks before the root element, a 200 MiB
+// plan text, a 100 MiB BLOB of line breaks, and the 33 MiB plan), against the bound of
+// 1.5 x the document's size plus 16 MiB. It needs about 1.5 GB of disk.
+//
+// Usage: tarin_bench [--runs N] [--tool PATH] [--flash-mib N] [--shapes]
 
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -122,6 +127,63 @@ void reportPeak(const char* what, long bytes, double images) {
     std::printf("  %-48s %8.1f MiB  %5.2f x the images\n", what, bytes / 1048576.0, bytes / images);
 }
 
+// Writes `file`: `head`, `count` copies of `fill`, then `tail`, without holding it whole.
+void writeShaped(const fs::path& file, const std::string& head, char fill, std::size_t count,
+                 const std::string& tail) {
+    std::ofstream out(file, std::ios::binary);
+    out << head;
+    const std::string chunk(1 << 20, fill);
+    for (std::size_t left = count; left > 0;) {
+        const std::size_t n = std::min(left, chunk.size());
+        out.write(chunk.data(), static_cast<std::streamsize>(n));
+        left -= n;
+    }
+    out << tail;
+}
+
+// The peak memory of the tool's parse, check and info of documents of awkward shapes.
+int measureShapes(const std::string& tool, const std::string& self, const fs::path& dir) {
+    const fs::path base = dir / "plan";
+    shell(tool + " write " + base.string() + " --radio-type 146 --notes n");
+    const std::string plan = readAll(dir / "plan.xml");
+    const std::size_t root = plan.find("<missionPlan"), notes = plan.find("notes='n'") + 7,
+                      blob = plan.find("<fl-data>") + 9;
+    struct Shape {
+        const char* name;
+        fs::path file;
+    };
+    const Shape shapes[] = {{"1 GiB of line breaks before the root", dir / "lines.xml"},
+                            {"a 200 MiB plan text", dir / "text.xml"},
+                            {"a 100 MiB BLOB of line breaks", dir / "blob.xml"},
+                            {"the 33 MiB plan", dir / "plan.xml"}};
+    writeShaped(shapes[0].file, plan.substr(0, root), '\n', std::size_t(1) << 30,
+                plan.substr(root));
+    writeShaped(shapes[1].file, plan.substr(0, notes), 'n', std::size_t(200) << 20,
+                plan.substr(notes + 1));
+    writeShaped(shapes[2].file, plan.substr(0, blob), '\n', std::size_t(100) << 20,
+                plan.substr(blob));
+    const fs::path peak = dir / "peak";
+    std::printf("peak memory of the tool, radio type 146, against 1.5 x the document + 16 MiB\n");
+    bool within = true;
+    for (const Shape& shape : shapes) {
+        const double size = static_cast<double>(fs::file_size(shape.file));
+        std::printf("%s (%.0f MiB)\n", shape.name, size / 1048576);
+        const std::string file = shape.file.string();
+        for (const std::string& command :
+             {"parse " + file + " " + (dir / "out").string() + " --radio-type 146",
+              "check " + file + " --radio-type 146", "info " + file}) {
+            const long bytes = peakMemoryOf(self, tool + " " + command + " >/dev/null 2>&1", peak);
+            const double bound = 1.5 * size + 16 * 1048576.0;
+            within = within && bytes <= bound;
+            std::printf("  %-8s %8.1f MiB  %5.2f x the document  %s\n",
+                        command.substr(0, command.find(' ')).c_str(), bytes / 1048576.0,
+                        bytes / size, bytes <= bound ? "within" : "BEYOND the bound");
+        }
+        fs::remove(shape.file);
+    }
+    return within ? 0 : 1;
+}
+
 std::string cpuModel() {
     std::ifstream in("/proc/cpuinfo");
     for (std::string line; std::getline(in, line);)
@@ -139,13 +201,19 @@ int main(int argc, char** argv) {
     if (argc >= 5 && std::string(argv[1]) == "--api") return runApi(argc, argv);
     int runs = 5;
     std::size_t flashBytes = 32u << 20;
+    bool shapes = false;
     std::string tool = (fs::path(argv[0]).parent_path() / "tarin-translator").string();
-    for (int i = 1; i + 1 < argc; i += 2) {
+    for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
-        if (arg == "--runs") runs = std::max(1, std::atoi(argv[i + 1]));
-        if (arg == "--tool") tool = argv[i + 1];
-        if (arg == "--flash-mib")
-            flashBytes = std::size_t(std::max(1, std::atoi(argv[i + 1]))) << 20;
+        if (arg == "--shapes") {
+            shapes = true;
+            continue;
+        }
+        if (i + 1 == argc) break;
+        ++i;
+        if (arg == "--runs") runs = std::max(1, std::atoi(argv[i]));
+        if (arg == "--tool") tool = argv[i];
+        if (arg == "--flash-mib") flashBytes = std::size_t(std::max(1, std::atoi(argv[i]))) << 20;
     }
 
     fs::path dir = fs::temp_directory_path() / ("tarin-bench-" + std::to_string(getpid()));
@@ -157,6 +225,11 @@ int main(int argc, char** argv) {
     const tarin::PlanTexts texts{L"Benchmark", L"benchmark images", L"", L"bench", L"en", L"",
                                  L"1.0"};
     const double images = static_cast<double>(flashBytes + kEepromBytes);
+    if (shapes) {
+        const int status = measureShapes(tool, self, dir);
+        fs::remove_all(dir);
+        return status;
+    }
 
     std::printf("mission plan, %zu MiB flash + 1 MiB EEPROM, median of %d runs, %s\n",
                 flashBytes >> 20, runs, cpuModel().c_str());

@@ -212,6 +212,9 @@ TEST_F(Inspection, SaysWhatADocumentHoldsAndWhetherItReads) {
     EXPECT_EQ(vr.readAs.radioType, 151u);
     EXPECT_EQ(vr.sections.size(), 23u);
     EXPECT_EQ(vr.flash.bytes, (std::vector<uint8_t>{1, 2, 3}));
+    EXPECT_EQ(vr.flash.size, 3u);
+    EXPECT_EQ(vr.flash.sha256, "039058c6f2c0cb492c533b0a4d14ef77cc0f78abccced5287d84a1a2011cfb81");
+    EXPECT_TRUE(inspectMissionPlan(planDocument(151), false).flash.bytes.empty());
     EXPECT_TRUE(vr.flash.clean && vr.eeprom.present && vr.eeprom.bytes.empty());
     EXPECT_TRUE(vr.check.ok);
 

@@ -4,7 +4,6 @@
 // Every failure is one line on standard error; the exit status tells its kind: 0 success,
 // 1 the job failed, 2 usage error.
 
-#include <nettle/sha2.h>
 #include <unistd.h>
 
 #include <cctype>
@@ -340,7 +339,7 @@ struct PlanSource {
 
 PlanSource planTextsOf(const std::string& path) {
     Input in = readInput(path, "document");
-    PlanSummary summary = inspectMissionPlan(std::move(in.text));
+    PlanSummary summary = inspectMissionPlan(std::move(in.text), false);
     if (!summary.problem.text.empty()) throw JobFailure{located(in.name, summary.problem)};
     if (summary.missionLoad.empty()) throw JobFailure{in.name + ": " + kNoMissionPlan};
     // XML reads character references into texts that no document may hold.
@@ -427,33 +426,18 @@ std::string readAsText(const ReadAs& as) {
     return as.mobile ? text : "a classic handheld plan";
 }
 
-std::string sha256(const std::vector<uint8_t>& bytes) {
-    sha256_ctx context;
-    sha256_init(&context);
-    sha256_update(&context, bytes.size(), bytes.data());
-    uint8_t digest[SHA256_DIGEST_SIZE];
-    sha256_digest(&context, sizeof digest, digest);
-    std::string hex;
-    for (uint8_t byte : digest) {
-        char pair[3];
-        std::snprintf(pair, sizeof pair, "%02x", byte);
-        hex += pair;
-    }
-    return hex;
-}
-
 std::string imageText(const PlanSummary::Image& image) {
     if (!image.present) return "none";
     if (!image.clean) return "not Base64 throughout (see the check)";
-    return std::to_string(image.bytes.size()) + " bytes, SHA-256 " + sha256(image.bytes);
+    return std::to_string(image.size) + " bytes, SHA-256 " + image.sha256;
 }
 
 std::string imageJson(const PlanSummary::Image& image) {
     const bool whole = image.present && image.clean;
     return jsonObject({{"present", jsonBool(image.present)},
                        {"base64", jsonBool(whole)},
-                       {"size", whole ? std::to_string(image.bytes.size()) : "null"},
-                       {"sha256", whole ? jsonString(sha256(image.bytes)) : "null"}});
+                       {"size", whole ? std::to_string(image.size) : "null"},
+                       {"sha256", whole ? jsonString(image.sha256) : "null"}});
 }
 
 std::string noteJson(const ReadNote& note) {
@@ -464,7 +448,7 @@ std::string noteJson(const ReadNote& note) {
 
 int runInfo(const Options& o) {
     Input document = readInput(o.operands[0], "document");
-    const PlanSummary s = inspectMissionPlan(std::move(document.text));
+    const PlanSummary s = inspectMissionPlan(std::move(document.text), false);
     if (!s.problem.text.empty()) throw JobFailure{located(document.name, s.problem)};
 
     const LoadKind* kind = loadKindOf(s.missionLoad);

@@ -13,6 +13,7 @@
 
 #include "TarinTranslator/api/TarinTranslator.h"
 #include "TarinTranslator/mission_plan/Base64.h"
+#include "TarinTranslator/mission_plan/Digest.h"
 #include "TarinTranslator/mission_plan/MissionPlanDocument.h"
 #include "TarinTranslator/platform/OutputFile.h"
 #include "TarinTranslator/platform/Services.h"
@@ -602,7 +603,7 @@ std::wstring keptText(pugi::xml_node node, const char* name, std::size_t charact
 // An image as inspection shows it: the bytes the read decoded, or, where the read did not
 // get that far, the element's text decoded now (in the document's buffer).
 PlanSummary::Image imageOf(pugi::xml_node load, const char* name, bool reached, bool readClean,
-                           std::span<const uint8_t> view, std::string_view text) {
+                           std::span<const uint8_t> view, std::string_view text, bool withBytes) {
     PlanSummary::Image image;
     pugi::xml_node waveforms = load.child("ecpWaveformConfig");
     pugi::xml_node node = waveforms.child(name);
@@ -614,7 +615,10 @@ PlanSummary::Image imageOf(pugi::xml_node load, const char* name, bool reached, 
         readClean = decodeBlobElement(node, bytes, &view, text).problem == BlobDecoded::None;
     }
     image.clean = readClean;
-    if (image.clean) image.bytes.assign(view.begin(), view.end());
+    if (!image.clean) return image;
+    image.size = view.size();
+    image.sha256 = sha256Hex(view);
+    if (withBytes) image.bytes.assign(view.begin(), view.end());
     return image;
 }
 
@@ -631,7 +635,7 @@ ReadResult checkMissionPlan(std::string document, const ReadAs& as) {
     return checkedResult(log, plan, ok, as);
 }
 
-PlanSummary inspectMissionPlan(std::string document) {
+PlanSummary inspectMissionPlan(std::string document, bool withBytes) {
     PlanSummary s;
     ReadLog log;
     pugi::xml_document doc;
@@ -683,8 +687,9 @@ PlanSummary inspectMissionPlan(std::string document) {
     }
     s.check = checkedResult(log, read, ok, s.readAs);
     const ImageViews& views = read.images();
-    s.eeprom = imageOf(load, "ee-data", views.eeReached, views.flReached || ok, views.ee, text);
-    s.flash = imageOf(load, "fl-data", views.flReached, ok, views.fl, text);
+    s.eeprom =
+        imageOf(load, "ee-data", views.eeReached, views.flReached || ok, views.ee, text, withBytes);
+    s.flash = imageOf(load, "fl-data", views.flReached, ok, views.fl, text, withBytes);
     return s;
 }
 

@@ -139,14 +139,18 @@ struct PlanSummary {
     ReadAs readAs;                      // what the element and the sections imply
     std::string group;                  // "classic", "hazard", "VR-mobile" or "mobile"
     struct Image {
-        bool present = false;  // the BLOB element is there
-        bool clean = false;    // its text is Base64 throughout
-        std::vector<uint8_t> bytes;
+        bool present = false;        // the BLOB element is there
+        bool clean = false;          // its text is Base64 throughout
+        std::size_t size = 0;        // of the decoded bytes, when clean
+        std::string sha256;          // of the decoded bytes, lower-case hexadecimal, when clean
+        std::vector<uint8_t> bytes;  // the decoded bytes, when clean and asked for
     };
     Image flash, eeprom;
     ReadResult check;
 };
-TARIN_API PlanSummary inspectMissionPlan(std::string document);
+// With `withBytes` false the images are described by size and digest only, and no copy of
+// them is held (the summary of a large plan then costs little beside its document).
+TARIN_API PlanSummary inspectMissionPlan(std::string document, bool withBytes = true);
 
 // Writes base.xml from base.fl and base.ee, as the write functions above do, but with the
 // platform configuration read from `platformText` (a platform file as unpacking writes
