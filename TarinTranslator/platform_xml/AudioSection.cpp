@@ -1,5 +1,6 @@
 #include <array>
 #include <span>
+#include <type_traits>
 #include <utility>
 
 #include "TarinTranslator/platform_xml/AudioMisc.h"
@@ -510,7 +511,7 @@ bool readVoiceAnnunciation(pugi::xml_node voice, AudioConfig& audio, bool ok) {
 // walk without failing the section.
 void readAudioOutputs(pugi::xml_node cfg, AudioConfig& audio) {
     unsigned handled = 0;
-    bool readFunctions[std::size(audio.audioEioOutputs)] = {};
+    bool readFunctions[std::extent_v<decltype(AudioConfig::audioEioOutputs)>] = {};
     for (pugi::xml_node child = cfg.child("audioEioOutput");
          child && handled < std::size(audio.audioEioOutputs);
          child = child.next_sibling("audioEioOutput"), ++handled) {
