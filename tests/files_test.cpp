@@ -112,7 +112,7 @@ TEST_P(OutputFiles, NothingRemainsAfterAFailureOrAnException) {
         AtomicFile file;
         ASSERT_TRUE(file.open(dir / "kept"));
         ASSERT_TRUE(file.write("new", 3));
-        ASSERT_TRUE(file.prepare());
+        ASSERT_TRUE(file.sync() && file.link());
         throw std::runtime_error("the writer fails");
     } catch (const std::runtime_error&) {
     }
@@ -132,8 +132,8 @@ TEST_P(OutputFiles, SignalsLeaveNoTemporaryFile) {
         if (child == 0) {
             tool::removeTemporaryFilesOnInterrupt();
             AtomicFile file;
-            bool ok =
-                file.open(dir / "kept") && file.write("new", 3) && (!GetParam() || file.prepare());
+            bool ok = file.open(dir / "kept") && file.write("new", 3) &&
+                      (!GetParam() || (file.sync() && file.link()));
             (void)!::write(ready[1], ok ? "y" : "n", 1);
             for (;;) ::pause();
         }

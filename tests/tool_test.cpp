@@ -158,8 +158,10 @@ TEST_F(Tool, EachFailureIsOneLineWithItsPlaceAndReason) {
         {"parse p.xml p.fl/o", R"(p\.fl/o\.fl: cannot write: Not a directory)"},
         {"write none", "none\\.fl: cannot open image file: No such file or directory"},
         {"write p --platform d.pd", R"(d\.pd: cannot read platform file: Is a directory)"},
-        {"write hz --radio-type 146", R"(hz\.xml: cannot write: Is a directory)"},
-        {"parse p.xml d", R"(d\.pd: cannot write: Is a directory)"},
+        {"write hz --radio-type 146", R"(hz\.xml: not a regular file)"},
+        {"parse p.xml d", R"(d\.pd: not a regular file)"},
+        {"parse p.xml \"$(printf 'a\\001')/o\"",
+         R"(a\\x01/o\.fl: cannot write: No such file or directory)"},
         {"defaults >/dev/full", "standard output: No space left on device"},
     };
     if (::geteuid() != 0) {  // root writes into a read-only directory
