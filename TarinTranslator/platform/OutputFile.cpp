@@ -192,10 +192,11 @@ std::size_t sweepDirectory(int dir) {
         ::close(fd);
         return 0;
     }
+    const int at = ::dirfd(entries);
     const std::time_t now = std::time(nullptr);
     std::size_t removed = 0;
     while (const dirent* entry = ::readdir(entries)) {
-        if (stale(fd, entry->d_name, now) && ::unlinkat(fd, entry->d_name, 0) == 0) ++removed;
+        if (stale(at, entry->d_name, now) && ::unlinkat(at, entry->d_name, 0) == 0) ++removed;
     }
     ::closedir(entries);
     return removed;
