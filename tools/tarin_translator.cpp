@@ -539,7 +539,8 @@ int main(int argc, char** argv) {
     ignoreFileSizeLimitSignal();
     // TARIN_NAMED_TEMPORARIES=1 makes every write take the way of file systems without
     // unnamed temporary files (for tests of that way).
-    if (const char* named = std::getenv("TARIN_NAMED_TEMPORARIES"); named && *named == '1')
+    if (const char* named = std::getenv("TARIN_NAMED_TEMPORARIES");
+        named && std::string(named) == "1")
         tarin::useUnnamedTemporaryFiles(false);
     try {
         return run(std::vector<std::string>(argv + 1, argv + argc));
