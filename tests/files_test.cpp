@@ -112,12 +112,76 @@ TEST_P(OutputFiles, NothingRemainsAfterAFailureOrAnException) {
         AtomicFile file;
         ASSERT_TRUE(file.open(dir / "kept"));
         ASSERT_TRUE(file.write("new", 3));
-        ASSERT_TRUE(file.prepare());
+        ASSERT_TRUE(file.sync() && file.link());
         throw std::runtime_error("the writer fails");
     } catch (const std::runtime_error&) {
     }
     EXPECT_EQ(readFile(dir / "kept"), "old");
     EXPECT_EQ(entries(dir.path()), "folder kept");
+}
+
+// Runs `body` in a child process that, when the test runs as root, takes the user nobody
+// (65534), for whom a directory's mode counts. Returns what the body reports.
+std::string unprivileged(const std::function<std::string()>& body) {
+    int report[2];
+    if (::pipe(report) != 0) return "no pipe";
+    pid_t child = ::fork();
+    if (child == 0) {
+        std::string result = ::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)
+                                 ? "cannot become nobody"
+                                 : body();
+        (void)!::write(report[1], result.data(), result.size());
+        ::_exit(0);
+    }
+    ::close(report[1]);
+    std::string result;
+    char buffer[256];
+    for (ssize_t n; (n = ::read(report[0], buffer, sizeof buffer)) > 0;) result.append(buffer, n);
+    ::close(report[0]);
+    ::waitpid(child, nullptr, 0);
+    return result;
+}
+
+// A set whose second target turns into a directory before the renames: the first file is
+// in place, and no temporary file remains, also not the second's, already linked then.
+// In a directory made read-only before the renames, nothing is renamed and the named
+// temporary files, which cannot be removed, are reported.
+TEST_P(OutputFiles, AFailurePartWayRemovesOrReportsEveryTemporary) {
+    AtomicFile a, b, c;
+    auto openAll = [&](const fs::path& in) {
+        for (auto [file, name] : {std::pair{&a, "a"}, {&b, "b"}, {&c, "c"}}) {
+            writeFile(in / name, "old");
+            if (!file->open(in / name) || !file->write("new", 3)) return false;
+        }
+        return true;
+    };
+    ASSERT_TRUE(openAll(dir.path()));
+    fs::remove(dir / "b");
+    fs::create_directory(dir / "b");
+    EXPECT_EQ(commitTogether({&a, &b, &c}), &b);
+    EXPECT_EQ(b.refusal(), Refusal::NotRegular);
+    EXPECT_EQ(readFile(dir / "a") + readFile(dir / "c"), "newold");
+    EXPECT_EQ(entries(dir.path()), "a b c");
+
+    const fs::path locked = dir / "locked";
+    fs::create_directory(locked);
+    ::chmod(dir.path().c_str(), 0711);
+    ASSERT_EQ(::chown(locked.c_str(), ::geteuid() == 0 ? 65534 : -1, -1), 0);
+    std::string report = unprivileged([&] {
+        if (!openAll(locked) || ::chmod(locked.c_str(), 0555) != 0) return std::string("no set");
+        std::string problems = commitTogether({&a, &b, &c}) == &a && a.error() == EACCES
+                                   ? ""
+                                   : "a did not fail with EACCES; ";
+        for (AtomicFile* file : {&a, &b, &c}) {
+            bool named = !file->remaining().empty() && fs::exists(file->remaining());
+            if (named == GetParam())
+                problems +=
+                    file->target().string() + " remains: " + file->remaining().string() + "; ";
+        }
+        return problems + readFile(locked / "a") + readFile(locked / "b") + readFile(locked / "c");
+    });
+    ::chmod(locked.c_str(), 0755);
+    EXPECT_EQ(report, "oldoldold");
 }
 
 // A child process writes as the command-line tool does, with its signal handling, and is
@@ -132,8 +196,8 @@ TEST_P(OutputFiles, SignalsLeaveNoTemporaryFile) {
         if (child == 0) {
             tool::removeTemporaryFilesOnInterrupt();
             AtomicFile file;
-            bool ok =
-                file.open(dir / "kept") && file.write("new", 3) && (!GetParam() || file.prepare());
+            bool ok = file.open(dir / "kept") && file.write("new", 3) &&
+                      (!GetParam() || (file.sync() && file.link()));
             (void)!::write(ready[1], ok ? "y" : "n", 1);
             for (;;) ::pause();
         }
@@ -194,10 +258,14 @@ class ParseSets : public testing::Test {
                                     L"", L"", L"", 0));
         document = fromUtf8(readFile(dir / "p.xml"));
     }
-    // Puts the previous set of files in `into` and parses the plan over it.
+    // Puts the previous set of files in `into` (beside those of another kind) and parses
+    // the plan over it.
     std::string parseOverPrevious(const fs::path& into) {
-        for (const char* suffix : {".fl", ".ee", ".pd"})
-            writeFile(into / (std::string("r") + suffix), std::string("old") + suffix);
+        for (const char* suffix : {".fl", ".ee", ".pd"}) {
+            fs::path file = into / (std::string("r") + suffix);
+            if (!fs::exists(file) || fs::is_regular_file(file))
+                writeFile(file, std::string("old") + suffix);
+        }
         Messages messages;
         CString base(fromUtf8((into / "r").string()));
         if (ParseMissionPlanData(document, base, false, 0) != 0) return "the parse succeeded";
@@ -226,11 +294,152 @@ TEST_F(ParseSets, AFullFileSystemChangesNoPreviousFile) {
     EXPECT_EQ(report, "");
 }
 
-TEST_F(ParseSets, ADirectoryOfAnOutputsNameChangesNoPreviousFile) {
-    fs::create_directory(out / "r.pd");
-    EXPECT_EQ(parseOverPrevious(out.path()), "");
+// A target that is not a regular file, also behind a link (a directory, a FIFO, a link
+// to /dev/null), is refused: a parse replaces none of its three files, a write throws, or
+// fails in the C functions, and the node stays as it was.
+TEST_F(ParseSets, TargetsThatAreNotRegularFilesAreRefused) {
+    const std::pair<const char*, std::function<void(const fs::path&)>> kinds[] = {
+        {"directory", [](const fs::path& p) { fs::create_directory(p); }},
+        {"FIFO", [](const fs::path& p) { ::mkfifo(p.c_str(), 0600); }},
+        {"/dev/null", [](const fs::path& p) { fs::create_symlink("/dev/null", p); }},
+    };
+    auto refused = [](const FileError& e, const fs::path& file) {
+        return e.file() == file && e.action() == "Not a regular file" && e.reason().empty();
+    };
+    for (const auto& [kind, make] : kinds) {
+        for (const char* suffix : {".fl", ".ee", ".pd", ".xml"}) {
+            SCOPED_TRACE(std::string(kind) + " " + suffix);
+            for (const auto& entry : fs::directory_iterator(out.path())) fs::remove_all(entry);
+            const fs::path target = out / (std::string("r") + suffix);
+            make(target);
+            const auto before = fs::status(target).type();
+            if (std::string(suffix) != ".xml") {
+                EXPECT_EQ(parseOverPrevious(out.path()), "");
+                ReadResult result = unpackMissionPlan(toUtf8(document), out / "r", {});
+                ASSERT_TRUE(result.fileError);
+                EXPECT_TRUE(refused(*result.fileError, target));
+                EXPECT_EQ(result.reason.text,
+                          "cannot write " + target.string() + ": not a regular file");
+            } else {
+                parseOverPrevious(out.path());  // the images to write from
+                EXPECT_FALSE(TarinRadioWrite(fromUtf8((out / "r").string()).c_str(), L"", L"", L"",
+                                             L"", L"", L"", L"", 0));
+                for (auto write : std::initializer_list<std::function<void()>>{
+                         [&] { writeClassicMissionPlan(out / "r", {}, false); },
+                         [&] {
+                             writeMissionPlanFromPlatform(out / "r", toUtf8(handheldDefaults()), {},
+                                                          {});
+                         },
+                     }) {
+                    try {
+                        write();
+                        ADD_FAILURE() << "not refused";
+                    } catch (const FileError& e) {
+                        EXPECT_TRUE(refused(e, target)) << e.what();
+                    }
+                }
+            }
+            EXPECT_EQ(entries(out.path()),
+                      suffix == std::string(".xml") ? "r.ee r.fl r.pd r.xml" : "r.ee r.fl r.pd");
+            EXPECT_EQ(fs::status(target).type(), before);
+        }
+    }
+}
+
+// Beyond the file size limit (ulimit -f) the tool reports EFBIG, as SIGXFSZ would
+// otherwise end it, and leaves the previous files and no temporary one.
+TEST_F(ParseSets, TheToolReportsAFileBeyondTheSizeLimit) {
+    for (const char* suffix : {".fl", ".ee", ".pd"})
+        writeFile(out / (std::string("r") + suffix), std::string("old") + suffix);
+    const std::string command = "cd '" + out.path().string() + "' && ulimit -f 64 && " +
+                                TARIN_TOOL_PATH + " parse '" + (dir / "p.xml").string() +
+                                "' r 2>&1";
+    FILE* tool = ::popen(command.c_str(), "r");
+    char line[256] = {};
+    (void)!std::fgets(line, sizeof line, tool);
+    EXPECT_EQ(::pclose(tool), 1 << 8);
+    EXPECT_STREQ(line, "tarin-translator: r.ee: cannot write: File too large\n");
     EXPECT_EQ(entries(out.path()), "r.ee r.fl r.pd");
-    EXPECT_TRUE(fs::is_directory(out / "r.pd"));
+    EXPECT_TRUE(readFile(out / "r.ee") == "old.ee");
+}
+
+// The stale temporary files of a directory, and only they, go with the next write there.
+TEST(StaleTemporaries, GoOnlyWhenTheirProcessIsGoneOnThisBootAndAMinuteOld) {
+    const TemporaryOwner self = thisProcess();
+    ASSERT_NE(self.host, 0u);
+    const pid_t child = ::fork();
+    if (child == 0) ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    const TemporaryOwner gone{self.host, static_cast<uint32_t>(child), 1};
+    const std::string goneName = temporaryName(gone, 1);
+    std::string upper = goneName;
+    for (char& c : upper) c = static_cast<char>(std::toupper(c));
+    upper.replace(0, 7, ".tarin-");
+    const struct {
+        std::string name;
+        int age;  // seconds since it last changed
+        bool removed;
+    } cases[] = {
+        {goneName, 120, true},
+        {temporaryName({self.host, self.pid, self.start + 1}, 2), 120, true},  // pid reused
+        {temporaryName(self, 3), 120, false},
+        {temporaryName(gone, 4), 30, false},
+        {temporaryName({self.host ^ 1, gone.pid, gone.start}, 5), 120, false},  // another boot
+        {upper, 120, false},
+        {goneName.substr(0, 45), 120, false},
+        {".tarin-0123456789abcdef", 120, false},
+    };
+    TempDir dir;
+    for (const auto& c : cases) {
+        writeFile(dir / c.name, "");
+        const timespec times[2] = {{std::time(nullptr) - c.age, 0},
+                                   {std::time(nullptr) - c.age, 0}};
+        ::utimensat(AT_FDCWD, (dir / c.name).c_str(), times, 0);
+    }
+    EXPECT_EQ(temporaryOwner(goneName), gone);
+    EXPECT_TRUE(unpackMissionPlan(test::planDocument(0), dir / "plan", {}).ok);
+    for (const auto& c : cases) EXPECT_EQ(!fs::exists(dir / c.name), c.removed) << c.name;
+    EXPECT_EQ(removeStaleTemporaryFiles(dir.path()), 0u);
+}
+
+// A symbolic link in a sticky world-writable directory is followed only when it belongs to
+// the process's user or to the directory's owner, at every step of a chain of links.
+TEST(StickyDirectories, ForeignLinksAreNotFollowed) {
+    if (::geteuid() != 0) GTEST_SKIP() << "needs root to give a link to another user";
+    const struct {
+        mode_t mode;
+        uid_t dirOwner, first, second;  // the owners of the directory and of the two links
+        bool followed;
+    } cases[] = {
+        {01777, 0, 65534, 0, false},   {01777, 0, 0, 65534, false},
+        {01777, 0, 0, 0, true},        {01777, 65534, 65534, 65534, true},
+        {0777, 0, 65534, 65534, true}, {01775, 0, 65534, 65534, true},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        const fs::path shared = dir / "shared";
+        fs::create_directory(shared);
+        ASSERT_EQ(::chmod(shared.c_str(), c.mode) + ::chown(shared.c_str(), c.dirOwner, 0), 0);
+        writeFile(dir / "victim", "old");
+        for (const char* suffix : {".fl", ".ee"})
+            writeFile(shared / (std::string("p") + suffix), "");
+        fs::create_symlink("hop", shared / "p.xml");
+        fs::create_symlink("../victim", shared / "hop");
+        ASSERT_EQ(::lchown((shared / "p.xml").c_str(), c.first, 0) +
+                      ::lchown((shared / "hop").c_str(), c.second, 0),
+                  0);
+        try {
+            EXPECT_TRUE(writeClassicMissionPlan(shared / "p", {}, false));
+            EXPECT_TRUE(c.followed) << "followed";
+        } catch (const FileError& e) {
+            EXPECT_FALSE(c.followed) << e.what();
+            EXPECT_EQ(e.reason(),
+                      "not following a symbolic link owned by another user in a sticky "
+                      "world-writable directory");
+        }
+        EXPECT_EQ(readFile(dir / "victim") == "old", !c.followed);
+        EXPECT_EQ(entries(shared), "hop p.ee p.fl p.xml");
+    }
 }
 
 // Image inputs: regular files, pipes and FIFOs are read to their end; anything else is a

@@ -3,6 +3,7 @@
 // The command-line tool's handling of SIGINT, SIGTERM and SIGHUP: the temporary files of
 // writes in progress are removed, then the signal ends the program as it would have
 // without a handler. A signal that the program was started ignoring stays ignored.
+// SIGXFSZ is ignored.
 
 #include <signal.h>
 
@@ -26,6 +27,12 @@ inline void removeTemporaryFilesOnInterrupt() {
         if (::sigaction(signal, nullptr, &previous) == 0 && previous.sa_handler != SIG_IGN)
             ::sigaction(signal, &action, nullptr);
     }
+}
+
+// Ignores SIGXFSZ, so that a write beyond the file size limit fails with EFBIG and removes
+// its temporary file instead of ending the program (and leaving that file behind).
+inline void ignoreFileSizeLimitSignal() {
+    ::signal(SIGXFSZ, SIG_IGN);
 }
 
 }  // namespace tarin::tool

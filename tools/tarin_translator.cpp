@@ -9,6 +9,7 @@
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <map>
 #include <optional>
@@ -270,16 +271,14 @@ Input readInput(const std::string& path, const std::string& noun) {
     return {shownName(path), readInputFile(inputPath(path), noun)};
 }
 
-// "FILE: what: reason" from a FileError, whose text reads "What: FILE: reason".
+// "FILE: action: reason" ("FILE: action" without a reason) from the parts of a FileError.
 std::string fileFailure(const FileError& e) {
-    const std::string what = e.what();
+    std::string action = e.action();
+    if (!action.empty())
+        action[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(action[0])));
     const std::string file = e.file().string();
-    const std::size_t at = what.find(": " + file);
-    if (at == std::string::npos || at == 0) return what;
-    std::string verb = what.substr(0, at);
-    verb[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(verb[0])));
-    const std::string shown = file == "/dev/stdin" ? "standard input" : printable(file);
-    return shown + ": " + verb + what.substr(at + 2 + file.size());
+    return (file == "/dev/stdin" ? "standard input" : printable(file)) + ": " + action +
+           (e.reason().empty() ? "" : ": " + printable(e.reason()));
 }
 
 // "LINE:COLUMN: text", or the text alone where the place is unknown.
@@ -290,21 +289,16 @@ std::string placed(const ReadNote& note) {
     return place + ": " + note.text;
 }
 
-// "FILE:LINE:COLUMN: text", or "FILE: text" where the place is unknown. A reason that
-// names an output file that could not be written ("cannot write OUT: reason") is shown
-// as that file's.
+// "FILE:LINE:COLUMN: text", or "FILE: text" where the place is unknown.
 std::string located(const std::string& file, const ReadNote& note) {
-    if (note.line != 0) return file + ":" + placed(note);
-    const std::string prefix = "cannot write ";
-    const std::size_t reason = note.text.rfind(": ");
-    if (note.text.rfind(prefix, 0) == 0 && reason != std::string::npos && reason > prefix.size())
-        return note.text.substr(prefix.size(), reason - prefix.size()) + ": cannot write" +
-               note.text.substr(reason);
-    return file + ": " + note.text;
+    if (note.line != 0) return printable(file) + ":" + placed(note);
+    return printable(file) + ": " + note.text;
 }
 
-// Ends a job with its result: the reason fails it, the warnings of a success are shown.
+// Ends a job with its result: the reason fails it (an output file that could not be
+// written is named as such), the warnings of a success are shown.
 void finish(const ReadResult& result, const std::string& file) {
+    if (result.fileError) throw JobFailure{fileFailure(*result.fileError)};
     if (!result.ok) throw JobFailure{located(file, result.reason)};
     for (const ReadNote& warning : result.warnings)
         printError(located(file, {"warning: " + warning.text, warning.line, warning.column}));
@@ -353,16 +347,10 @@ PlanSource planTextsOf(const std::string& path) {
 
 int runWrite(const Options& o) {
     const std::string& base = o.operands[0];
-    const std::optional<uint32_t> radioType = o.radioType();
     if (!o.has("--platform")) {
-        const PlanTexts texts = o.texts();
-        errno = 0;
-        bool written = o.has("--mobile") ? writeMobileMissionPlan(base, texts, *radioType)
-                       : radioType       ? writeHandheldMissionPlan(base, texts, *radioType)
-                                         : writeClassicMissionPlan(base, texts, o.has("--domain"));
-        if (!written)
-            throw JobFailure{printable(base) + ".xml: cannot write" +
-                             (errno ? ": " + std::string(std::strerror(errno)) : "")};
+        const std::wstring domain = o.has("--domain") ? kDefaultDomain : std::wstring();
+        finish(writeMissionPlanWithDefaults(base, o.texts(), o.readAs(), domain),
+               printable(base) + ".xml");
         return 0;
     }
     Input platform = readInput(*o.value("--platform"), "platform file");
@@ -563,6 +551,14 @@ int main(int argc, char** argv) {
     // Every result carries its reason; the library's own messages would only repeat it.
     tarin::setMessageSink([](tarin::MessageKind, const std::wstring&) {});
     removeTemporaryFilesOnInterrupt();
+    // A file beyond the size limit (ulimit -f) fails its write with EFBIG, which is
+    // reported and cleaned up, instead of ending the process.
+    ignoreFileSizeLimitSignal();
+    // TARIN_NAMED_TEMPORARIES=1 makes every write take the way of file systems without
+    // unnamed temporary files (for tests of that way).
+    if (const char* named = std::getenv("TARIN_NAMED_TEMPORARIES");
+        named && std::string(named) == "1")
+        tarin::useUnnamedTemporaryFiles(false);
     try {
         return run(std::vector<std::string>(argv + 1, argv + argc));
     } catch (const UsageError& e) {

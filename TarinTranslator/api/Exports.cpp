@@ -15,12 +15,19 @@ std::filesystem::path pathOf(const CString& text) {
     return tarin::toUtf8(text.str());
 }
 
-// A write whose texts no document can hold writes nothing and fails.
+// A write whose texts no document can hold, or whose base.xml is refused (not a regular
+// file, or behind a foreign link), writes nothing and fails. An image that cannot be read
+// still raises its FileError.
 template <class Write>
-bool refusingBadTexts(Write write) {
+bool refusingBadTargets(const CString& basePath, Write write) {
     try {
         return write();
     } catch (const tarin::TextError&) {
+        return false;
+    } catch (const tarin::FileError& e) {
+        std::filesystem::path xml = pathOf(basePath);
+        xml += ".xml";
+        if (e.file() != xml) throw;
         return false;
     }
 }
@@ -32,7 +39,7 @@ extern "C" {
 bool TarinRadioWrite(const CString& basePath, const CString& name, const CString& description,
                      const CString& notes, const CString& author, const CString& locale,
                      const CString& pin, const CString& aacVersion, int32_t domainMode) {
-    return refusingBadTexts([&] {
+    return refusingBadTargets(basePath, [&] {
         return tarin::writeClassicMissionPlan(
             pathOf(basePath), texts(name, description, notes, author, locale, pin, aacVersion),
             domainMode == 2);
@@ -42,7 +49,7 @@ bool TarinRadioWrite(const CString& basePath, const CString& name, const CString
 bool QMRadioWrite(const CString& basePath, const CString& name, const CString& description,
                   const CString& notes, const CString& author, const CString& locale,
                   const CString& pin, const CString& aacVersion, uint32_t radioType) {
-    return refusingBadTexts([&] {
+    return refusingBadTargets(basePath, [&] {
         return tarin::writeHandheldMissionPlan(
             pathOf(basePath), texts(name, description, notes, author, locale, pin, aacVersion),
             radioType);
@@ -52,7 +59,7 @@ bool QMRadioWrite(const CString& basePath, const CString& name, const CString& d
 bool TarinMobileRadioWrite(const CString& basePath, const CString& name, const CString& description,
                            const CString& notes, const CString& author, const CString& locale,
                            uint32_t radioType) {
-    return refusingBadTexts([&] {
+    return refusingBadTargets(basePath, [&] {
         return tarin::writeMobileMissionPlan(
             pathOf(basePath), texts(name, description, notes, author, locale), radioType);
     });

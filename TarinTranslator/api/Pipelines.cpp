@@ -202,16 +202,87 @@ bool writeText(AtomicFile& file, Write write) {
     return !buffer.failed() && os;
 }
 
-// Writes a text file through `write`; the file appears only when complete.
-template <class Write>
-bool writeTextFile(const std::filesystem::path& target, Write write) {
-    AtomicFile file;
-    return file.open(target) && writeText(file, write) && file.commit();
+// An output file that could not be written: the system's reason or why it was refused,
+// and the temporary files that could not be removed after it.
+struct WriteFailure {
+    std::filesystem::path file;
+    int error = 0;
+    Refusal refusal = Refusal::None;
+    std::vector<std::filesystem::path> remaining;
+
+    std::string remains() const {
+        std::string text;
+        for (const std::filesystem::path& temporary : remaining)
+            text += (text.empty() ? "the temporary file " : "; the temporary file ") +
+                    temporary.string() + " remains";
+        return text;
+    }
+    std::string reason() const {
+        std::string text = refusal == Refusal::NotRegular ? "not a regular file"
+                           : refusal == Refusal::ForeignLink
+                               ? "not following a symbolic link owned by another user in a "
+                                 "sticky world-writable directory"
+                               : std::strerror(error);
+        return remaining.empty() ? text : text + "; " + remains();
+    }
+    std::string text() const { return "cannot write " + file.string() + ": " + reason(); }
+    FileError fileError() const {
+        if (refusal == Refusal::NotRegular) return FileError(file, "Not a regular file", remains());
+        return FileError(file, "Cannot write", reason());
+    }
+};
+
+// The failure of `failed`, one of `files`, which have all been abandoned.
+WriteFailure failureOf(const AtomicFile& failed, std::initializer_list<const AtomicFile*> files) {
+    WriteFailure failure{
+        failed.target(), failed.error() ? failed.error() : EIO, failed.refusal(), {}};
+    for (const AtomicFile* file : files)
+        if (!file->remaining().empty()) failure.remaining.push_back(file->remaining());
+    return failure;
 }
 
-bool writeHandheld(const std::filesystem::path& base, const PlanTexts& texts, uint32_t radioType,
-                   bool domain, bool locked) {
-    checkTexts(texts);
+// What a write function that answers true or false makes of `failure`: a refused target
+// is thrown as FileError, another failure sets errno and answers false.
+bool answer(const std::optional<WriteFailure>& failure) {
+    if (!failure) return true;
+    if (failure->refusal != Refusal::None) throw failure->fileError();
+    errno = failure->error;
+    return false;
+}
+
+// Fails `result` with the reason of `failure`.
+void failWith(ReadResult& result, const WriteFailure& failure) {
+    result.ok = false;
+    result.reason = {failure.text(), 0, 0};
+    result.fileError = failure.fileError();
+}
+
+// The result of a write whose reading gave `result`: it, or why the document could not be
+// written. A refused target is thrown as FileError.
+ReadResult written(ReadResult result, const std::optional<WriteFailure>& failure) {
+    if (failure) {
+        if (failure->refusal != Refusal::None) throw failure->fileError();
+        failWith(result, *failure);
+    }
+    return result;
+}
+
+// Writes a text file through `write`; the file appears only when complete.
+template <class Write>
+std::optional<WriteFailure> writeTextFile(const std::filesystem::path& target, Write write) {
+    AtomicFile file;
+    if (file.open(target)) {
+        sweepStaleTemporaries({&file});
+        if (writeText(file, write) && file.commit()) return std::nullopt;
+    }
+    file.abandon();
+    return failureOf(file, {&file});
+}
+
+std::optional<WriteFailure> writeHandheld(const std::filesystem::path& base, const PlanTexts& texts,
+                                          uint32_t radioType, const std::wstring& domain,
+                                          bool locked) {
+    checkTexts(texts, domain);
     MissionPlan plan;
     plan.planRadioType = radioType;
     plan.Platform.radioType = radioType;
@@ -220,7 +291,7 @@ bool writeHandheld(const std::filesystem::path& base, const PlanTexts& texts, ui
     std::unique_lock<CriticalSection> guard(radioWriteLock, std::defer_lock);
     if (locked) guard.lock();
     WriteImages images(base, plan.Platform.flData, plan.Platform.eeData);
-    if (domain) setFixed(plan.domain, kDefaultDomain);
+    setFixed(plan.domain, domain);
     copyTexts(plan, texts, true);
     setFixed(plan.Platform.AACversion, texts.aacVersion);
     applyHandheldDefaults(plan);
@@ -228,17 +299,17 @@ bool writeHandheld(const std::filesystem::path& base, const PlanTexts& texts, ui
                          [&](std::wostream& os) { writeMissionPlan(os, plan, images.readers()); });
 }
 
-// A file that could not be written, and the system's reason.
-struct WriteFailure {
-    std::filesystem::path file;
-    int error;
-    std::string text() const {
-        return "cannot write " + file.string() + ": " + std::strerror(error);
-    }
-};
-
-WriteFailure writeProblem(const std::filesystem::path& file) {
-    return {file, errno};
+std::optional<WriteFailure> writeMobile(const std::filesystem::path& base, const PlanTexts& texts,
+                                        uint32_t radioType) {
+    checkTexts(texts);
+    MobileMissionPlan plan;
+    plan.MobilePlatform.radioType = radioType;
+    WriteImages images(base, plan.MobilePlatform.flData, plan.MobilePlatform.eeData);
+    copyTexts(plan, texts, false);
+    applyMobileDefaults(plan);
+    return writeTextFile(withSuffix(base, ".xml"), [&](std::wostream& os) {
+        writeMobileMissionPlan(os, plan, images.readers());
+    });
 }
 
 // Writes the unpacked files of a plan, the two images and the platform file, and puts
@@ -249,16 +320,20 @@ std::optional<WriteFailure> writeUnpacked(const std::filesystem::path& prefix,
                                           std::span<const uint8_t> fl, std::span<const uint8_t> ee,
                                           WritePlatform writePlatform) {
     AtomicFile flFile, eeFile, pdFile;
+    auto failure = [&](const AtomicFile& failed) {
+        for (AtomicFile* file : {&flFile, &eeFile, &pdFile}) file->abandon();
+        return failureOf(failed, {&flFile, &eeFile, &pdFile});
+    };
     // All three are opened before anything is written, so that a target that cannot be
     // replaced (a directory of its name, say) fails the call at once.
     for (auto [file, suffix] : {std::pair{&flFile, ".fl"}, {&eeFile, ".ee"}, {&pdFile, ".pd"}}) {
-        if (!file->open(withSuffix(prefix, suffix))) return writeProblem(file->target());
+        if (!file->open(withSuffix(prefix, suffix))) return failure(*file);
     }
-    if (!flFile.write(fl.data(), fl.size())) return writeProblem(flFile.target());
-    if (!eeFile.write(ee.data(), ee.size())) return writeProblem(eeFile.target());
-    if (!writeText(pdFile, writePlatform)) return writeProblem(pdFile.target());
-    if (AtomicFile* failed = commitTogether({&flFile, &eeFile, &pdFile}))
-        return writeProblem(failed->target());
+    sweepStaleTemporaries({&flFile, &eeFile, &pdFile});
+    if (!flFile.write(fl.data(), fl.size())) return failure(flFile);
+    if (!eeFile.write(ee.data(), ee.size())) return failure(eeFile);
+    if (!writeText(pdFile, writePlatform)) return failure(pdFile);
+    if (AtomicFile* failed = commitTogether({&flFile, &eeFile, &pdFile})) return failure(*failed);
     return std::nullopt;
 }
 
@@ -418,7 +493,9 @@ bool unpack(char* data, std::size_t size, const std::filesystem::path& base, con
         return false;
     }
     if (std::optional<WriteFailure> failure = plan.write(base, toTempDir)) {
-        showMessage(L"Unable to write " + fromUtf8(failure->file.string()) + L".");
+        const std::string remains = failure->remains();
+        showMessage(L"Unable to write " + fromUtf8(failure->file.string()) +
+                    (remains.empty() ? L"" : L"; " + fromUtf8(remains)) + L".");
         return false;
     }
     return true;
@@ -436,10 +513,8 @@ ReadResult unpackWithResult(char* data, std::size_t size, const std::filesystem:
     ReadResult result = resultOf(log, ok);
     explainKind(result, log, as, false);
     if (!ok) return result;
-    if (std::optional<WriteFailure> failure = plan.write(base, toTempDir)) {
-        result.ok = false;
-        result.reason = {failure->text(), 0, 0};
-    }
+    if (std::optional<WriteFailure> failure = plan.write(base, toTempDir))
+        failWith(result, *failure);
     return result;
 }
 
@@ -447,25 +522,29 @@ ReadResult unpackWithResult(char* data, std::size_t size, const std::filesystem:
 
 bool writeClassicMissionPlan(const std::filesystem::path& base, const PlanTexts& texts,
                              bool domain) {
-    return writeHandheld(base, texts, kClassicRadioType, domain, false);
+    return answer(writeHandheld(base, texts, kClassicRadioType,
+                                domain ? kDefaultDomain : std::wstring(), false));
 }
 
 bool writeHandheldMissionPlan(const std::filesystem::path& base, const PlanTexts& texts,
                               uint32_t radioType) {
-    return writeHandheld(base, texts, radioType, false, true);
+    return answer(writeHandheld(base, texts, radioType, {}, true));
 }
 
 bool writeMobileMissionPlan(const std::filesystem::path& base, const PlanTexts& texts,
                             uint32_t radioType) {
-    checkTexts(texts);
-    MobileMissionPlan plan;
-    plan.MobilePlatform.radioType = radioType;
-    WriteImages images(base, plan.MobilePlatform.flData, plan.MobilePlatform.eeData);
-    copyTexts(plan, texts, false);
-    applyMobileDefaults(plan);
-    return writeTextFile(withSuffix(base, ".xml"), [&](std::wostream& os) {
-        writeMobileMissionPlan(os, plan, images.readers());
-    });
+    return answer(writeMobile(base, texts, radioType));
+}
+
+ReadResult writeMissionPlanWithDefaults(const std::filesystem::path& base, const PlanTexts& texts,
+                                        const ReadAs& as, const std::wstring& domain) {
+    const std::optional<WriteFailure> failure =
+        as.mobile ? writeMobile(base, texts, as.radioType.value_or(0))
+                  : writeHandheld(base, texts, as.radioType.value_or(kClassicRadioType), domain,
+                                  as.radioType.has_value());
+    ReadResult result;
+    result.ok = true;
+    return written(result, failure);
 }
 
 namespace {
@@ -556,17 +635,6 @@ bool readPlatformText(ReadLog& log, std::string& text, Read read) {
 ReadResult platformFailure(const ReadLog& log, const ReadAs& as) {
     ReadResult result = resultOf(log, false);
     explainKind(result, log, as, true);
-    return result;
-}
-
-// The result of a write that read its platform text: the read's warnings, or why the
-// document could not be written.
-ReadResult writtenResult(const ReadLog& log, bool written, const std::filesystem::path& file) {
-    ReadResult result = resultOf(log, true);
-    if (!written) {
-        result.ok = false;
-        result.reason = {writeProblem(file).text(), 0, 0};
-    }
     return result;
 }
 
@@ -716,12 +784,9 @@ ReadResult writeMissionPlanFromPlatform(const std::filesystem::path& base, std::
             return platformFailure(log, as);
         WriteImages images(base, plan.MobilePlatform.flData, plan.MobilePlatform.eeData);
         copyTexts(plan, texts, false);
-        return writtenResult(log,
-                             writeTextFile(xml,
-                                           [&](std::wostream& os) {
-                                               writeMobileMissionPlan(os, plan, images.readers());
-                                           }),
-                             xml);
+        return written(resultOf(log, true), writeTextFile(xml, [&](std::wostream& os) {
+                           writeMobileMissionPlan(os, plan, images.readers());
+                       }));
     }
     MissionPlan plan;
     plan.planRadioType = plan.Platform.radioType = as.radioType.value_or(kClassicRadioType);
@@ -736,11 +801,9 @@ ReadResult writeMissionPlanFromPlatform(const std::filesystem::path& base, std::
     if (!as.radioType) setFixed(plan.domain, domain);
     copyTexts(plan, texts, true);
     setFixed(plan.Platform.AACversion, texts.aacVersion);
-    return writtenResult(
-        log,
-        writeTextFile(xml,
-                      [&](std::wostream& os) { writeMissionPlan(os, plan, images.readers()); }),
-        xml);
+    return written(resultOf(log, true), writeTextFile(xml, [&](std::wostream& os) {
+                       writeMissionPlan(os, plan, images.readers());
+                   }));
 }
 
 std::string temporaryDirectory() {

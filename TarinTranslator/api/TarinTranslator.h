@@ -38,13 +38,19 @@ struct PlanTexts {
 // the plan's domain to "TACCOM_RADIO01". The images are regular files, pipes or FIFOs
 // (read to their end); throws FileError when one cannot be read (nothing is written
 // then), and TextError when a text holds a character that XML does not allow (nothing
-// is read or written then). Returns false when base.xml cannot be written (a previous one
-// stays as it was).
+// is read or written then). Returns false, with errno set, when base.xml cannot be
+// written (a previous one stays as it was). Throws FileError for base.xml when it is
+// refused: when it exists and is not a regular file (a device, a FIFO, a socket, a
+// directory; after following symbolic links), or when it is reached through a symbolic
+// link in a sticky world-writable directory (such as /tmp) that belongs neither to the
+// process's user nor to the directory's owner (a link the kernel's protection would not
+// follow). Nothing is written then.
 //
 // Every file this library writes is written in full and flushed to the disk before it
 // replaces the previous one, which keeps its permission bits (and its owner and group
 // where the process may set them); a symbolic link stays one and the file it points to
-// is replaced.
+// is replaced. Each write or parse also removes the stale temporary files of the
+// directories it writes into (see removeStaleTemporaryFiles()).
 TARIN_API bool writeClassicMissionPlan(const std::filesystem::path& base, const PlanTexts& texts,
                                        bool domain);
 
@@ -60,7 +66,7 @@ TARIN_API bool writeMobileMissionPlan(const std::filesystem::path& base, const P
 // base.fl, base.ee and base.pd. Without a radio type the plan is read as a classic one.
 // The three files are put in place together once all are written: on failure none of
 // the previous files is changed, a message goes to the message handler and the result
-// is false.
+// is false. A refused file (see writeClassicMissionPlan()) fails it the same way.
 TARIN_API bool unpackHandheldMissionPlan(std::string document, const std::filesystem::path& base,
                                          std::optional<uint32_t> radioType = std::nullopt);
 
@@ -106,12 +112,18 @@ struct ReadResult {
     bool ok = false;
     ReadNote reason;                 // why the read failed; empty text when it succeeded
     std::vector<ReadNote> warnings;  // what a read that succeeded left or dropped
+    // When an output file could not be written, that failed the result: the file as it
+    // was named, its action ("Cannot write", or "Not a regular file" for a refused target)
+    // and its reason (the system's, with the temporary files that could not be removed
+    // after it, if any). `reason` then reads "cannot write FILE: REASON".
+    std::optional<FileError> fileError;
     explicit operator bool() const { return ok; }
 };
 
 // Reads `document` (its bytes, UTF-8 as in a file) and writes base.fl, base.ee and
 // base.pd (with `toTempDir`, for mobile plans, into the temporary directory). A file that
-// cannot be written fails the result with the system's reason; none is then replaced.
+// cannot be written, or is refused (see writeClassicMissionPlan()), fails the result with
+// the reason in `reason` and `fileError`; none is then replaced.
 TARIN_API ReadResult unpackMissionPlan(std::string document, const std::filesystem::path& base,
                                        const ReadAs& as, bool toTempDir = false);
 // The same from a file, a pipe or a FIFO. Throws FileError when it cannot be read.
@@ -157,11 +169,21 @@ TARIN_API PlanSummary inspectMissionPlan(std::string document, bool withBytes = 
 // it) instead of the defaults: the text is read into a defaulted record of the radio type
 // with the same section readers and checks. A classic handheld plan (no radio type) gets
 // `domain` as its domain when it is not empty; other plans carry none, and a domain given
-// for them is left out with a warning. A text that does not read fails the result with its reason,
-// and nothing is written. Throws FileError when an image cannot be read.
+// for them is left out with a warning. A text that does not read fails the result with its
+// reason, and nothing is written; so does base.xml when it cannot be written (with
+// `fileError` set). Throws FileError when an image cannot be read, and when base.xml is
+// refused (see writeClassicMissionPlan()).
 TARIN_API ReadResult writeMissionPlanFromPlatform(const std::filesystem::path& base,
                                                   std::string platformText, const PlanTexts& texts,
                                                   const ReadAs& as,
+                                                  const std::wstring& domain = {});
+
+// Writes base.xml with the default platform configuration, as writeMobileMissionPlan()
+// (`as.mobile`; the radio type 0 without one), writeHandheldMissionPlan() (a radio type)
+// or writeClassicMissionPlan() do, but says why it failed as writeMissionPlanFromPlatform()
+// does. A handheld plan gets `domain` as its domain when it is not empty.
+TARIN_API ReadResult writeMissionPlanWithDefaults(const std::filesystem::path& base,
+                                                  const PlanTexts& texts, const ReadAs& as,
                                                   const std::wstring& domain = {});
 
 // Reads a whole input the way the functions above read documents and images: a regular
@@ -190,6 +212,21 @@ TARIN_API std::string temporaryDirectory();
 // then fail). The library installs no signal handler: a program whose SIGINT or SIGTERM
 // ends it calls this from its handler first. Safe to call from a signal handler.
 TARIN_API void removeTemporaryFiles() noexcept;
+
+// Removes the stale temporary files in `dir` and returns how many it removed. A temporary
+// file is named ".tarin-" followed by who made it (the boot and process id namespace, the
+// process id and the process's start time) and a random part. It is stale when it was
+// made on this machine since its last boot, by a process that is gone, and has not been
+// changed for a minute; files of another machine (on a shared file system), of an earlier
+// boot, of a process still running, and names not of that form are kept. A write or parse
+// calls this for the directories it writes into; a program that writes many files into
+// one directory may call it once itself. Returns 0 when the directory cannot be read.
+TARIN_API std::size_t removeStaleTemporaryFiles(const std::filesystem::path& dir);
+
+// Whether writes start their temporary files unnamed (O_TMPFILE, named only when they are
+// complete) where the file system has them, the default, or always under a temporary name,
+// as on file systems without unnamed files. For tests; applies to the whole process.
+TARIN_API void useUnnamedTemporaryFiles(bool use);
 
 // The message that a document that does not read produces.
 inline constexpr const wchar_t* kParseFailureMessage = L"Unable to Parse VEX data from xml.";

@@ -7,27 +7,42 @@
 #include <cstdint>
 #include <filesystem>
 #include <initializer_list>
+#include <optional>
 #include <streambuf>
 #include <string>
+#include <string_view>
 
 namespace tarin {
+
+// Why open() or replace() refused a target, beyond what the system said.
+enum class Refusal {
+    None,
+    NotRegular,   // the target exists and is not a regular file: a device, a FIFO, a directory
+    ForeignLink,  // a symbolic link on the way is one the kernel's protection would not follow
+};
 
 // A file written in full before it takes the place of its target, so that the target
 // holds either its previous content or the new one, never a part of it:
 //
 // - open() starts an unnamed file in the target's directory (O_TMPFILE), or, where the
-//   file system has no unnamed files, one under a short hidden name, which therefore
-//   never lengthens the target's name;
+//   file system has no unnamed files, one under a temporary name;
 // - write() appends to it;
-// - prepare() flushes it to the disk and, for an unnamed file, links it under a short
-//   temporary name;
+// - sync() flushes it to the disk;
+// - link() gives an unnamed file its temporary name (a named one has it already);
 // - replace() renames it over the target; syncDirectory() flushes that rename.
 //
-// commit() does the last three steps. A target that is a symbolic link stays one: the
-// file it points to is replaced (or created, for a dangling link). A replaced file keeps
-// its permission bits, and its owner and group where the process may set them; a new
-// file gets 0666 under the umask. A file that is never put in place is removed, also on
-// an exception (by the destructor) and, through removeTemporaryFiles(), on a signal.
+// commit() does the last four steps. A target that is a symbolic link stays one: the file
+// it points to is replaced (or created, for a dangling link). A target that exists and is
+// not a regular file is refused, when the file is opened and again just before the
+// rename; so is a symbolic link in a sticky world-writable directory that belongs neither
+// to the process's user nor to the directory's owner (the links that the kernel's
+// fs.protected_symlinks does not follow; this code resolves links itself). A replaced
+// file keeps its permission bits, and its owner and group where the process may set
+// them; a new file gets 0666 under the umask.
+//
+// A file that is never put in place is removed by abandon(), also on an exception (by the
+// destructor) and, through removeTemporaryFiles(), on a signal. A failed step leaves its
+// errno in error(), kept from the calls that clean up after it.
 class AtomicFile {
   public:
     AtomicFile() = default;
@@ -37,45 +52,78 @@ class AtomicFile {
 
     bool open(const std::filesystem::path& target);
     bool write(const void* data, std::size_t size);
-    bool prepare();
+    bool sync();
+    bool link();
     bool replace();
     bool syncDirectory();
-    bool commit() { return prepare() && replace() && syncDirectory(); }
+    bool commit() { return sync() && link() && replace() && syncDirectory(); }
+    // Closes the file and removes its temporary name, if it has one; where that removal
+    // is refused, remaining() names the file left behind.
     void abandon();
     bool good() const { return fd_ >= 0 && !failed_; }
     const std::filesystem::path& target() const { return target_; }
+    int error() const { return error_; }
+    Refusal refusal() const { return refusal_; }
+    const std::filesystem::path& remaining() const { return remaining_; }
+    int directory() const { return dir_; }
 
   private:
-    bool linkTemporary();
+    bool fail(Refusal refusal = Refusal::None);
+    bool targetReplaceable();
     void forgetTemporary();
 
-    std::filesystem::path target_;  // as the caller named it
-    std::string name_;              // the file's name in dir_, links resolved
-    std::string temp_;              // its temporary name in dir_, once it has one
+    std::filesystem::path target_;     // as the caller named it
+    std::filesystem::path directory_;  // the directory of the file, links resolved
+    std::string name_;                 // the file's name in dir_, links resolved
+    std::string temp_;                 // its temporary name in dir_, once it has one
+    std::filesystem::path remaining_;
     int dir_ = -1;
     int fd_ = -1;
     int slot_ = -1;  // the temporary name's entry for removeTemporaryFiles()
+    int error_ = 0;
+    Refusal refusal_ = Refusal::None;
     bool unnamed_ = false;
     bool failed_ = false;
 };
 
-// Puts all of `files` in place or none of them: every file is completed and flushed
-// first, and only then are they renamed over their targets, one after the other. Returns
-// the file that could not be completed or put in place, or null when all are in place.
+// Puts all of `files` in place or, as far as it can, none of them: every file is flushed
+// to the disk first, then each is linked under its temporary name and renamed over its
+// target at once, one file after the other, and each directory is flushed once at the
+// end. Returns the file that could not be completed or put in place, or null when all
+// are in place. On a failure, every file not yet in place is abandoned (see remaining()).
 //
 // A file system renames one name at a time: a reader that looks between the first rename
 // and the last sees new files next to old ones, and a rename that fails after the first
 // (each temporary file already sits complete in its target's directory, so little can
-// fail there: a directory made in the target's place meanwhile, a failing disk) leaves
-// the files before it replaced. That window is no longer than the renames themselves.
+// fail there: a directory made read-only or a target made a device meanwhile, a failing
+// disk) leaves the files before it replaced. A process killed in that window leaves at
+// most the one file it was putting in place under its temporary name.
 AtomicFile* commitTogether(std::initializer_list<AtomicFile*> files);
 
 // Writes `bytes` to `target` through an AtomicFile.
 bool writeFileAtomically(const std::filesystem::path& target, const void* bytes, std::size_t size);
 
-// Whether open() starts unnamed files where the file system has them (the default);
-// tests turn it off to take the named way.
-void useUnnamedTemporaryFiles(bool use);
+// Temporary files are named ".tarin-HOST-PID-START-RANDOM", in hexadecimal digits of fixed
+// widths (46 characters): HOST, a hash of the boot id and the process id namespace, tells
+// where PID (the process id) and START (its start time in clock ticks since boot, field 22
+// of /proc/PID/stat) mean something; RANDOM tells apart the names of one process.
+struct TemporaryOwner {
+    uint32_t host = 0;
+    uint32_t pid = 0;
+    uint64_t start = 0;  // the low 48 bits
+    bool operator==(const TemporaryOwner&) const = default;
+};
+constexpr std::size_t kTemporaryNameLength = 46;
+
+// This process; its host is 0 where the boot id cannot be read.
+TemporaryOwner thisProcess();
+std::string temporaryName(const TemporaryOwner& owner, uint32_t random);
+// Who made the temporary file `name`, or nothing when the name is not of that form.
+std::optional<TemporaryOwner> temporaryOwner(std::string_view name);
+
+// Removes the temporary files in the directories of `files` (each directory once) that
+// removeStaleTemporaryFiles() takes for stale.
+void sweepStaleTemporaries(std::initializer_list<const AtomicFile*> files);
 
 // Appends the UTF-8 form of one code point to `out`. Surrogates and values beyond
 // U+10FFFF become U+FFFD.

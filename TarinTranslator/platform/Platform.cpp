@@ -69,11 +69,14 @@ void showMessage(const std::wstring& message) {
 }
 
 FileError::FileError(const std::filesystem::path& file, const std::string& what)
-    : std::runtime_error(what + ": " + file.string()), file_(file) {}
+    : FileError(file, what, "") {}
 
 FileError::FileError(const std::filesystem::path& file, const std::string& what,
                      const std::string& reason)
-    : std::runtime_error(what + ": " + file.string() + ": " + reason), file_(file) {}
+    : std::runtime_error(what + ": " + file.string() + (reason.empty() ? "" : ": " + reason)),
+      file_(file),
+      action_(what),
+      reason_(reason) {}
 
 TextError::TextError(const std::string& text, std::size_t position)
     : std::invalid_argument("the text " + text + " holds a character that XML does not allow, at " +

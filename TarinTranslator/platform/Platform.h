@@ -31,17 +31,23 @@ using MessageHandler = std::function<void(const std::wstring& message)>;
 TARIN_API MessageSink setMessageSink(MessageSink sink);
 TARIN_API MessageHandler setMessageHandler(MessageHandler handler);
 
-// An image or output file that cannot be read or written. what() reads "WHAT: FILE" or,
-// with a reason (the system's), "WHAT: FILE: REASON".
+// An image or output file that cannot be read or written. It has three parts: the file,
+// what was done or found ("Cannot open image file", "Cannot write", "Not a regular file")
+// and, where there is one, the reason (the system's). what() reads "WHAT: FILE" or, with a
+// reason, "WHAT: FILE: REASON".
 class TARIN_API FileError : public std::runtime_error {
   public:
     FileError(const std::filesystem::path& file, const std::string& what);
     FileError(const std::filesystem::path& file, const std::string& what,
               const std::string& reason);
     const std::filesystem::path& file() const { return file_; }
+    const std::string& action() const { return action_; }
+    const std::string& reason() const { return reason_; }  // empty when there is none
 
   private:
     std::filesystem::path file_;
+    std::string action_;
+    std::string reason_;
 };
 
 // A plan text handed to a write that no document can hold: it holds a character that
