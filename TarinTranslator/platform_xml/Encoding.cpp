@@ -4,6 +4,10 @@
 #include <cstdio>
 #include <cstring>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace tarin {
 
 namespace {
@@ -40,13 +44,41 @@ std::size_t decodeUtf8(const unsigned char* p, const unsigned char* end, char32_
 
 namespace {
 
-// Whether any of the eight bytes of `x` is below 0x20 (for bytes below 0x80).
-constexpr bool hasControlByte(uint64_t x) {
-    return ((x - 0x2020202020202020ull) & ~x & 0x8080808080808080ull) != 0;
+// Whether the 16 bytes at `p` are all printable ASCII (0x20 to 0x7F).
+bool printableAscii(const unsigned char* p) {
+#ifdef __SSE2__
+    // A signed comparison: bytes from 0x80 on are negative, so below 0x20 too.
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    return _mm_movemask_epi8(_mm_cmplt_epi8(bytes, _mm_set1_epi8(0x20))) == 0;
+#else
+    uint64_t a, b;
+    std::memcpy(&a, p, 8);
+    std::memcpy(&b, p + 8, 8);
+    // The high bit of a byte of (x - 0x20...) & ~x is set where the byte is below 0x20.
+    const auto low = [](uint64_t x) {
+        return ((x - 0x2020202020202020ull) & ~x & 0x8080808080808080ull) != 0;
+    };
+    return !((a | b) & 0x8080808080808080ull) && !low(a) && !low(b);
+#endif
 }
 
 bool isAllowedControl(unsigned char c) {
     return c == '\t' || c == '\n' || c == '\r';
+}
+
+// The same for the 64 bytes at `p`.
+bool printableAscii64(const unsigned char* p) {
+#ifdef __SSE2__
+    const __m128i space = _mm_set1_epi8(0x20);
+    const auto below = [&](int i) {
+        return _mm_cmplt_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i)), space);
+    };
+    return _mm_movemask_epi8(_mm_or_si128(_mm_or_si128(below(0), below(16)),
+                                          _mm_or_si128(below(32), below(48)))) == 0;
+#else
+    return printableAscii(p) && printableAscii(p + 16) && printableAscii(p + 32) &&
+           printableAscii(p + 48);
+#endif
 }
 
 }  // namespace
@@ -59,13 +91,8 @@ CharacterFault firstCharacterFault(std::string_view utf8) {
     while (p < end) {
         // Documents are almost all printable ASCII (the images' Base64): skip it 16 bytes
         // at a time.
-        while (end - p >= 16) {
-            uint64_t a, b;
-            std::memcpy(&a, p, 8);
-            std::memcpy(&b, p + 8, 8);
-            if (((a | b) & 0x8080808080808080ull) || hasControlByte(a) || hasControlByte(b)) break;
-            p += 16;
-        }
+        while (end - p >= 64 && printableAscii64(p)) p += 64;
+        while (end - p >= 16 && printableAscii(p)) p += 16;
         if (p == end) break;
         if (*p < 0x80) {
             if (*p < 0x20 && !isAllowedControl(*p))

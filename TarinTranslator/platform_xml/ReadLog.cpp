@@ -1,7 +1,12 @@
 #include "TarinTranslator/platform_xml/ReadLog.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 #include "TarinTranslator/platform_xml/Convert.h"
 
@@ -35,22 +40,25 @@ void ReadLog::indexLines(std::string_view text) {
     linesBefore_.clear();
     const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
     std::size_t i = 0;
-    // Eight bytes at a time: the high bit of each byte of `found` is set where a line feed
-    // is, and the multiplication gathers those bits into the top byte.
-    for (; i + 8 <= text.size(); i += 8) {
-        uint64_t word;
-        std::memcpy(&word, bytes + i, 8);
-        const uint64_t x = word ^ 0x0A0A0A0A0A0A0A0Aull;
-        const uint64_t found =
-            ~(((x & 0x7F7F7F7F7F7F7F7Full) + 0x7F7F7F7F7F7F7F7Full) | x) & 0x8080808080808080ull;
-        if (found) newlines_[i / 64] |= ((found >> 7) * 0x0102040810204080ull >> 56) << (i % 64);
-    }
+#ifdef __SSE2__
+    // 64 bytes, one word of the index, at a time: comparisons give the line feeds' bits
+    // directly.
+    const __m128i feed = _mm_set1_epi8('\n');
+    const auto feeds = [&](std::size_t at) {
+        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + at));
+        return static_cast<uint64_t>(
+            static_cast<uint16_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(chunk, feed))));
+    };
+    for (; i + 64 <= text.size(); i += 64)
+        newlines_[i / 64] =
+            feeds(i) | feeds(i + 16) << 16 | feeds(i + 32) << 32 | feeds(i + 48) << 48;
+#endif
     for (; i < text.size(); ++i)
         if (bytes[i] == '\n') newlines_[i / 64] |= uint64_t{1} << (i % 64);
     std::size_t lines = 0;
     for (std::size_t word = 0; word < newlines_.size(); ++word) {
         if (word % kWordsPerBlock == 0) linesBefore_.push_back(lines);
-        lines += static_cast<std::size_t>(__builtin_popcountll(newlines_[word]));
+        if (newlines_[word]) lines += static_cast<std::size_t>(std::popcount(newlines_[word]));
     }
 }
 
@@ -70,9 +78,7 @@ void ReadLog::useDocument(const pugi::xml_document& doc) {
 std::pair<std::size_t, std::size_t> ReadLog::place(std::ptrdiff_t offset) const {
     const auto at = static_cast<std::size_t>(offset);
     if (offset < 0 || !indexed_ || at > size_) return {0, 0};
-    const auto ones = [](uint64_t bits) {
-        return static_cast<std::size_t>(__builtin_popcountll(bits));
-    };
+    const auto ones = [](uint64_t bits) { return static_cast<std::size_t>(std::popcount(bits)); };
     const std::size_t word = at / 64;
     const uint64_t below = (uint64_t{1} << (at % 64)) - 1;
     const uint64_t inWord = word < newlines_.size() ? newlines_[word] & below : 0;
@@ -95,7 +101,7 @@ std::pair<std::size_t, std::size_t> ReadLog::place(std::ptrdiff_t offset) const 
         }
     }
     if (!bits) return {line, at + 1};
-    const std::size_t lastFeed = w * 64 + 63 - static_cast<std::size_t>(__builtin_clzll(bits));
+    const std::size_t lastFeed = w * 64 + 63 - static_cast<std::size_t>(std::countl_zero(bits));
     return {line, at - lastFeed};
 }
 
