@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <span>
 
 #include "TarinTranslator/model/Vocabulary.h"
@@ -176,6 +177,27 @@ TEST(Layout, WritesGatedAttributesAndReadsByUse) {
     ASSERT_TRUE(test::load(doc, L"<e level='2' />"));
     EXPECT_FALSE(readAttrs<Sample>(doc.child("e"), r, kSampleRead)) << "mode is required";
     EXPECT_FALSE(readAttrs<Sample>(pugi::xml_node(), r, kSampleRead));
+}
+
+// Line and column of offsets in texts of every density of line feeds, across the index's
+// blocks, against counting by hand.
+TEST(ReadLogPlaces, AgreeWithCountingEveryByte) {
+    std::mt19937 random(7);
+    for (const int percent : {0, 1, 30, 100}) {
+        std::string text(20000 + percent, 'x');
+        for (char& c : text)
+            if (static_cast<int>(random() % 100) < percent) c = '\n';
+        ReadLog log;
+        log.indexLines(text);
+        std::size_t line = 1, column = 1;
+        for (std::size_t at = 0; at <= text.size(); ++at) {
+            ASSERT_EQ(log.place(static_cast<std::ptrdiff_t>(at)), std::make_pair(line, column))
+                << percent << "% line feeds, offset " << at;
+            if (at < text.size()) text[at] == '\n' ? (++line, column = 1) : ++column;
+        }
+        EXPECT_EQ(log.place(static_cast<std::ptrdiff_t>(text.size()) + 1),
+                  std::make_pair(std::size_t{0}, std::size_t{0}));
+    }
 }
 
 }  // namespace

@@ -36,30 +36,48 @@ ReadLogScope::~ReadLogScope() {
 void ReadLog::indexLines(std::string_view text) {
     indexed_ = true;
     size_ = text.size();
-    newlines_.assign((text.size() + 63) / 64, 0);
-    linesBefore_.clear();
+    const std::size_t blocks = (text.size() + kBlockBytes - 1) / kBlockBytes;
+    blockAt_.assign(blocks, kNoLineFeed);
+    linesBefore_.assign(blocks, 0);
+    pool_.clear();
+    lines_ = 0;
     const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
-    std::size_t i = 0;
+    for (std::size_t block = 0; block < blocks; ++block) {
+        uint64_t words[kWordsPerBlock] = {};
+        const std::size_t start = block * kBlockBytes;
+        const std::size_t end = std::min(start + kBlockBytes, text.size());
+        std::size_t i = start;
 #ifdef __SSE2__
-    // 64 bytes, one word of the index, at a time: comparisons give the line feeds' bits
-    // directly.
-    const __m128i feed = _mm_set1_epi8('\n');
-    const auto feeds = [&](std::size_t at) {
-        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + at));
-        return static_cast<uint64_t>(
-            static_cast<uint16_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(chunk, feed))));
-    };
-    for (; i + 64 <= text.size(); i += 64)
-        newlines_[i / 64] =
-            feeds(i) | feeds(i + 16) << 16 | feeds(i + 32) << 32 | feeds(i + 48) << 48;
+        // 64 bytes, one word of the index, at a time: comparisons give the line feeds'
+        // bits directly.
+        const __m128i feed = _mm_set1_epi8('\n');
+        const auto feeds = [&](std::size_t at) {
+            const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + at));
+            return static_cast<uint64_t>(
+                static_cast<uint16_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(chunk, feed))));
+        };
+        for (; i + 64 <= end; i += 64)
+            words[(i - start) / 64] =
+                feeds(i) | feeds(i + 16) << 16 | feeds(i + 32) << 32 | feeds(i + 48) << 48;
 #endif
-    for (; i < text.size(); ++i)
-        if (bytes[i] == '\n') newlines_[i / 64] |= uint64_t{1} << (i % 64);
-    std::size_t lines = 0;
-    for (std::size_t word = 0; word < newlines_.size(); ++word) {
-        if (word % kWordsPerBlock == 0) linesBefore_.push_back(lines);
-        if (newlines_[word]) lines += static_cast<std::size_t>(std::popcount(newlines_[word]));
+        for (; i < end; ++i)
+            if (bytes[i] == '\n') words[(i - start) / 64] |= uint64_t{1} << (i % 64);
+        linesBefore_[block] = lines_;
+        std::size_t found = 0;
+        for (uint64_t word : words) found += static_cast<std::size_t>(std::popcount(word));
+        if (found == 0) continue;
+        // Only blocks with line feeds keep their bits: a document that is mostly one long
+        // line of Base64 costs next to nothing.
+        blockAt_[block] = static_cast<uint32_t>(pool_.size() / kWordsPerBlock);
+        pool_.insert(pool_.end(), std::begin(words), std::end(words));
+        lines_ += found;
     }
+}
+
+uint64_t ReadLog::feedsIn(std::size_t word) const {
+    const std::size_t block = word / kWordsPerBlock;
+    if (block >= blockAt_.size() || blockAt_[block] == kNoLineFeed) return 0;
+    return pool_[std::size_t{blockAt_[block]} * kWordsPerBlock + word % kWordsPerBlock];
 }
 
 void ReadLog::useDocument(const pugi::xml_document& doc) {
@@ -79,26 +97,24 @@ std::pair<std::size_t, std::size_t> ReadLog::place(std::ptrdiff_t offset) const 
     const auto at = static_cast<std::size_t>(offset);
     if (offset < 0 || !indexed_ || at > size_) return {0, 0};
     const auto ones = [](uint64_t bits) { return static_cast<std::size_t>(std::popcount(bits)); };
-    const std::size_t word = at / 64;
+    const std::size_t word = at / 64, block = word / kWordsPerBlock;
     const uint64_t below = (uint64_t{1} << (at % 64)) - 1;
-    const uint64_t inWord = word < newlines_.size() ? newlines_[word] & below : 0;
-    // Line feeds before `at`: those of the blocks before its block, then of its block.
-    const std::size_t block = std::min(word / kWordsPerBlock, linesBefore_.size());
-    std::size_t line = 1 + ones(inWord);
-    if (block > 0 || !linesBefore_.empty()) {
-        const std::size_t first = std::min(block, linesBefore_.size() - 1);
-        line += linesBefore_[first];
-        for (std::size_t w = first * kWordsPerBlock; w < std::min(word, newlines_.size()); ++w)
-            line += ones(newlines_[w]);
-    }
-    // The line starts after the last line feed before `at`.
-    std::size_t w = std::min(word, newlines_.size());
-    uint64_t bits = inWord;
-    if (bits) {
-        w = word;
-    } else {
-        while (w > 0 && !(bits = newlines_[--w])) {
+    // Line feeds before `at`: those before its block, then those of its block before it.
+    std::size_t line = 1 + (block < linesBefore_.size() ? linesBefore_[block] : lines_);
+    for (std::size_t w = block * kWordsPerBlock; w < word; ++w) line += ones(feedsIn(w));
+    uint64_t bits = feedsIn(word) & below;
+    line += ones(bits);
+    // The line starts after the last line feed before `at`; blocks without any are
+    // passed over whole.
+    std::size_t w = word;
+    while (!bits && w > 0) {
+        --w;
+        const std::size_t b = w / kWordsPerBlock;
+        if (blockAt_[b] == kNoLineFeed) {
+            w = b * kWordsPerBlock;
+            continue;
         }
+        bits = feedsIn(w);
     }
     if (!bits) return {line, at + 1};
     const std::size_t lastFeed = w * 64 + 63 - static_cast<std::size_t>(std::countl_zero(bits));

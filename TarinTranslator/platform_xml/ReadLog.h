@@ -87,11 +87,17 @@ class ReadLog {
     };
     Finding findingOf(const Note& note, pugi::xml_node section) const;
 
-    // Where the line feeds of the text are, a bit a byte, and how many lie before each
-    // block of kWordsPerBlock words: a reason's place is worked out only when asked.
-    static constexpr std::size_t kWordsPerBlock = 64;
-    std::vector<uint64_t> newlines_;
+    // Where the line feeds of the text are, a bit a byte, for the blocks of kBlockBytes
+    // that hold any (the others have kNoLineFeed), and how many lie before each block: a
+    // reason's place is worked out only when asked.
+    static constexpr std::size_t kBlockBytes = 4096;
+    static constexpr std::size_t kWordsPerBlock = kBlockBytes / 64;
+    static constexpr uint32_t kNoLineFeed = UINT32_MAX;
+    uint64_t feedsIn(std::size_t word) const;  // the bits of the word'th 64 bytes
+    std::vector<uint32_t> blockAt_;            // per block: its words' place in pool_
+    std::vector<uint64_t> pool_;
     std::vector<std::size_t> linesBefore_;
+    std::size_t lines_ = 0;
     bool indexed_ = false;
     std::size_t size_ = 0;        // of the indexed text
     const char* base_ = nullptr;  // start of the parsed text
