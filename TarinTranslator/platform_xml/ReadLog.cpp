@@ -40,6 +40,9 @@ void ReadLog::indexLines(std::string_view text) {
     blockAt_.assign(blocks, kNoLineFeed);
     linesBefore_.assign(blocks, 0);
     pool_.clear();
+    // The most it can take, reserved once: pages that are never written take no memory, and
+    // the pool never moves while it grows.
+    pool_.reserve(blocks * kWordsPerBlock);
     lines_ = 0;
     const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
     for (std::size_t block = 0; block < blocks; ++block) {
