@@ -66,9 +66,11 @@ void ReadLog::indexLines(std::string_view text) {
         for (; i < end; ++i)
             if (bytes[i] == '\n') words[(i - start) / 64] |= uint64_t{1} << (i % 64);
         linesBefore_[block] = lines_;
+        uint64_t any = 0;
+        for (uint64_t word : words) any |= word;
+        if (!any) continue;
         std::size_t found = 0;
         for (uint64_t word : words) found += static_cast<std::size_t>(std::popcount(word));
-        if (found == 0) continue;
         // Only blocks with line feeds keep their bits: a document that is mostly one long
         // line of Base64 costs next to nothing.
         blockAt_[block] = static_cast<uint32_t>(pool_.size() / kWordsPerBlock);
