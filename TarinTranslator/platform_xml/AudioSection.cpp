@@ -20,257 +20,192 @@ using Out = AudioEioOutput;
 
 // ---- audioConfig attributes ------------------------------------------------------------
 
-const XmlAttr<AC> kAudioXml[] = {
-    {"   speakerMode='", &AC::speakerMode, &OnOffNames},
-    {"   pttMode='", &AC::pttMode, &OnOffNames},
-    {"   noiseCancellation='", &AC::noiseCancellation, &OnOffNames},
-    {"   noiseCancellationType='", &AC::noiseCancellationType, &NoiseCancellationTypeNames},
-    {"   tones='", &AC::tones, &OnOffNames},
-    {"   echoReduction='", &AC::echoReduction, &OnOffNames, Gate::Hazard},
-    {"   accessoryConnRadioPTTEcho='", &AC::accessoryConnRadioPTTEcho, &OnOffNames, Gate::Hazard},
-    {"   esmBackMicSelection='", &AC::esmBackMicSelection, &OnOffNames, Gate::Hazard},
-    {"   dualSpeakerModeType='", &AC::dualSpeakerModeType, &DualSpeakerModeNames, Gate::Hazard},
-    {"   mobileMasterMode='", &AC::mobileMasterMode, &OnOffNames},
-    {"   mobileInternalSpkr='", &AC::mobileInternalSpkr, &OnOffNames},
-    {"   cctTimer='", &AC::cctTimer},
-    {"   minVol='", &AC::minVol},
-    {"   pttAudio='", &AC::pttAudio, &AccessoryAudioModeNames, Gate::NotVrMobile},
-    {"   alternateEmergencyTone='", &AC::alternateEmergencyTone, &OnOffNames},
-    {"   NFPA1802EmergencyTone='", &AC::NFPA1802EmergencyTone, &OnOffNames, Gate::Hazard},
-    {"   NFPA1802EmergencyToneDuration='", &AC::NFPA1802EmergencyToneDuration, nullptr,
-     Gate::Hazard},
-    {"   outOfRangeNFPATone='", &AC::outOfRangeNFPATone, &OnOffNames, Gate::Hazard},
-    {"   outOfRangeNFPAMinVolume='", &AC::outOfRangeNFPAMinVolume, nullptr, Gate::Hazard},
-};
+// Every attribute is read tolerantly: a missing or unconvertible one only leaves its field,
+// and the check judges the rest.
+constexpr Field<AC> onOff(const char* name, uint32_t AC::*member, Gate gate = Gate::All) {
+    return {.name = name,
+            .member = member,
+            .names = &OnOffNames,
+            .gate = gate,
+            .use = Use::Tolerant,
+            .check = Judged{0, 1}};
+}
 
-// A missing or unconvertible attribute only leaves its field; the check judges the rest.
-const ReadAttr<AC> kAudioRead[] = {
-    {.name = "speakerMode", .field = &AC::speakerMode, .names = &OnOffNames, .use = Use::Tolerant},
-    {.name = "pttMode", .field = &AC::pttMode, .names = &OnOffNames, .use = Use::Tolerant},
-    {.name = "noiseCancellation",
-     .field = &AC::noiseCancellation,
-     .names = &OnOffNames,
-     .use = Use::Tolerant},
+const Field<AC> kAudio[] = {
+    onOff("speakerMode", &AC::speakerMode),
+    onOff("pttMode", &AC::pttMode),
+    onOff("noiseCancellation", &AC::noiseCancellation),
     {.name = "noiseCancellationType",
-     .field = &AC::noiseCancellationType,
+     .member = &AC::noiseCancellationType,
      .names = &NoiseCancellationTypeNames,
-     .use = Use::Tolerant},
-    {.name = "tones", .field = &AC::tones, .names = &OnOffNames, .use = Use::Tolerant},
-    {.name = "echoReduction",
-     .field = &AC::echoReduction,
-     .names = &OnOffNames,
      .use = Use::Tolerant,
-     .gate = Gate::Hazard},
-    {.name = "accessoryConnRadioPTTEcho",
-     .field = &AC::accessoryConnRadioPTTEcho,
-     .names = &OnOffNames,
-     .use = Use::Tolerant,
-     .gate = Gate::Hazard},
-    {.name = "esmBackMicSelection",
-     .field = &AC::esmBackMicSelection,
-     .names = &OnOffNames,
-     .use = Use::Tolerant,
-     .gate = Gate::Hazard},
+     .check = Judged{0, 1}},
+    onOff("tones", &AC::tones),
+    onOff("echoReduction", &AC::echoReduction, Gate::Hazard),
+    onOff("accessoryConnRadioPTTEcho", &AC::accessoryConnRadioPTTEcho, Gate::Hazard),
+    onOff("esmBackMicSelection", &AC::esmBackMicSelection, Gate::Hazard),
     {.name = "dualSpeakerModeType",
-     .field = &AC::dualSpeakerModeType,
+     .member = &AC::dualSpeakerModeType,
      .names = &DualSpeakerModeNames,
+     .gate = Gate::Hazard,
      .use = Use::Tolerant,
-     .gate = Gate::Hazard},
-    {.name = "mobileMasterMode",
-     .field = &AC::mobileMasterMode,
-     .names = &OnOffNames,
-     .use = Use::Tolerant},
-    {.name = "mobileInternalSpkr",
-     .field = &AC::mobileInternalSpkr,
-     .names = &OnOffNames,
-     .use = Use::Tolerant},
-    {.name = "cctTimer", .field = &AC::cctTimer, .use = Use::Tolerant, .min = 0, .max = 360},
-    {.name = "minVol", .field = &AC::minVol, .use = Use::Tolerant, .min = 0, .max = 254},
+     .check = Judged{0, 3}},
+    onOff("mobileMasterMode", &AC::mobileMasterMode),
+    onOff("mobileInternalSpkr", &AC::mobileInternalSpkr),
+    {.name = "cctTimer",
+     .member = &AC::cctTimer,
+     .use = Use::Tolerant,
+     .min = 0,
+     .max = 360,
+     .check = Judged{0, 360}},
+    {.name = "minVol",
+     .member = &AC::minVol,
+     .use = Use::Tolerant,
+     .min = 0,
+     .max = 254,
+     .check = Judged{0, 18}},
     {.name = "pttAudio",
-     .field = &AC::pttAudio,
+     .member = &AC::pttAudio,
      .names = &AccessoryAudioModeNames,
+     .gate = Gate::NotVrMobile,
      .use = Use::Tolerant,
-     .gate = Gate::NotVrMobile},
-    {.name = "alternateEmergencyTone",
-     .field = &AC::alternateEmergencyTone,
-     .names = &OnOffNames,
-     .use = Use::Tolerant},
-    {.name = "NFPA1802EmergencyTone",
-     .field = &AC::NFPA1802EmergencyTone,
-     .names = &OnOffNames,
-     .use = Use::Tolerant,
-     .gate = Gate::Hazard},
+     .check = Judged{0, 1}},
+    onOff("alternateEmergencyTone", &AC::alternateEmergencyTone),
+    onOff("NFPA1802EmergencyTone", &AC::NFPA1802EmergencyTone, Gate::Hazard),
     {.name = "NFPA1802EmergencyToneDuration",
-     .field = &AC::NFPA1802EmergencyToneDuration,
-     .use = Use::Tolerant,
+     .member = &AC::NFPA1802EmergencyToneDuration,
      .gate = Gate::Hazard,
+     .use = Use::Tolerant,
      .min = 1,
-     .max = 10},
-    {.name = "outOfRangeNFPATone",
-     .field = &AC::outOfRangeNFPATone,
-     .names = &OnOffNames,
-     .use = Use::Tolerant,
-     .gate = Gate::Hazard},
+     .max = 10,
+     .check = Judged{1, 10}},
+    onOff("outOfRangeNFPATone", &AC::outOfRangeNFPATone, Gate::Hazard),
     {.name = "outOfRangeNFPAMinVolume",
-     .field = &AC::outOfRangeNFPAMinVolume,
-     .use = Use::Tolerant,
+     .member = &AC::outOfRangeNFPAMinVolume,
      .gate = Gate::Hazard,
+     .use = Use::Tolerant,
      .min = 9,
-     .max = 18},
+     .max = 18,
+     .check = Judged{9, 18}},
 };
 
-const Check<AC> kAudioChecks[] = {
-    {"speakerMode", &AC::speakerMode, 0, 1},
-    {"pttMode", &AC::pttMode, 0, 1},
-    {"noiseCancellation", &AC::noiseCancellation, 0, 1},
-    {"noiseCancellationType", &AC::noiseCancellationType, 0, 1},
-    {"tones", &AC::tones, 0, 1},
-    {"echoReduction", &AC::echoReduction, 0, 1},
-    {"accessoryConnRadioPTTEcho", &AC::accessoryConnRadioPTTEcho, 0, 1},
-    {"cctTimer", &AC::cctTimer, 0, 360},
-    {"minVol", &AC::minVol, 0, 18},
-    {"pttAudio", &AC::pttAudio, 0, 1},
-    {"alternateEmergencyTone", &AC::alternateEmergencyTone, 0, 1},
-    {"NFPA1802EmergencyTone", &AC::NFPA1802EmergencyTone, 0, 1},
-    {"NFPA1802EmergencyToneDuration", &AC::NFPA1802EmergencyToneDuration, 1, 10},
-    {"mobileMasterMode", &AC::mobileMasterMode, 0, 1},
-    {"mobileInternalSpkr", &AC::mobileInternalSpkr, 0, 1},
-    {"outOfRangeNFPATone", &AC::outOfRangeNFPATone, 0, 1},
-    {"outOfRangeNFPAMinVolume", &AC::outOfRangeNFPAMinVolume, 9, 18},
-    {"esmBackMicSelection", &AC::esmBackMicSelection, 0, 1},
-    {"dualSpeakerModeType", &AC::dualSpeakerModeType, 0, 3},
+// The check judges the fields in its own order, whatever the radio type.
+const Visit kAudioChecks[] = {
+    {"speakerMode"},
+    {"pttMode"},
+    {"noiseCancellation"},
+    {"noiseCancellationType"},
+    {"tones"},
+    {"echoReduction"},
+    {"accessoryConnRadioPTTEcho"},
+    {"cctTimer"},
+    {"minVol"},
+    {"pttAudio"},
+    {"alternateEmergencyTone"},
+    {"NFPA1802EmergencyTone"},
+    {"NFPA1802EmergencyToneDuration"},
+    {"mobileMasterMode"},
+    {"mobileInternalSpkr"},
+    {"outOfRangeNFPATone"},
+    {"outOfRangeNFPAMinVolume"},
+    {"esmBackMicSelection"},
+    {"dualSpeakerModeType"},
 };
 
 // ---- microphones -----------------------------------------------------------------------
 
-const XmlAttr<Mic> kMicXml[] = {
-    {"      alc='", &Mic::alc, &OnOffNames},
-    {"      gain='", &Mic::gain},
-    {"      alcLevel='", &Mic::alcLevel, nullptr, Gate::Extended},
-    {"      alcMaxGain='", &Mic::alcMaxGain, nullptr, Gate::Extended},
-};
-
-const XmlAttr<Mic> kMobileMicXml[] = {
-    {"      alc='", &Mic::alc, &OnOffNames},
-    {"      gain='", &Mic::gain},
-    {"      alcMaxGain='", &Mic::alcMaxGain},
-};
-
-// A microphone's attributes as read; `gainLimit` bounds the gain both ways (the
-// Bluetooth microphone admits a wider gain than the others).
-std::array<ReadAttr<Mic>, 4> micRead(int32_t gainLimit) {
+// A microphone's fields; `gainLimit` bounds the gain both ways (the Bluetooth microphone
+// admits a wider gain than the others).
+constexpr std::array<Field<Mic>, 4> micFields(int32_t gainLimit) {
     return {{
-        {.name = "alc", .field = &Mic::alc, .names = &OnOffNames},
+        {.name = "alc", .member = &Mic::alc, .names = &OnOffNames, .check = Judged{0, 1}},
         {.name = "gain",
-         .field = &Mic::gain,
+         .member = &Mic::gain,
          .use = Use::Optional,
          .min = -gainLimit,
-         .max = gainLimit},
+         .max = gainLimit,
+         .check = Judged{-gainLimit, gainLimit}},
         {.name = "alcLevel",
-         .field = &Mic::alcLevel,
-         .use = Use::Optional,
+         .member = &Mic::alcLevel,
          .gate = Gate::Extended,
+         .use = Use::Optional,
          .min = -12,
-         .max = 12},
+         .max = 12,
+         .check = Judged{-12, 12}},
         {.name = "alcMaxGain",
-         .field = &Mic::alcMaxGain,
-         .use = Use::Optional,
+         .member = &Mic::alcMaxGain,
          .gate = Gate::Extended,
+         .use = Use::Optional,
          .min = 0,
-         .max = 12},
+         .max = 12,
+         .check = Judged{0, 12}},
     }};
 }
 
-const auto kMicRead = micRead(12);
-const auto kBluetoothMicRead = micRead(16);
+const auto kMic = micFields(12);
+const auto kBluetoothMic = micFields(16);
 
-const Check<Mic> kMicChecks[] = {
-    {"alc", &Mic::alc, 0, 1},
-    {"gain", &Mic::gain, -12, 12},
-    {"alcLevel", &Mic::alcLevel, -12, 12},
-    {"alcMaxGain", &Mic::alcMaxGain, 0, 12},
-};
-
-const Check<Mic> kBluetoothMicChecks[] = {
-    {"alc", &Mic::alc, 0, 1},
-    {"gain", &Mic::gain, -16, 16},
-    {"alcLevel", &Mic::alcLevel, -12, 12},
-    {"alcMaxGain", &Mic::alcMaxGain, 0, 12},
-};
-
-const Check<Mic> kMobileMicChecks[] = {
-    {"alc", &Mic::alc, 0, 1},
-    {"gain", &Mic::gain, -12, 12},
-    {"alcMaxGain", &Mic::alcMaxGain, 0, 12},
-};
+// The mobile microphones of the VR-mobile codes have no ALC level, and write their maximum
+// gain without the gate of the others.
+const Visit kMobileMicXml[] = {{"alc"}, {"gain"}, {"alcMaxGain", Gate::All}};
+const Visit kMobileMicChecks[] = {{"alc"}, {"gain"}, {"alcMaxGain"}};
 
 // What a read microphone starts from before its optional attributes.
 constexpr Microphone kMicStart{.alcMaxGain = 6};
 
-// Each microphone, by micType: the radio types whose audioConfig carries it and its lists.
+// Each microphone, by micType: the radio types whose audioConfig carries it, its rows and
+// the visits of its writer and check where they are not all the rows.
 struct MicLayout {
     Gate gate;
     bool hasAlcLevel;
-    std::span<const XmlAttr<Mic>> xml;
-    std::span<const ReadAttr<Mic>> read;
-    std::span<const Check<Mic>> checks;
+    std::span<const Field<Mic>> fields;
+    std::span<const Visit> xml;
+    std::span<const Visit> checks;
 };
 
 const MicLayout kMics[kMicCount] = {
-    {Gate::All, true, kMicXml, kMicRead, kMicChecks},
-    {Gate::All, true, kMicXml, kMicRead, kMicChecks},
-    {Gate::Extended, true, kMicXml, kBluetoothMicRead, kBluetoothMicChecks},
-    {Gate::VrMobile, false, kMobileMicXml, kMicRead, kMobileMicChecks},
-    {Gate::VrMobile, false, kMobileMicXml, kMicRead, kMobileMicChecks},
+    {Gate::All, true, kMic, {}, {}},
+    {Gate::All, true, kMic, {}, {}},
+    {Gate::Extended, true, kBluetoothMic, {}, {}},
+    {Gate::VrMobile, false, kMic, kMobileMicXml, kMobileMicChecks},
+    {Gate::VrMobile, false, kMic, kMobileMicXml, kMobileMicChecks},
 };
 
 // ---- voiceAnnunciation -----------------------------------------------------------------
 
-const XmlAttr<AC> kVoiceXml[] = {
-    {"   enable='", &AC::enable, &OnOffNames},
-    {"   priority='", &AC::priority},
-    {"   vaQueueTimer='", &AC::vaQueueTimer},
-    {"   minVolume='", &AC::minVolume},
-    {"   maxVolume='", &AC::maxVolume},
-    {"   CRCKey='", &AC::CRCKey},
-    {"   audio_config_file_name='", &AC::audio_config_file_name},
+// The voiceAnnunciation element's fields of the record.
+const Field<AC> kVoice[] = {
+    {.name = "enable", .member = &AC::enable, .names = &OnOffNames},
+    {.name = "priority", .member = &AC::priority, .min = 0, .max = 6},
+    {.name = "vaQueueTimer",
+     .member = &AC::vaQueueTimer,
+     .use = Use::Optional,
+     .min = 0,
+     .max = 10},
+    {.name = "minVolume", .member = &AC::minVolume, .min = 0, .max = 17},
+    {.name = "maxVolume", .member = &AC::maxVolume, .use = Use::Tolerant, .min = 0, .max = 41},
+    {.name = "CRCKey", .member = &AC::CRCKey},
+    {.name = "audio_config_file_name", .member = &AC::audio_config_file_name},
 };
 
-const XmlAttr<VaMapping> kMappingXml[] = {
-    {"   keyCode='", &VaMapping::keyCode},
-    {"   VAFileIndex='", &VaMapping::VAFileIndex},
-};
-
-const XmlAttr<VaTone> kVaToneXml[] = {
-    {" tone ='", &VaTone::tone, &ToneNames},
-    {" vaIndex='", &VaTone::vaIndex},
-    {" minVolume='", &VaTone::minVolume},
-};
-
-// Each item is converted on its own: a failure fails the section but reading goes on.
-const ReadAttr<AC> kVoiceRead[] = {
-    {.name = "enable", .field = &AC::enable, .names = &OnOffNames},
-    {.name = "vaQueueTimer", .field = &AC::vaQueueTimer, .use = Use::Optional, .min = 0, .max = 10},
-    {.name = "priority", .field = &AC::priority, .min = 0, .max = 6},
-    {.name = "minVolume", .field = &AC::minVolume, .min = 0, .max = 17},
-    {.name = "CRCKey", .field = &AC::CRCKey},
-    {.name = "audio_config_file_name", .field = &AC::audio_config_file_name},
-    {.name = "maxVolume", .field = &AC::maxVolume, .use = Use::Tolerant, .min = 0, .max = 41},
-};
+// Each item is converted on its own, in this order: a failure fails the section but
+// reading goes on.
+const Visit kVoiceRead[] = {{"enable"}, {"vaQueueTimer"},           {"priority"}, {"minVolume"},
+                            {"CRCKey"}, {"audio_config_file_name"}, {"maxVolume"}};
 
 // A maxVolume of 40 stands for "no maximum" and is kept as 0.
 constexpr int32_t kMaxVolumeUnset = 40;
 constexpr int32_t kMaxVolumeLimit = 18;
 
-const ReadAttr<VaMapping> kMappingRead[] = {
-    {.name = "keyCode", .field = &VaMapping::keyCode, .min = 0, .max = 255},
-    {.name = "VAFileIndex", .field = &VaMapping::VAFileIndex, .min = 0, .max = 65535},
+const Field<VaMapping> kMapping[] = {
+    {.name = "keyCode", .member = &VaMapping::keyCode, .min = 0, .max = 255},
+    {.name = "VAFileIndex", .member = &VaMapping::VAFileIndex, .min = 0, .max = 65535},
 };
 
-const ReadAttr<VaTone> kVaToneRead[] = {
-    {.name = "tone", .field = &VaTone::tone, .names = &ToneNames},
-    {.name = "vaIndex", .field = &VaTone::vaIndex, .min = 0, .max = 5000, .base = 0},
-    {.name = "minVolume", .field = &VaTone::minVolume, .min = 0, .max = 18, .base = 0},
+const Field<VaTone> kVaTone[] = {
+    {.name = "tone", .member = &VaTone::tone, .names = &ToneNames, .literal = " tone ='"},
+    {.name = "vaIndex", .member = &VaTone::vaIndex, .min = 0, .max = 5000, .base = 0},
+    {.name = "minVolume", .member = &VaTone::minVolume, .min = 0, .max = 18, .base = 0},
 };
 
 // ---- audio external outputs ------------------------------------------------------------
@@ -278,114 +213,102 @@ const ReadAttr<VaTone> kVaToneRead[] = {
 // `func` is written from the output's position; output 2's line has no indentation.
 const char* const kOutputFuncLiteral[2] = {"   func='", "func='"};
 
-const XmlAttr<Out> kOutputXml[] = {
-    {"   enable='", &Out::enable, &OnOffNames},
-    {"   output_name='", &Out::output_name, &ExternalOutputNames},
-    {"   sense='", &Out::sense, &EioOutputSenseNames},
+const Field<Out> kOutput[] = {
+    {.name = "func",
+     .member = &Out::func,
+     .names = &AudioEioOutputFunctionNames,
+     .check = Judged{0, 1}},
+    {.name = "enable", .member = &Out::enable, .names = &OnOffNames, .check = Judged{0, 1}},
+    {.name = "output_name",
+     .member = &Out::output_name,
+     .names = &ExternalOutputNames,
+     .check = Judged{0, 2}},
+    {.name = "sense", .member = &Out::sense, .names = &EioOutputSenseNames, .check = Judged{0, 1}},
 };
 
-const ReadAttr<Out> kOutputRead[] = {
-    {.name = "func", .field = &Out::func, .names = &AudioEioOutputFunctionNames},
-    {.name = "enable", .field = &Out::enable, .names = &OnOffNames},
-    {.name = "output_name", .field = &Out::output_name, .names = &ExternalOutputNames},
-    {.name = "sense", .field = &Out::sense, .names = &EioOutputSenseNames},
-};
+// The writer puts func itself, from the output's position.
+const Visit kOutputXml[] = {{"enable"}, {"output_name"}, {"sense"}};
 
-const Check<Out> kOutputChecks[] = {
-    {"func", &Out::func, 0, 1},
-    {"enable", &Out::enable, 0, 1},
-    {"output_name", &Out::output_name, 0, 2},
-    {"sense", &Out::sense, 0, 1},
-};
-
-const SummaryItem<Out> kOutputSummary[] = {
-    {"{ func : ", &Out::func},
-    {", enable: ", &Out::enable},
-    {", output_name: ", &Out::output_name},
-    {", sense: ", &Out::sense},
+const SummaryVisit kOutputSummary[] = {
+    {"func", "{ func : "},
+    {"enable", ", enable: "},
+    {"output_name", ", output_name: "},
+    {"sense", ", sense: "},
 };
 
 // ---- summary ---------------------------------------------------------------------------
 
 // The summary interleaves the record's own fields with those of its microphones.
-struct MicSummaryItem {
+struct MicSummaryVisit {
     uint32_t mic;
-    SummaryItem<Mic> item;
+    SummaryVisit visit;
 };
 
-const SummaryItem<AC> kSummaryHead[] = {
-    {"{ Speaker: ", &AC::speakerMode},
-    {", PTT: ", &AC::pttMode},
-    {", Noise Cancellation: ", &AC::noiseCancellation},
-    {", Noise Cancellation Type: ", &AC::noiseCancellationType, Shown::Name,
-     &NoiseCancellationTypeNames},
-    {",  echoReduction: ", &AC::echoReduction, Shown::Name, &OnOffNames, Gate::Hazard},
-    {"'\n,   accessoryConnRadioPTTEcho: ", &AC::accessoryConnRadioPTTEcho, Shown::Name, &OnOffNames,
-     Gate::Hazard},
+const SummaryVisit kSummaryHead[] = {
+    {"speakerMode", "{ Speaker: "},
+    {"pttMode", ", PTT: "},
+    {"noiseCancellation", ", Noise Cancellation: "},
+    {"noiseCancellationType", ", Noise Cancellation Type: ", Shown::Name},
+    {"echoReduction", ",  echoReduction: ", Shown::Name, Gate::Hazard},
+    {"accessoryConnRadioPTTEcho", "'\n,   accessoryConnRadioPTTEcho: ", Shown::Name, Gate::Hazard},
 };
 
-const MicSummaryItem kSummaryAlc[] = {
-    {kMicInternal, {", ALC: ", &Mic::alc}},
-    {kMicExternal, {", Aux ALC: ", &Mic::alc}},
+const MicSummaryVisit kSummaryAlc[] = {
+    {kMicInternal, {"alc", ", ALC: "}},
+    {kMicExternal, {"alc", ", Aux ALC: "}},
 };
 
-const SummaryItem<AC> kSummaryMiddle[] = {
-    {", Tones: ", &AC::tones},
-    {", Master Mode: ", &AC::mobileMasterMode},
-    {"  Internal Speaker: ", &AC::mobileInternalSpkr},
-    {", CCT Timer: ", &AC::cctTimer},
-    {", Min Volume: ", &AC::minVol},
-    {", PTT Options: ", &AC::pttAudio, Shown::Name, &AccessoryAudioModeNames},
-    {", Alternate Emergency Tone: ", &AC::alternateEmergencyTone},
+const SummaryVisit kSummaryMiddle[] = {
+    {"tones", ", Tones: "},
+    {"mobileMasterMode", ", Master Mode: "},
+    {"mobileInternalSpkr", "  Internal Speaker: "},
+    {"cctTimer", ", CCT Timer: "},
+    {"minVol", ", Min Volume: "},
+    {"pttAudio", ", PTT Options: ", Shown::Name},
+    {"alternateEmergencyTone", ", Alternate Emergency Tone: "},
 };
 
-const MicSummaryItem kSummaryMicTail[] = {
-    {kMicInternal, {", Mic Gain: ", &Mic::gain}},
-    {kMicExternal, {", Aux Mic Gain: ", &Mic::gain}},
-    {kMicInternal, {", Alc Level: ", &Mic::alcLevel, Shown::Number, nullptr, Gate::Extended}},
-    {kMicExternal, {", Aux Alc Level: ", &Mic::alcLevel, Shown::Number, nullptr, Gate::Extended}},
-    {kMicInternal, {", Alc Max Gain: ", &Mic::alcMaxGain, Shown::Number, nullptr, Gate::Extended}},
-    {kMicExternal,
-     {", Aux Alc Max Gain: ", &Mic::alcMaxGain, Shown::Number, nullptr, Gate::Extended}},
-    {kMicBluetooth, {", Bluetooth ALC: ", &Mic::alc, Shown::Number, nullptr, Gate::Extended}},
-    {kMicBluetooth,
-     {", Bluetooth Max Gain: ", &Mic::alcMaxGain, Shown::Number, nullptr, Gate::Extended}},
-    {kMicBluetooth,
-     {", Bluetooth Alc Level: ", &Mic::alcLevel, Shown::Number, nullptr, Gate::Extended}},
-    {kMicBluetooth, {", Bluetooth Mic Gain: ", &Mic::gain, Shown::Number, nullptr, Gate::Extended}},
-    {kMicMobileIn, {", Microphone In ALC: ", &Mic::alc, Shown::Number, nullptr, Gate::VrMobile}},
-    {kMicMobileIn,
-     {", Microphone In Max Gain: ", &Mic::alcMaxGain, Shown::Number, nullptr, Gate::VrMobile}},
-    {kMicMobileIn,
-     {", Microphone In Mic Gain: ", &Mic::gain, Shown::Number, nullptr, Gate::VrMobile}},
-    {kMicMobileUsbIn, {", USB Mic In ALC: ", &Mic::alc, Shown::Number, nullptr, Gate::VrMobile}},
-    {kMicMobileUsbIn,
-     {", USB Mic In Max Gain: ", &Mic::alcMaxGain, Shown::Number, nullptr, Gate::VrMobile}},
-    {kMicMobileUsbIn,
-     {", USB Mic In Mic Gain: ", &Mic::gain, Shown::Number, nullptr, Gate::VrMobile}},
+const MicSummaryVisit kSummaryMicTail[] = {
+    {kMicInternal, {"gain", ", Mic Gain: "}},
+    {kMicExternal, {"gain", ", Aux Mic Gain: "}},
+    {kMicInternal, {"alcLevel", ", Alc Level: ", Shown::Number, Gate::Extended}},
+    {kMicExternal, {"alcLevel", ", Aux Alc Level: ", Shown::Number, Gate::Extended}},
+    {kMicInternal, {"alcMaxGain", ", Alc Max Gain: ", Shown::Number, Gate::Extended}},
+    {kMicExternal, {"alcMaxGain", ", Aux Alc Max Gain: ", Shown::Number, Gate::Extended}},
+    {kMicBluetooth, {"alc", ", Bluetooth ALC: ", Shown::Number, Gate::Extended}},
+    {kMicBluetooth, {"alcMaxGain", ", Bluetooth Max Gain: ", Shown::Number, Gate::Extended}},
+    {kMicBluetooth, {"alcLevel", ", Bluetooth Alc Level: ", Shown::Number, Gate::Extended}},
+    {kMicBluetooth, {"gain", ", Bluetooth Mic Gain: ", Shown::Number, Gate::Extended}},
+    {kMicMobileIn, {"alc", ", Microphone In ALC: ", Shown::Number, Gate::VrMobile}},
+    {kMicMobileIn, {"alcMaxGain", ", Microphone In Max Gain: ", Shown::Number, Gate::VrMobile}},
+    {kMicMobileIn, {"gain", ", Microphone In Mic Gain: ", Shown::Number, Gate::VrMobile}},
+    {kMicMobileUsbIn, {"alc", ", USB Mic In ALC: ", Shown::Number, Gate::VrMobile}},
+    {kMicMobileUsbIn, {"alcMaxGain", ", USB Mic In Max Gain: ", Shown::Number, Gate::VrMobile}},
+    {kMicMobileUsbIn, {"gain", ", USB Mic In Mic Gain: ", Shown::Number, Gate::VrMobile}},
 };
 
-const SummaryItem<AC> kVoiceSummary[] = {
-    {"{ enable: ", &AC::enable},
-    {", priority: ", &AC::priority},
-    {", vaQueueTimer: ", &AC::vaQueueTimer},
-    {", minVolume: ", &AC::minVolume},
-    {", maxVolume: ", &AC::maxVolume},
-    {", CRCKey: ", &AC::CRCKey},
-    {", audio_config_file_name: ", &AC::audio_config_file_name, Shown::Raw},
+const SummaryVisit kVoiceSummary[] = {
+    {"enable", "{ enable: "},
+    {"priority", ", priority: "},
+    {"vaQueueTimer", ", vaQueueTimer: "},
+    {"minVolume", ", minVolume: "},
+    {"maxVolume", ", maxVolume: "},
+    {"CRCKey", ", CRCKey: "},
+    {"audio_config_file_name", ", audio_config_file_name: ", Shown::Raw},
 };
 
 // ---- writing ---------------------------------------------------------------------------
 
 void writeMicSummary(std::wostream& os, const AudioConfig& audio,
-                     std::span<const MicSummaryItem> items) {
-    for (const MicSummaryItem& it : items)
-        writeSummaryItems<Mic>(os, audio.microphones[it.mic], std::span(&it.item, 1));
+                     std::span<const MicSummaryVisit> items) {
+    for (const MicSummaryVisit& it : items)
+        writeSummaryFields<Mic>(os, audio.microphones[it.mic], kMics[it.mic].fields,
+                                std::span(&it.visit, 1));
 }
 
 void writeMapping(std::wostream& os, const VaMapping& mapping) {
     os << "<mapping\n";
-    writeXmlAttrs<VaMapping>(os, mapping, kMappingXml);
+    writeXmlFields<VaMapping>(os, mapping, kMapping, 3);
     os << "    />\n";
 }
 
@@ -393,19 +316,19 @@ void writeMicrophones(std::wostream& os, const AudioConfig& audio) {
     for (uint32_t type = 0; type < kMicCount; ++type) {
         if (!gateOpen(kMics[type].gate)) continue;
         os << "   <microphone\n      micType='" << lookupName(type, MicTypeNames) << "'\n";
-        writeXmlAttrs<Mic>(os, audio.microphones[type], kMics[type].xml);
+        writeXmlFields<Mic>(os, audio.microphones[type], kMics[type].fields, 6, kMics[type].xml);
         os << "    />\n";
     }
 }
 
 void writeVoiceAnnunciation(std::wostream& os, const AudioConfig& audio) {
     os << "<voiceAnnunciation\n";
-    writeXmlAttrs<AC>(os, audio, kVoiceXml);
+    writeXmlFields<AC>(os, audio, kVoice, 3);
     os << " >\n";
     for (const auto& [key, mapping] : audio.mapping) writeMapping(os, mapping);
     for (const auto& [key, tone] : audio.VATone) {
         os << "<VATone\n";
-        writeXmlAttrs<VaTone>(os, tone, kVaToneXml);
+        writeXmlFields<VaTone>(os, tone, kVaTone, 1);
         os << " />\n";
     }
     os << "</voiceAnnunciation>\n";
@@ -417,27 +340,27 @@ void writeAudioOutputs(std::wostream& os, const AudioConfig& audio) {
         os << "<audioEioOutput\n"
            << kOutputFuncLiteral[position] << lookupName(position, AudioEioOutputFunctionNames)
            << "'\n";
-        writeXmlAttrs<Out>(os, audio.audioEioOutputs[position], kOutputXml);
+        writeXmlFields<Out>(os, audio.audioEioOutputs[position], kOutput, 3, kOutputXml);
         os << "    />\n";
     }
     os << "</audioEioOutputCfg>\n";
 }
 
 void writeAudioSummary(std::wostream& os, const AudioConfig& audio) {
-    writeSummaryItems<AC>(os, audio, kSummaryHead);
+    writeSummaryFields<AC>(os, audio, kAudio, kSummaryHead);
     if (gateOpen(Gate::Hazard)) os << "'\n";
     writeMicSummary(os, audio, kSummaryAlc);
-    writeSummaryItems<AC>(os, audio, kSummaryMiddle);
+    writeSummaryFields<AC>(os, audio, kAudio, kSummaryMiddle);
     writeMicSummary(os, audio, kSummaryMicTail);
     os << "}";
     if (gateOpen(Gate::Extended)) {
-        writeSummaryItems<AC>(os, audio, kVoiceSummary);
+        writeSummaryFields<AC>(os, audio, kVoice, kVoiceSummary);
         os << "}";
         for (const auto& [key, mapping] : audio.mapping) writeMapping(os, mapping);
     }
     if (gateOpen(Gate::VrMobile)) {
         for (const Out& output : audio.audioEioOutputs) {
-            writeSummaryItems<Out>(os, output, kOutputSummary);
+            writeSummaryFields<Out>(os, output, kOutput, kOutputSummary);
             os << "}";
         }
     }
@@ -455,7 +378,7 @@ void readMicrophones(pugi::xml_node node, AudioConfig& audio) {
         uint32_t type = 0;
         if (!lookupValue(mic.attribute("micType"), MicTypeNames, type) || type >= kMicCount) return;
         Microphone read = kMicStart;
-        if (!readAttrs<Mic>(mic, read, kMics[type].read)) return;
+        if (!readFields<Mic>(mic, read, kMics[type].fields)) return;
         Microphone& stored = audio.microphones[type];
         if (!kMics[type].hasAlcLevel) read.alcLevel = stored.alcLevel;
         stored = read;
@@ -470,7 +393,7 @@ void readVaTones(pugi::xml_node voice, AudioConfig& audio) {
     VaToneMap tones;
     for (; child; child = child.next_sibling("VATone")) {
         VaTone tone;
-        if (readAttrs<VaTone>(child, tone, kVaToneRead))
+        if (readFields<VaTone>(child, tone, kVaTone))
             tones.emplace(static_cast<int32_t>(tones.size()), tone);
     }
     audio.VATone = std::move(tones);
@@ -485,7 +408,7 @@ bool readMappings(pugi::xml_node voice, AudioConfig& audio) {
     VaMappingMap mappings;
     for (pugi::xml_node child : voice.children("mapping")) {
         VaMapping mapping;
-        if (readAttrs<VaMapping>(child, mapping, kMappingRead)) {
+        if (readFields<VaMapping>(child, mapping, kMapping)) {
             mappings.emplace(static_cast<int32_t>(mappings.size()), mapping);
         } else {
             ok = false;
@@ -496,7 +419,7 @@ bool readMappings(pugi::xml_node voice, AudioConfig& audio) {
 }
 
 bool readVoiceAnnunciation(pugi::xml_node voice, AudioConfig& audio, bool ok) {
-    for (const ReadAttr<AC>& item : kVoiceRead) ok = readAttrs<AC>(voice, audio, {&item, 1}) && ok;
+    ok = readEveryField<AC>(voice, audio, kVoice, kVoiceRead) && ok;
     if (audio.maxVolume == kMaxVolumeUnset) {
         audio.maxVolume = 0;
     } else if (audio.maxVolume > kMaxVolumeLimit) {
@@ -516,7 +439,7 @@ void readAudioOutputs(pugi::xml_node cfg, AudioConfig& audio) {
          child && handled < std::size(audio.audioEioOutputs);
          child = child.next_sibling("audioEioOutput"), ++handled) {
         Out output;
-        if (!readAttrs<Out>(child, output, kOutputRead) ||
+        if (!readFields<Out>(child, output, kOutput) ||
             output.func >= std::size(audio.audioEioOutputs))
             return;
         audio.audioEioOutputs[output.func] = output;
@@ -527,11 +450,12 @@ void readAudioOutputs(pugi::xml_node cfg, AudioConfig& audio) {
 }  // namespace
 
 bool validateAudioConfig(const AudioConfig& audio) {
-    if (!checkRanges<AC>(audio, kAudioChecks)) return false;
+    if (!checkFields<AC>(audio, kAudio, kAudioChecks)) return false;
     for (uint32_t type = 0; type < kMicCount; ++type)
-        if (!checkRanges<Mic>(audio.microphones[type], kMics[type].checks)) return false;
+        if (!checkFields<Mic>(audio.microphones[type], kMics[type].fields, kMics[type].checks))
+            return false;
     for (const Out& output : audio.audioEioOutputs)
-        if (!checkRanges<Out>(output, kOutputChecks)) return false;
+        if (!checkFields<Out>(output, kOutput)) return false;
     return true;
 }
 
@@ -545,7 +469,7 @@ std::wostream& writeAudioConfig(std::wostream& os, const AudioConfig& audio) {
         return os;
     }
     os << "<audioConfig\n";
-    writeXmlAttrs<AC>(os, audio, kAudioXml);
+    writeXmlFields<AC>(os, audio, kAudio, 3);
     os << " >\n";
     writeMicrophones(os, audio);
     if (gateOpen(Gate::Extended)) writeVoiceAnnunciation(os, audio);
@@ -556,7 +480,7 @@ std::wostream& writeAudioConfig(std::wostream& os, const AudioConfig& audio) {
 
 bool readAudioConfig(pugi::xml_node node, AudioConfig& audio) {
     readMicrophones(node, audio);
-    readAttrs<AC>(node, audio, kAudioRead);  // tolerant: never fails
+    readFields<AC>(node, audio, kAudio);  // tolerant: never fails
     bool ok = validateAudioConfig(audio);
     if (!gateOpen(Gate::Extended)) return ok;
     if (pugi::xml_node voice = node.child("voiceAnnunciation"))

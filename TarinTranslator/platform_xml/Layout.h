@@ -10,10 +10,13 @@
 #include <cstdint>
 #include <initializer_list>
 #include <map>
+#include <optional>
 #include <ostream>
 #include <pugixml.hpp>
 #include <span>
+#include <stdexcept>
 #include <string>
+#include <string_view>
 #include <variant>
 
 #include "TarinTranslator/model/RadioType.h"
@@ -364,6 +367,159 @@ bool checkRanges(const R& rec, std::span<const Check<R>> checks) {
         }
     }
     return true;
+}
+
+// =======================================================================================
+// One row per field. A row holds every fact about a setting that the writer, the summary,
+// the reader and the check need; each use visits the rows in its own order, under its own
+// gate where it differs from the row's, through a list of visits that names the rows.
+
+// The range a section's check admits for a field.
+struct Judged {
+    int64_t min;
+    int64_t max;
+    TextMeasure measure = TextMeasure::Length;
+};
+
+template <class R>
+struct Field {
+    const char* name;  // the attribute (or element) that carries it
+    Member<R> member;
+    const VocabTable* names = nullptr;  // enumerated: written and read as a name of this table
+    Gate gate = Gate::All;              // the radio groups whose documents carry it
+    Use use = Use::Required;            // how the reader takes it
+    int64_t min = kLongMin;             // reader: a number's accepted range (unsigned fields
+    int64_t max = kULongMax;            //   use the part that fits them), a text's limit
+    int base = 10;                      // reader: a number's base (0: as the C library's)
+    std::optional<Judged> check = {};   // the section check's range, where it judges the field
+    const char* literal = nullptr;      // writer: the text before the value where it is not
+                                        //   the line's indentation, the name and "='"
+    bool omitEmpty = false;             // writer: a text that is empty gets no line
+};
+
+// A use's visit of a row: the row by name, under the use's own gate or the row's.
+struct Visit {
+    const char* name;
+    std::optional<Gate> gate = {};
+};
+
+// A summary's visit: the row, the text before its value, and how the value is shown.
+struct SummaryVisit {
+    const char* name;
+    const char* literal;  // e.g. ", PTT: "
+    Shown shown = Shown::Number;
+    std::optional<Gate> gate = {};
+};
+
+// The row named `name`. A name that no row has is a fault of the tables, which the tests
+// of every section would meet.
+template <class R>
+const Field<R>& fieldOf(std::span<const Field<R>> rows, std::string_view name) {
+    for (const Field<R>& row : rows)
+        if (name == row.name) return row;
+    throw std::logic_error("no row " + std::string(name));
+}
+
+// Calls `visit(row, gate)` for each visit of `order`, or, without one, for each row in
+// order; a visit without a gate of its own takes the row's (Gate::All with `allGate`).
+template <class R, class Visitor>
+void forEachVisit(std::span<const Field<R>> rows, std::span<const Visit> order, Visitor visit,
+                  bool allGate = false) {
+    if (order.empty()) {
+        for (const Field<R>& row : rows) visit(row, allGate ? Gate::All : row.gate);
+        return;
+    }
+    for (const Visit& v : order) {
+        const Field<R>& row = fieldOf(rows, v.name);
+        visit(row, v.gate.value_or(allGate ? Gate::All : row.gate));
+    }
+}
+
+// The attribute lines of the record: each visited row whose gate is open writes its
+// literal (or `indent` blanks, its name and "='"), the value and "'\n".
+template <class R>
+void writeXmlFields(std::wostream& os, const R& rec, std::span<const Field<R>> rows, int indent,
+                    std::span<const Visit> order = {}) {
+    forEachVisit<R>(rows, order, [&](const Field<R>& row, Gate gate) {
+        if (!gateOpen(gate)) return;
+        if (auto* text = std::get_if<std::wstring R::*>(&row.member))
+            if (row.omitEmpty && (rec.*(*text)).empty()) return;
+        if (row.literal) {
+            os << row.literal;
+        } else {
+            for (int i = 0; i < indent; ++i) os << L' ';
+            os << row.name << "='";
+        }
+        writeXmlValue(os, rec, row.member, row.names);
+        os << "'\n";
+    });
+}
+
+template <class R>
+void writeSummaryFields(std::wostream& os, const R& rec, std::span<const Field<R>> rows,
+                        std::span<const SummaryVisit> visits) {
+    for (const SummaryVisit& v : visits) {
+        const Field<R>& row = fieldOf(rows, v.name);
+        const SummaryItem<R> item{v.literal, row.member, v.shown, row.names,
+                                  v.gate.value_or(Gate::All)};
+        writeSummaryItems<R>(os, rec, std::span(&item, 1));
+    }
+}
+
+// The reading facts of a row, as the reader's item.
+template <class R>
+ReadAttr<R> readItemOf(const Field<R>& row, Gate gate) {
+    return {row.name, row.member, row.names, row.use, gate, row.min, row.max, row.base};
+}
+
+// Reads the visited rows in order and stops with false at the first failure that counts.
+template <class R>
+bool readFields(pugi::xml_node node, R& rec, std::span<const Field<R>> rows,
+                std::span<const Visit> order = {}) {
+    bool ok = true;
+    forEachVisit<R>(rows, order, [&](const Field<R>& row, Gate gate) {
+        ok = ok && readAttr(node, rec, readItemOf(row, gate));
+    });
+    return ok;
+}
+
+// Reads every visited row whatever fails on the way; false when any failure counted.
+template <class R>
+bool readEveryField(pugi::xml_node node, R& rec, std::span<const Field<R>> rows,
+                    std::span<const Visit> order = {}) {
+    bool ok = true;
+    forEachVisit<R>(rows, order, [&](const Field<R>& row, Gate gate) {
+        ok = readAttr(node, rec, readItemOf(row, gate)) && ok;
+    });
+    return ok;
+}
+
+// True when every visited row whose gate is open is present on `node`.
+template <class R>
+bool allFieldsPresent(pugi::xml_node node, std::span<const Field<R>> rows,
+                      std::span<const Visit> order = {}) {
+    bool all = true;
+    forEachVisit<R>(rows, order, [&](const Field<R>& row, Gate gate) {
+        all = all && (!gateOpen(gate) || node.attribute(row.name));
+    });
+    return all;
+}
+
+// The section check: the visited rows (without a list, every row that has a range, for
+// every radio type) lie in their ranges; false at the first that does not.
+template <class R>
+bool checkFields(const R& rec, std::span<const Field<R>> rows, std::span<const Visit> order = {}) {
+    bool ok = true;
+    forEachVisit<R>(
+        rows, order,
+        [&](const Field<R>& row, Gate gate) {
+            if (!ok || !row.check) return;
+            const Check<R> check{row.name,       row.member, row.check->min,
+                                 row.check->max, gate,       row.check->measure};
+            ok = checkRanges<R>(rec, std::span(&check, 1));
+        },
+        true);
+    return ok;
 }
 
 }  // namespace tarin

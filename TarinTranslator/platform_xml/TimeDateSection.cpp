@@ -7,42 +7,34 @@ namespace {
 
 using TD = TimeDateConfig;
 
-const XmlAttr<TD> kTimeDateXml[] = {
-    {"   time='", &TD::time, &TimeFormatNames},
-    {"   zone='", &TD::zone, &TimeZoneNames},
-    {"   date='", &TD::date, &DateFormatNames},
+const Field<TD> kTimeDate[] = {
+    {.name = "time", .member = &TD::time, .names = &TimeFormatNames, .check = Judged{0, 3}},
+    {.name = "zone", .member = &TD::zone, .names = &TimeZoneNames},
+    {.name = "date", .member = &TD::date, .names = &DateFormatNames, .check = Judged{0, 1}},
 };
 
-const SummaryItem<TD> kTimeDateSummary[] = {
-    {"{ time: ", &TD::time, Shown::Name, &TimeFormatNames},
-    {", zone: ", &TD::zone, Shown::Name, &TimeZoneNames},
-    {", date: ", &TD::date, Shown::Name, &DateFormatNames},
+const SummaryVisit kTimeDateSummary[] = {
+    {"time", "{ time: ", Shown::Name},
+    {"zone", ", zone: ", Shown::Name},
+    {"date", ", date: ", Shown::Name},
 };
-
-const ReadAttr<TD> kTimeDateRead[] = {
-    {.name = "time", .field = &TD::time, .names = &TimeFormatNames},
-    {.name = "zone", .field = &TD::zone, .names = &TimeZoneNames},
-    {.name = "date", .field = &TD::date, .names = &DateFormatNames},
-};
-
-const Check<TD> kTimeDateChecks[] = {{"time", &TD::time, 0, 3}, {"date", &TD::date, 0, 1}};
 
 }  // namespace
 
 std::wostream& writeTimeDateConfig(std::wostream& os, const TimeDateConfig& td) {
     if (isXmlMode(os)) {
         os << "<TimeDateCfg\n";
-        writeXmlAttrs<TD>(os, td, kTimeDateXml);
+        writeXmlFields<TD>(os, td, kTimeDate, 3);
         os << " />\n";
     } else {
-        writeSummaryItems<TD>(os, td, kTimeDateSummary);
+        writeSummaryFields<TD>(os, td, kTimeDate, kTimeDateSummary);
         os << " }";
     }
     return os;
 }
 
 bool readTimeDateConfig(pugi::xml_node node, TimeDateConfig& td) {
-    return readAttrs<TD>(node, td, kTimeDateRead) && checkRanges<TD>(td, kTimeDateChecks);
+    return readFields<TD>(node, td, kTimeDate) && checkFields<TD>(td, kTimeDate);
 }
 
 }  // namespace tarin
