@@ -164,4 +164,34 @@ too (exit 0); one that is not well-formed XML fails (exit 1).
   --json  print one JSON object instead, with the keys that the manual page lists
 )";
 
+inline constexpr const char* kGetHelp =
+    R"(Usage: tarin-translator get FILE [PATH...] [--json] [--radio-type N] [--mobile]
+
+Prints settings of FILE, a mission plan or a platform file (told apart by its root
+element; '-' reads standard input), one 'PATH=VALUE' line each, in document order: every
+setting without a PATH, else those each PATH selects (a path without its last step
+selects every setting below that element). Values are as the writer writes them, with
+control characters, line breaks and backslashes escaped as C does, so that a setting is
+one line. FILE is read as --radio-type N or --mobile say, else as it implies.
+
+A path is relative to platformConfig, and also an XPath expression that selects the same
+value in a platform file:
+  TimeDateCfg/@zone
+  audioConfig/microphone[@micType=EXTERNAL]/@gain    an entry of a list kept by a key
+  AliasList/aliasInfo[3]/@aliasName                  the 3rd entry of a list kept in order
+  networkConfig/wifiAPCfg/ssid                       a setting held as element text
+
+  --json  print one JSON object instead, with the values as they are
+A path that selects nothing fails (exit 1) and the reason names the nearest paths.
+)";
+
+inline constexpr const char* kShowHelp =
+    R"(Usage: tarin-translator show FILE [--radio-type N] [--mobile]
+
+Prints the configuration of FILE, a mission plan or a platform file ('-' reads standard
+input), in the summary form of the writers, as UTF-8 with LF line ends and control
+characters escaped. It is a compact view, not a complete one: it leaves some sections
+out and shows some values as numbers; 'get' prints every setting.
+)";
+
 }  // namespace tarin::tool

@@ -82,6 +82,45 @@ inline std::string printable(std::string_view text) {
     return out;
 }
 
+// `text` for a terminal, its lines kept: control characters other than the line feed
+// escaped as printable() does.
+inline std::string printableLines(std::string_view text) {
+    std::string out;
+    for (std::size_t start = 0; start <= text.size();) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        out += printable(text.substr(start, end - start));
+        if (end == text.size()) break;
+        out += '\n';
+        start = end + 1;
+    }
+    return out;
+}
+
+// A setting's value on one line: control characters, line breaks and backslashes escaped
+// as C does (\n, \t, \r, \\, \xNN).
+inline std::string escapedSetting(std::string_view value) {
+    std::string out;
+    for (const char c : value) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\\') {
+            out += "\\\\";
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\r') {
+            out += "\\r";
+        } else if (c == '\t') {
+            out += "\\t";
+        } else if (byte < 0x20 || byte == 0x7F) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\x%02X", byte);
+            out += escape;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
 // ---- JSON ------------------------------------------------------------------------------
 
 // A JSON string; invalid UTF-8 becomes U+FFFD.

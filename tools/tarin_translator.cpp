@@ -20,47 +20,15 @@
 #include "tools/Help.h"
 #include "tools/Interrupts.h"
 #include "tools/Text.h"
+#include "tools/Tool.h"
 
 namespace tarin::tool {
-namespace {
-
-// A command line the tool cannot follow (exit 2), and a job that failed (exit 1). Both
-// carry the line to show after "tarin-translator: ".
-struct UsageError {
-    std::string text;
-};
-struct JobFailure {
-    std::string text;
-};
-
-void printError(const std::string& line) {
-    std::fprintf(stderr, "tarin-translator: %s\n", line.c_str());
-}
-
-void printOut(const std::string& text) {
-    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0)
-        throw JobFailure{"standard output: " + std::string(std::strerror(errno))};
-}
 
 // ---- the command line ----------------------------------------------------------------
 
-enum CommandId : unsigned { kDefaults = 1, kWrite = 2, kParse = 4, kCheck = 8, kInfo = 16 };
 constexpr unsigned kReaders = kParse | kCheck;
-
-struct Options;
-int runDefaults(const Options& o);
-int runWrite(const Options& o);
-int runParse(const Options& o);
-int runCheck(const Options& o);
-int runInfo(const Options& o);
-
-struct Command {
-    const char* name;
-    CommandId id;
-    std::vector<const char*> operands;
-    const char* help;
-    int (*run)(const Options&);
-};
+// The commands that read a plan or a platform file for its settings.
+constexpr unsigned kSettingReaders = kGet | kSet | kDiff | kShow;
 
 const Command kCommands[] = {
     {"defaults", kDefaults, {}, kDefaultsHelp, runDefaults},
@@ -68,6 +36,8 @@ const Command kCommands[] = {
     {"parse", kParse, {"XMLFILE", "BASE"}, kParseHelp, runParse},
     {"check", kCheck, {"XMLFILE"}, kCheckHelp, runCheck},
     {"info", kInfo, {"XMLFILE"}, kInfoHelp, runInfo},
+    {"get", kGet, {"FILE", "PATH..."}, kGetHelp, runGet},
+    {"show", kShow, {"FILE"}, kShowHelp, runShow},
 };
 
 enum class Takes { Nothing, Text, RadioType, File };
@@ -79,8 +49,10 @@ struct KnownOption {
 };
 
 const KnownOption kOptions[] = {
-    {"--radio-type", kDefaults | kWrite | kReaders, Takes::RadioType},
-    {"--mobile", kDefaults | kWrite | kReaders, Takes::Nothing},
+    {"--radio-type", kDefaults | kWrite | kReaders | kSettingReaders | kDescribe | kSchema,
+     Takes::RadioType},
+    {"--mobile", kDefaults | kWrite | kReaders | kSettingReaders | kDescribe | kSchema,
+     Takes::Nothing},
     {"--platform", kWrite, Takes::File},
     {"--plan", kWrite, Takes::File},
     {"--name", kWrite, Takes::Text},
@@ -92,61 +64,13 @@ const KnownOption kOptions[] = {
     {"--aac-version", kWrite, Takes::Text},
     {"--domain", kWrite, Takes::Nothing},
     {"--temp-dir", kParse, Takes::Nothing},
-    {"--json", kInfo, Takes::Nothing},
-};
-
-// The text options and the plan texts they set.
-struct TextOption {
-    const char* option;
-    const char* label;
-    std::wstring PlanTexts::*field;
-    std::size_t kept;  // characters a plan keeps
-};
-const TextOption kTextOptions[] = {
-    {"--name", "name", &PlanTexts::name, kPlanTextLength},
-    {"--description", "description", &PlanTexts::description, kPlanTextLength},
-    {"--notes", "notes", &PlanTexts::notes, kNotesLength},
-    {"--author", "author", &PlanTexts::author, kPlanTextLength},
-    {"--locale", "locale", &PlanTexts::locale, kPlanTextLength},
-    {"--pin", "PIN", &PlanTexts::pin, kPlanTextLength},
-    {"--aac-version", "AAC version", &PlanTexts::aacVersion, kAacVersionLength},
+    {"--json", kInfo | kGet | kDiff, Takes::Nothing},
 };
 
 const std::wstring kDefaultDomain = L"TACCOM_RADIO01";
 const char* const kNoMissionPlan =
     "the document holds no mission plan (none of the elements qd470PMissionLoad, "
     "MissionLoad, MissionLoadQD470M under missionPlan)";
-
-struct Options {
-    const Command* command = nullptr;
-    std::vector<std::string> operands;
-    std::map<std::string, std::string> given;  // option → value; flags have ""
-
-    bool has(const char* option) const { return given.count(option) != 0; }
-    const std::string* value(const char* option) const {
-        auto found = given.find(option);
-        return found == given.end() ? nullptr : &found->second;
-    }
-    std::optional<uint32_t> radioType() const {
-        const std::string* text = value("--radio-type");
-        if (!text) return std::nullopt;
-        return static_cast<uint32_t>(std::stoul(*text));
-    }
-    ReadAs readAs() const { return {has("--mobile"), radioType()}; }
-    // The plan texts of `texts` with those the options give; a text longer than the plan
-    // keeps is a warning.
-    PlanTexts texts(PlanTexts texts = {}) const {
-        for (const TextOption& t : kTextOptions) {
-            const std::string* v = value(t.option);
-            if (!v) continue;
-            texts.*t.field = fromUtf8(*v);
-            if ((texts.*t.field).size() > t.kept)
-                printError(std::string("warning: ") + t.option + ": the text is cut to " +
-                           std::to_string(t.kept) + " characters, all that a plan keeps");
-        }
-        return texts;
-    }
-};
 
 // Options that apply to a command only with others, or only without them.
 struct Rule {
@@ -227,14 +151,16 @@ Options parseCommandLine(const Command& command, const std::vector<std::string>&
         if (o.has(rule.option) && rule.misplaced(o))
             throw UsageError{std::string(rule.option) + " " + rule.why};
     const std::vector<const char*>& names = command.operands;
-    if (o.operands.size() > names.size())
+    const bool variadic = !names.empty() && std::string_view(names.back()).ends_with("...");
+    const std::size_t needed = names.size() - (variadic ? 1 : 0);
+    if (o.operands.size() > names.size() && !variadic)
         throw UsageError{"unexpected argument '" + printable(o.operands[names.size()]) + "'"};
-    if (o.operands.size() < names.size()) {
+    if (o.operands.size() < needed) {
         std::string needs;
-        for (const char* n : names) needs += std::string(" ") + n;
+        for (std::size_t i = 0; i < needed; ++i) needs += std::string(" ") + names[i];
         throw UsageError{std::string(command.name) + " needs" + needs};
     }
-    for (std::size_t i = 0; i < names.size(); ++i) {
+    for (std::size_t i = 0; i < needed; ++i) {
         const std::string& operand = o.operands[i];
         if (std::string(names[i]) != "BASE") continue;
         if (operand.empty() || operand.back() == '/')
@@ -249,13 +175,6 @@ Options parseCommandLine(const Command& command, const std::vector<std::string>&
 }
 
 // ---- files ---------------------------------------------------------------------------
-
-// A document or platform file read whole: a regular file, a pipe or a FIFO, or standard
-// input for "-". Anything else and every failure raise FileError with the system's reason.
-struct Input {
-    std::string name;  // as messages show it: control characters escaped
-    std::string text;
-};
 
 // A command-line file name as messages show it.
 std::string shownName(const std::string& path) {
@@ -543,7 +462,6 @@ int run(const std::vector<std::string>& args) {
     return command->run(parseCommandLine(*command, args));
 }
 
-}  // namespace
 }  // namespace tarin::tool
 
 int main(int argc, char** argv) {

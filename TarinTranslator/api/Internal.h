@@ -214,6 +214,8 @@ class ReadPlan {
                           : readLoadedMissionPlan(doc, text, handheld_, &images_);
     }
     const ImageViews& images() const { return images_; }
+    // The images are only hashed while they are decoded, never held.
+    void digestImagesOnly() { images_.digestOnly = true; }
 
     // Writes what unpacking writes: BASE.fl, BASE.ee and BASE.pd.
     std::optional<WriteFailure> write(const std::filesystem::path& base, bool toTempDir) const;
@@ -234,6 +236,8 @@ class ReadPlan {
     const ReadAs& as() const { return as_; }
     MissionPlan& handheld() { return handheld_; }
     MobileMissionPlan& mobile() { return mobile_; }
+    const MissionPlan& handheld() const { return handheld_; }
+    const MobileMissionPlan& mobile() const { return mobile_; }
 
   private:
     ReadAs as_;

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -43,6 +45,25 @@ Base64Decoded decodeBase64(std::string_view text, uint8_t* out);
 // Decodes the BLOB text in `text[0, size)` into the start of the same buffer.
 inline Base64Decoded decodeBlobInPlace(char* text, std::size_t size) {
     return decodeBase64(std::string_view(text, size), reinterpret_cast<uint8_t*>(text));
+}
+
+// decodeBase64 a piece at a time: each piece of bytes goes to `sink` (a span), and nothing
+// but one small buffer is held.
+template <class Sink>
+Base64Decoded decodeBase64InPieces(std::string_view text, Sink sink) {
+    constexpr std::size_t kCharacters = 1 << 16;  // a multiple of 4: no group is split
+    uint8_t buffer[kCharacters / 4 * 3 + 2];
+    Base64Decoded total;
+    for (std::size_t at = 0;; at += kCharacters) {
+        const std::string_view piece = text.substr(std::min(at, text.size()), kCharacters);
+        const Base64Decoded decoded = decodeBase64(piece, buffer);
+        sink(std::span<const uint8_t>(buffer, decoded.size));
+        total.size += decoded.size;
+        total.clean = decoded.clean;
+        total.stop = at + decoded.stop;
+        if (!decoded.clean || decoded.stop < piece.size() || at + kCharacters >= text.size())
+            return total;
+    }
 }
 
 // decodeBase64 into `out`, which then holds the decoded bytes; false when not clean.

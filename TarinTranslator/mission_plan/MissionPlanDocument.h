@@ -69,6 +69,14 @@ struct ImageViews {
     // Whether the read went on to decode each image (it stops at the first failure).
     bool eeReached = false;
     bool flReached = false;
+    // With `digestOnly` the images are hashed while they are decoded a piece at a time,
+    // and nothing but their sizes and SHA-256 digests is kept (`fl` and `ee` stay empty).
+    bool digestOnly = false;
+    struct Digest {
+        std::size_t size = 0;
+        std::string sha256;
+    };
+    Digest eeDigest, flDigest;
 };
 
 // Readers. The handheld reader uses plan.planRadioType, the mobile reader
@@ -82,8 +90,8 @@ bool readMissionPlan(char* data, std::size_t size, MissionPlan& plan,
 bool readMobileMissionPlan(char* data, std::size_t size, MobileMissionPlan& plan,
                            ImageViews* inPlace = nullptr);
 // The same on a document already loaded from `text` with loadDocumentText.
-bool readLoadedMissionPlan(const pugi::xml_document& doc, std::string_view text,
-                           MissionPlan& plan, ImageViews* inPlace = nullptr);
+bool readLoadedMissionPlan(const pugi::xml_document& doc, std::string_view text, MissionPlan& plan,
+                           ImageViews* inPlace = nullptr);
 bool readLoadedMobileMissionPlan(const pugi::xml_document& doc, std::string_view text,
                                  MobileMissionPlan& plan, ImageViews* inPlace = nullptr);
 
@@ -102,10 +110,11 @@ struct BlobDecoded {
 // parsed in place), where it stands, leaving a view of the bytes there. Reports nothing.
 BlobDecoded decodeBlobElement(pugi::xml_node node, ByteVector& bytes,
                               std::span<const uint8_t>* inPlace = nullptr,
-                              std::string_view within = {});
+                              std::string_view within = {}, ImageViews::Digest* digest = nullptr);
 
 // decodeBlobElement, with problems reported as the reader's messages and reasons.
 bool ParseBlobData(pugi::xml_node node, ByteVector& bytes,
-                   std::span<const uint8_t>* inPlace = nullptr, std::string_view within = {});
+                   std::span<const uint8_t>* inPlace = nullptr, std::string_view within = {},
+                   ImageViews::Digest* digest = nullptr);
 
 }  // namespace tarin

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "TarinTranslator/mission_plan/Base64.h"
+#include "TarinTranslator/mission_plan/Digest.h"
 #include "TarinTranslator/mission_plan/MissionPlanDocument.h"
 #include "TarinTranslator/platform/Platform.h"
 #include "TarinTranslator/platform/Services.h"
@@ -110,14 +111,16 @@ bool readWaveforms(pugi::xml_node load, ByteVector& ee, ByteVector& fl, ImageVie
     const std::string_view within = inPlace ? inPlace->text : std::string_view();
     ImageViews unused;
     ImageViews& views = inPlace ? *inPlace : unused;
-    for (auto [name, bytes, view, reached] :
-         {std::tuple{"ee-data", &ee, &views.ee, &views.eeReached},
-          std::tuple{"fl-data", &fl, &views.fl, &views.flReached}}) {
+    for (auto [name, bytes, view, reached, digest] :
+         {std::tuple{"ee-data", &ee, &views.ee, &views.eeReached, &views.eeDigest},
+          std::tuple{"fl-data", &fl, &views.fl, &views.flReached, &views.flDigest}}) {
         bool ambiguous = false;
         pugi::xml_node node = blobElement(load, name, ambiguous);
         if (ambiguous) return false;
         *reached = static_cast<bool>(node);
-        if (!ParseBlobData(node, *bytes, inPlace ? view : nullptr, within)) return false;
+        if (!ParseBlobData(node, *bytes, inPlace ? view : nullptr, within,
+                           views.digestOnly ? digest : nullptr))
+            return false;
     }
     return true;
 }
@@ -216,7 +219,8 @@ bool loadDocumentText(pugi::xml_document& doc, char* data, std::size_t size) {
 }
 
 BlobDecoded decodeBlobElement(pugi::xml_node node, ByteVector& bytes,
-                              std::span<const uint8_t>* inPlace, std::string_view within) {
+                              std::span<const uint8_t>* inPlace, std::string_view within,
+                              ImageViews::Digest* digest) {
     BlobDecoded result;
     // The text is that of every text and CDATA child, in order; the parser keeps no
     // comments or processing instructions, which therefore split it.
@@ -238,7 +242,7 @@ BlobDecoded decodeBlobElement(pugi::xml_node node, ByteVector& bytes,
                std::less_equal<>()(piece.data() + piece.size(), within.data() + within.size());
     };
     const bool here =
-        inPlace && !pieces.empty() && std::all_of(pieces.begin(), pieces.end(), inside);
+        inPlace && !digest && !pieces.empty() && std::all_of(pieces.begin(), pieces.end(), inside);
     std::string joined;
     std::string_view text;
     if (pieces.size() == 1) {
@@ -259,7 +263,13 @@ BlobDecoded decodeBlobElement(pugi::xml_node node, ByteVector& bytes,
         text = joined;
     }
     Base64Decoded decoded;
-    if (here) {
+    if (digest) {
+        // Only the size and the digest are kept: the bytes pass through a small buffer.
+        Sha256 sha;
+        decoded =
+            decodeBase64InPieces(text, [&](std::span<const uint8_t> piece) { sha.update(piece); });
+        *digest = {decoded.size, sha.hex()};
+    } else if (here) {
         // The text lies in the document's own buffer, parsed in place: it is decoded
         // where it stands, and the bytes are left there.
         auto* start = const_cast<char*>(text.data());
@@ -288,12 +298,12 @@ BlobDecoded decodeBlobElement(pugi::xml_node node, ByteVector& bytes,
 }
 
 bool ParseBlobData(pugi::xml_node node, ByteVector& bytes, std::span<const uint8_t>* inPlace,
-                   std::string_view within) {
+                   std::string_view within, ImageViews::Digest* digest) {
     if (!node) {
         report("ParseBlobData", "No parent node for BLOB data!");
         return false;
     }
-    const BlobDecoded decoded = decodeBlobElement(node, bytes, inPlace, within);
+    const BlobDecoded decoded = decodeBlobElement(node, bytes, inPlace, within, digest);
     if (decoded.problem == BlobDecoded::None) return true;
     report("ParseBlobData", "Error while parsing BLOB");
     if (decoded.problem == BlobDecoded::HoldsElement)

@@ -174,10 +174,15 @@ std::optional<std::string> xpathOf(std::string_view path) {
             const bool quoted = value.size() >= 2 &&
                                 (value.front() == '\'' || value.front() == '"') &&
                                 value.back() == value.front();
-            out += "[" + std::string(inside.substr(0, equals)) + "=" +
-                   (quoted ? std::string(value) : quotedValue(value)) + "]";
+            out += '[';
+            out += inside.substr(0, equals);
+            out += '=';
+            out += quoted ? std::string(value) : quotedValue(value);
+            out += ']';
         } else {
-            out += "[" + std::string(inside) + "]";
+            out += '[';
+            out += inside;
+            out += ']';
         }
         i = close + 1;
     }
@@ -249,36 +254,6 @@ std::vector<std::string> nearestPaths(std::string_view path, const std::vector<s
     for (const auto& [score, candidate] : scored) {
         if (out.size() == count) break;
         if (std::find(out.begin(), out.end(), candidate) == out.end()) out.push_back(candidate);
-    }
-    return out;
-}
-
-std::string escapedValue(std::string_view value) {
-    std::string out;
-    for (const char c : value) {
-        const auto byte = static_cast<unsigned char>(c);
-        switch (c) {
-            case '\\':
-                out += "\\\\";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            default:
-                if (byte < 0x20 || byte == 0x7F) {
-                    char escape[8];
-                    std::snprintf(escape, sizeof escape, "\\x%02X", byte);
-                    out += escape;
-                } else {
-                    out += c;
-                }
-        }
     }
     return out;
 }

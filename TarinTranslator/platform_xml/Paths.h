@@ -72,7 +72,4 @@ std::vector<Setting> selectSettings(pugi::xml_node platformConfig, std::string_v
 std::vector<std::string> nearestPaths(std::string_view path, const std::vector<std::string>& known,
                                       std::size_t count = 3);
 
-// A value on one line: control characters, line breaks and backslashes escaped as C does.
-std::string escapedValue(std::string_view value);
-
 }  // namespace tarin

@@ -1,0 +1,204 @@
+#include "TarinTranslator/api/Settings.h"
+
+#include <cstring>
+#include <locale>
+#include <sstream>
+
+#include "TarinTranslator/api/Internal.h"
+#include "TarinTranslator/platform_xml/Paths.h"
+
+namespace tarin {
+
+using namespace detail;
+
+// Parse options of the written platformConfig text whose values settings show: attribute
+// values as XML gives them (line breaks and tabs become blanks, nothing else changes), as
+// other XML readers of a platform file see them.
+constexpr unsigned kSettingsParseOptions =
+    pugi::parse_cdata | pugi::parse_escapes | pugi::parse_eol | pugi::parse_wconv_attribute;
+
+struct Configuration::State {
+    ReadAs as;
+    bool plan = false;
+    ReadResult result;
+    std::unique_ptr<ReadPlan> record;
+    pugi::xml_document written;
+    // The document as read, kept when its read failed.
+    std::string text;
+    pugi::xml_document document;
+    pugi::xml_node documentConfig;
+    Configuration::Plan facts;
+
+    pugi::xml_node writtenConfig() const { return written.child("platformConfig"); }
+};
+
+namespace {
+
+std::vector<SettingValue> valuesOf(const std::vector<Setting>& settings) {
+    std::vector<SettingValue> out;
+    out.reserve(settings.size());
+    for (const Setting& s : settings) out.push_back({s.path, s.value});
+    return out;
+}
+
+std::vector<std::string> sectionsOf(pugi::xml_node platformConfig) {
+    std::vector<std::string> names;
+    for (pugi::xml_node child : platformConfig.children())
+        if (child.type() == pugi::node_element) names.push_back(child.name());
+    return names;
+}
+
+// The plan's texts, domain, stamps and images, once it has been read.
+Configuration::Plan planFacts(const ReadPlan& read, pugi::xml_node load, bool ok) {
+    Configuration::Plan facts;
+    const PlanTextFields& fields = read.as().mobile
+                                       ? static_cast<const PlanTextFields&>(read.mobile())
+                                       : static_cast<const PlanTextFields&>(read.handheld());
+    facts.texts = {
+        fields.name, fields.description, fields.notes, fields.author, fields.locale, fields.pin,
+        {}};
+    if (!read.as().mobile) facts.texts.aacVersion = read.handheld().Platform.AACversion;
+    facts.domain = fields.domain;
+    pugi::xml_node versionInfo = load.child("versionInfo");
+    facts.version = fromUtf8(versionInfo.attribute("version").value());
+    facts.date = fromUtf8(versionInfo.attribute("date").value());
+    const ImageViews& views = read.images();
+    pugi::xml_node waveforms = load.child("ecpWaveformConfig");
+    facts.eeprom.present = static_cast<bool>(waveforms.child("ee-data"));
+    facts.flash.present = static_cast<bool>(waveforms.child("fl-data"));
+    facts.eeprom.clean = views.eeReached && (views.flReached || ok);
+    facts.flash.clean = views.flReached && ok;
+    if (facts.eeprom.clean) facts.eeprom = {true, true, views.eeDigest.size, views.eeDigest.sha256};
+    if (facts.flash.clean) facts.flash = {true, true, views.flDigest.size, views.flDigest.sha256};
+    return facts;
+}
+
+}  // namespace
+
+Configuration::Configuration() : state_(std::make_shared<State>()) {}
+
+Configuration Configuration::read(std::string text, std::optional<ReadAs> as) {
+    auto state = std::make_shared<State>();
+    state->text = std::move(text);
+    ReadLog log;
+    pugi::xml_document& doc = state->document;
+    {
+        ReadLogScope scope(&log);
+        if (!loadDocumentText(doc, state->text.data(), state->text.size())) {
+            state->result = resultOf(log, false);
+            Configuration c;
+            c.state_ = std::move(state);
+            return c;
+        }
+    }
+    const pugi::xml_node root = doc.document_element();
+    pugi::xml_node config;
+    if (std::strcmp(root.name(), "missionPlan") == 0) {
+        state->plan = true;
+        pugi::xml_node load;
+        for (const char* element : {"qd470PMissionLoad", "MissionLoad", "MissionLoadQD470M"})
+            if ((load = root.child(element))) break;
+        config = load.child("platformConfig");
+        state->as = as.value_or(impliedKind(load ? load.name() : "", sectionsOf(config)).as);
+        state->record = std::make_unique<ReadPlan>(state->as);
+        state->record->digestImagesOnly();
+        bool ok;
+        {
+            ReadLogScope scope(&log);
+            ok = state->record->read(doc, state->text);
+        }
+        state->result = checkedResult(log, *state->record, ok, state->as);
+        state->facts = planFacts(*state->record, load, ok);
+    } else if (std::strcmp(root.name(), "platformConfig") == 0) {
+        config = root;
+        state->as = as.value_or(impliedKind("", sectionsOf(config)).as);
+        state->record = std::make_unique<ReadPlan>(state->as);
+        bool ok;
+        {
+            ReadLogScope scope(&log);
+            if (state->as.mobile) {
+                MobileMissionPlan& plan = state->record->mobile();
+                applyMobileDefaults(plan);
+                ok = readMobilePlatformConfig(config, plan.MobilePlatform);
+            } else {
+                MissionPlan& plan = state->record->handheld();
+                applyHandheldDefaults(plan);
+                ok = readPlatformConfig(config, plan.Platform);
+            }
+        }
+        state->result = ok ? resultOf(log, true) : platformFailure(log, state->as);
+    } else {
+        state->result.reason = {std::string("the document is neither a mission plan nor a "
+                                            "platform file: its root element is ") +
+                                    root.name(),
+                                1, 1};
+        Configuration c;
+        c.state_ = std::move(state);
+        return c;
+    }
+    const std::string written = toUtf8(state->record->platformText());
+    state->written.load_buffer(written.data(), written.size(), kSettingsParseOptions,
+                               pugi::encoding_utf8);
+    if (state->result.ok) {
+        // What read is in the record: the document's text is not needed any more.
+        doc.reset();
+        std::string().swap(state->text);
+    } else {
+        state->documentConfig = config;
+    }
+    Configuration c;
+    c.state_ = std::move(state);
+    return c;
+}
+
+const ReadResult& Configuration::result() const {
+    return state_->result;
+}
+
+bool Configuration::isPlan() const {
+    return state_->plan;
+}
+
+const ReadAs& Configuration::readAs() const {
+    return state_->as;
+}
+
+std::vector<SettingValue> Configuration::settings() const {
+    return valuesOf(settingsBelow(state_->writtenConfig()));
+}
+
+std::vector<SettingValue> Configuration::select(std::string_view path) const {
+    return valuesOf(selectSettings(state_->writtenConfig(), path));
+}
+
+std::vector<SettingValue> Configuration::documentSettings() const {
+    if (!state_->documentConfig) return settings();
+    return valuesOf(settingsBelow(state_->documentConfig));
+}
+
+std::vector<std::string> Configuration::nearestPaths(std::string_view path,
+                                                     std::size_t count) const {
+    std::vector<std::string> known;
+    for (const Setting& s : settingsBelow(state_->writtenConfig())) known.push_back(s.path);
+    return tarin::nearestPaths(path, known, count);
+}
+
+const Configuration::Plan& Configuration::plan() const {
+    return state_->facts;
+}
+
+std::wstring Configuration::summary() const {
+    if (!state_->record) return {};
+    std::wostringstream os;
+    os.imbue(std::locale::classic());
+    os << XmlMode(false);
+    const ReadPlan& record = *state_->record;
+    if (state_->as.mobile) {
+        writeMobilePlatformConfig(os, record.mobile().MobilePlatform);
+    } else {
+        writePlatformConfig(os, record.handheld().Platform);
+    }
+    return os.str();
+}
+
+}  // namespace tarin

@@ -1,0 +1,93 @@
+#pragma once
+
+// Every setting of a configuration by its path: read them (get), compare two
+// configurations (diff), change them (set), and say what a setting is (describe).
+//
+// A path is relative to the platformConfig element and is also an XPath expression that
+// selects the same value in a platform file this library wrote:
+//
+//   TimeDateCfg/@zone                                   an attribute
+//   audioConfig/microphone[@micType='EXTERNAL']/@gain   an entry of a list kept by a key
+//   AliasList/aliasInfo[3]/@aliasName                   the 3rd entry of a list kept in order
+//   networkConfig/wifiAPCfg/ssid                        a setting held as element text
+//   audioConfig/voiceAnnunciation                       an element: every setting below it
+//
+// Predicates may be written without quotes (microphone[@micType=EXTERNAL]). Values are
+// UTF-8, as the writer writes them (names of their tables, decimal numbers).
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "TarinTranslator/api/TarinTranslator.h"
+
+namespace tarin {
+
+struct SettingValue {
+    std::string path;
+    std::string value;
+    bool operator==(const SettingValue&) const = default;
+};
+
+// An image of a plan: whether its element is there, whether its text is Base64
+// throughout, and then the size and SHA-256 digest (lower-case hexadecimal) of its bytes,
+// taken while they are decoded a piece at a time.
+struct ImageDigest {
+    bool present = false;
+    bool clean = false;
+    std::size_t size = 0;
+    std::string sha256;
+};
+
+// A configuration read from a mission plan or a platform file.
+class TARIN_API Configuration {
+  public:
+    Configuration();
+
+    // Reads `text`, a mission plan or a platform file (told apart by the root element), as
+    // `as` says or, without it, as its MissionLoad element and sections imply: a plan as
+    // unpacking reads it (the images only hashed), a platform file as repacking does (into
+    // the defaults of the radio type). The result says whether it read and why not.
+    static Configuration read(std::string text, std::optional<ReadAs> as = std::nullopt);
+
+    const ReadResult& result() const;
+    bool isPlan() const;
+    const ReadAs& readAs() const;
+
+    // Every setting, in document order, as the writer writes the record read.
+    std::vector<SettingValue> settings() const;
+    // The settings `path` selects: one, or all those below an element; none when it
+    // selects nothing.
+    std::vector<SettingValue> select(std::string_view path) const;
+    // The settings as the document itself holds them (for a document whose read failed,
+    // what it holds beyond what read).
+    std::vector<SettingValue> documentSettings() const;
+    // Up to `count` setting paths nearest to `path`, for a path that selects nothing.
+    std::vector<std::string> nearestPaths(std::string_view path, std::size_t count = 3) const;
+
+    // A plan's texts (as a plan keeps them), domain, stamps and images; empty for a
+    // platform file.
+    struct Plan {
+        PlanTexts texts;
+        std::wstring domain;
+        std::wstring version;
+        std::wstring date;
+        ImageDigest flash, eeprom;
+    };
+    const Plan& plan() const;
+
+    // The configuration in the summary form of the writers (a compact view, not a complete
+    // one), lines ending in "\n".
+    std::wstring summary() const;
+
+    struct State;
+
+  private:
+    std::shared_ptr<const State> state_;
+};
+
+}  // namespace tarin

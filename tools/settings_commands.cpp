@@ -1,0 +1,81 @@
+// The commands over settings: get, show.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "TarinTranslator/api/Settings.h"
+#include "tools/Text.h"
+#include "tools/Tool.h"
+
+namespace tarin::tool {
+
+namespace {
+
+// What the read options ask, or nothing: the file is read as it implies.
+std::optional<ReadAs> askedReadAs(const Options& o) {
+    if (!o.has("--radio-type") && !o.has("--mobile")) return std::nullopt;
+    return o.readAs();
+}
+
+// Reads FILE for its settings; a file that does not read fails the job with its reason,
+// and the warnings of one that does are shown.
+Configuration readConfiguration(const Options& o, const std::string& path, Input* named = nullptr) {
+    Input file = readInput(path, "file");
+    const std::string name = file.name;
+    Configuration c = Configuration::read(std::move(file.text), askedReadAs(o));
+    finish(c.result(), name);
+    if (named) named->name = name;
+    return c;
+}
+
+std::string readAsJson(const ReadAs& as) {
+    return jsonObject({{"mobile", jsonBool(as.mobile)},
+                       {"radio_type", as.radioType ? std::to_string(*as.radioType) : "null"}});
+}
+
+}  // namespace
+
+int runGet(const Options& o) {
+    Input file;
+    const Configuration c = readConfiguration(o, o.operands[0], &file);
+    std::vector<SettingValue> selected;
+    std::vector<std::string> unmatched;
+    if (o.operands.size() == 1) selected = c.settings();
+    for (std::size_t i = 1; i < o.operands.size(); ++i) {
+        std::vector<SettingValue> found = c.select(o.operands[i]);
+        if (found.empty()) unmatched.push_back(o.operands[i]);
+        selected.insert(selected.end(), found.begin(), found.end());
+    }
+    if (o.has("--json")) {
+        std::vector<std::string> items;
+        for (const SettingValue& s : selected)
+            items.push_back(
+                jsonObject({{"path", jsonString(s.path)}, {"value", jsonString(s.value)}}));
+        printOut(jsonObject({{"file", jsonString(file.name)},
+                             {"read_as", readAsJson(c.readAs())},
+                             {"settings", jsonArray(items)}},
+                            0) +
+                 "\n");
+    } else {
+        std::string out;
+        for (const SettingValue& s : selected) out += s.path + "=" + escapedSetting(s.value) + "\n";
+        printOut(out);
+    }
+    if (!unmatched.empty()) {
+        std::string nearest;
+        for (const std::string& path : c.nearestPaths(unmatched.front()))
+            nearest += (nearest.empty() ? "" : ", ") + path;
+        throw JobFailure{file.name + ": " + printable(unmatched.front()) + " selects no setting" +
+                         (nearest.empty() ? "" : "; the nearest paths: " + nearest)};
+    }
+    return 0;
+}
+
+int runShow(const Options& o) {
+    const Configuration c = readConfiguration(o, o.operands[0]);
+    printOut(printableLines(toUtf8(c.summary())) + "\n");
+    return 0;
+}
+
+}  // namespace tarin::tool
