@@ -185,6 +185,36 @@ value in a platform file:
 A path that selects nothing fails (exit 1) and the reason names the nearest paths.
 )";
 
+inline constexpr const char* kSetHelp =
+    R"(Usage: tarin-translator set FILE PATH=VALUE... (-o OUT | --in-place [--backup])
+                            [--remove PATH]... [text options] [--radio-type N] [--mobile]
+
+Reads FILE, a mission plan or a platform file, as parse (or, for a platform file, a
+repack) would, makes each change with the same conversion and check as reading a
+document, and writes the result to OUT or over FILE: a plan keeps its images byte for
+byte and its texts unless text options change them, and gets a new date stamp; a
+platform file stays a platform file. Paths are those of 'get'; PATH=VALUE splits at
+the first '=' outside brackets.
+
+Nothing is written, and set fails (exit 1) with the reason naming the path, when FILE
+does not read or its reading warns (a change would lose what the warning names), when a
+path selects no setting the radio kind carries, or more than one, when a value does not
+read (the reason is the reader's), and when the reader would keep another value than the
+one given (it says which).
+
+Lists: assigning to the entry after the last (AliasList/aliasInfo[4] of a list of
+three) or to a key the list lacks (eioOutputCfg/eioOutput[@name=ExtIoOut3]) appends an
+entry, its other settings its defaults; --remove PATH takes an entry out. Microphones,
+audio outputs and menu items are neither added nor removed.
+
+  -o OUT          write the result to OUT
+  --in-place      replace FILE (its mode kept)
+  --backup        with --in-place: keep the previous FILE as FILE~
+  --remove PATH   remove the list entry PATH (may be given more than once)
+  --name T, --description T, --notes T, --author T, --locale T, --pin T,
+  --aac-version T the plan texts (plans only)
+)";
+
 inline constexpr const char* kShowHelp =
     R"(Usage: tarin-translator show FILE [--radio-type N] [--mobile]
 

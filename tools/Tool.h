@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "TarinTranslator/api/Settings.h"
 #include "TarinTranslator/api/TarinTranslator.h"
 #include "tools/Text.h"
 
@@ -64,22 +65,26 @@ struct TextOption {
     const char* option;
     const char* label;
     std::wstring PlanTexts::*field;
-    std::size_t kept;  // characters a plan keeps
+    std::size_t kept;                                      // characters a plan keeps
+    std::optional<std::wstring> PlanTextChanges::*change;  // what set changes
 };
 inline const TextOption kTextOptions[] = {
-    {"--name", "name", &PlanTexts::name, kPlanTextLength},
-    {"--description", "description", &PlanTexts::description, kPlanTextLength},
-    {"--notes", "notes", &PlanTexts::notes, kNotesLength},
-    {"--author", "author", &PlanTexts::author, kPlanTextLength},
-    {"--locale", "locale", &PlanTexts::locale, kPlanTextLength},
-    {"--pin", "PIN", &PlanTexts::pin, kPlanTextLength},
-    {"--aac-version", "AAC version", &PlanTexts::aacVersion, kAacVersionLength},
+    {"--name", "name", &PlanTexts::name, kPlanTextLength, &PlanTextChanges::name},
+    {"--description", "description", &PlanTexts::description, kPlanTextLength,
+     &PlanTextChanges::description},
+    {"--notes", "notes", &PlanTexts::notes, kNotesLength, &PlanTextChanges::notes},
+    {"--author", "author", &PlanTexts::author, kPlanTextLength, &PlanTextChanges::author},
+    {"--locale", "locale", &PlanTexts::locale, kPlanTextLength, &PlanTextChanges::locale},
+    {"--pin", "PIN", &PlanTexts::pin, kPlanTextLength, &PlanTextChanges::pin},
+    {"--aac-version", "AAC version", &PlanTexts::aacVersion, kAacVersionLength,
+     &PlanTextChanges::aacVersion},
 };
 
 struct Options {
     const Command* command = nullptr;
     std::vector<std::string> operands;
-    std::map<std::string, std::string> given;  // option → value; flags have ""
+    std::map<std::string, std::string> given;                  // option → value; flags have ""
+    std::map<std::string, std::vector<std::string>> repeated;  // every value of those repeated
 
     bool has(const char* option) const { return given.count(option) != 0; }
     const std::string* value(const char* option) const {

@@ -72,6 +72,38 @@ int runGet(const Options& o) {
     return 0;
 }
 
+int runSet(const Options& o) {
+    const std::string& path = o.operands[0];
+    const bool inPlace = o.has("--in-place");
+    if (inPlace == o.has("-o"))
+        throw UsageError{"set writes either to -o OUT or --in-place (one of them)"};
+    if (o.has("--backup") && !inPlace) throw UsageError{"--backup applies only with --in-place"};
+    if (inPlace && path == "-") throw UsageError{"--in-place cannot replace standard input"};
+    SettingChanges changes;
+    for (std::size_t i = 1; i < o.operands.size(); ++i) {
+        std::optional<SettingValue> assignment = parseAssignment(o.operands[i]);
+        if (!assignment) throw UsageError{"'" + printable(o.operands[i]) + "' is not PATH=VALUE"};
+        if (std::optional<std::string> problem = xmlTextProblem(assignment->value))
+            throw UsageError{printable(assignment->path) + ": the value " + *problem};
+        changes.assignments.push_back(*assignment);
+    }
+    if (auto removals = o.repeated.find("--remove"); removals != o.repeated.end())
+        changes.removals = removals->second;
+    const PlanTexts texts = o.texts();
+    bool textGiven = false;
+    for (const TextOption& t : kTextOptions)
+        if (o.has(t.option)) {
+            changes.texts.*t.change = texts.*t.field;
+            textGiven = true;
+        }
+    if (changes.assignments.empty() && changes.removals.empty() && !textGiven)
+        throw UsageError{"set needs a change: PATH=VALUE, --remove PATH or a text option"};
+    const std::filesystem::path output(inPlace ? path : *o.value("-o"));
+    finish(setSettings(inputPath(path), changes, output, askedReadAs(o), o.has("--backup")),
+           shownName(path));
+    return 0;
+}
+
 int runShow(const Options& o) {
     const Configuration c = readConfiguration(o, o.operands[0]);
     printOut(printableLines(toUtf8(c.summary())) + "\n");

@@ -37,6 +37,7 @@ const Command kCommands[] = {
     {"check", kCheck, {"XMLFILE"}, kCheckHelp, runCheck},
     {"info", kInfo, {"XMLFILE"}, kInfoHelp, runInfo},
     {"get", kGet, {"FILE", "PATH..."}, kGetHelp, runGet},
+    {"set", kSet, {"FILE", "PATH=VALUE..."}, kSetHelp, runSet},
     {"show", kShow, {"FILE"}, kShowHelp, runShow},
 };
 
@@ -46,22 +47,27 @@ struct KnownOption {
     const char* name;
     unsigned commands;
     Takes takes;
+    bool repeatable = false;  // given any number of times, each value kept
 };
 
 const KnownOption kOptions[] = {
+    {"-o", kSet, Takes::File},
+    {"--in-place", kSet, Takes::Nothing},
+    {"--backup", kSet, Takes::Nothing},
+    {"--remove", kSet, Takes::Text, true},
     {"--radio-type", kDefaults | kWrite | kReaders | kSettingReaders | kDescribe | kSchema,
      Takes::RadioType},
     {"--mobile", kDefaults | kWrite | kReaders | kSettingReaders | kDescribe | kSchema,
      Takes::Nothing},
     {"--platform", kWrite, Takes::File},
     {"--plan", kWrite, Takes::File},
-    {"--name", kWrite, Takes::Text},
-    {"--description", kWrite, Takes::Text},
-    {"--notes", kWrite, Takes::Text},
-    {"--author", kWrite, Takes::Text},
-    {"--locale", kWrite, Takes::Text},
-    {"--pin", kWrite, Takes::Text},
-    {"--aac-version", kWrite, Takes::Text},
+    {"--name", kWrite | kSet, Takes::Text},
+    {"--description", kWrite | kSet, Takes::Text},
+    {"--notes", kWrite | kSet, Takes::Text},
+    {"--author", kWrite | kSet, Takes::Text},
+    {"--locale", kWrite | kSet, Takes::Text},
+    {"--pin", kWrite | kSet, Takes::Text},
+    {"--aac-version", kWrite | kSet, Takes::Text},
     {"--domain", kWrite, Takes::Nothing},
     {"--temp-dir", kParse, Takes::Nothing},
     {"--json", kInfo | kGet | kDiff, Takes::Nothing},
@@ -144,7 +150,11 @@ Options parseCommandLine(const Command& command, const std::vector<std::string>&
             throw UsageError{name + " needs a value"};
         }
         checkValue(*known, value);
-        if (auto [given, added] = o.given.emplace(name, value); !added && given->second != value)
+        if (known->repeatable) {
+            o.repeated[name].push_back(value);
+            o.given[name] = value;
+        } else if (auto [given, added] = o.given.emplace(name, value);
+                   !added && given->second != value)
             throw UsageError{name + " is given twice, with different values"};
     }
     for (const Rule& rule : kRules)

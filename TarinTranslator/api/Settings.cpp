@@ -4,33 +4,13 @@
 #include <locale>
 #include <sstream>
 
+#include "TarinTranslator/api/ConfigurationState.h"
 #include "TarinTranslator/api/Internal.h"
 #include "TarinTranslator/platform_xml/Paths.h"
 
 namespace tarin {
 
 using namespace detail;
-
-// Parse options of the written platformConfig text whose values settings show: attribute
-// values as XML gives them (line breaks and tabs become blanks, nothing else changes), as
-// other XML readers of a platform file see them.
-constexpr unsigned kSettingsParseOptions =
-    pugi::parse_cdata | pugi::parse_escapes | pugi::parse_eol | pugi::parse_wconv_attribute;
-
-struct Configuration::State {
-    ReadAs as;
-    bool plan = false;
-    ReadResult result;
-    std::unique_ptr<ReadPlan> record;
-    pugi::xml_document written;
-    // The document as read, kept when its read failed.
-    std::string text;
-    pugi::xml_document document;
-    pugi::xml_node documentConfig;
-    Configuration::Plan facts;
-
-    pugi::xml_node writtenConfig() const { return written.child("platformConfig"); }
-};
 
 namespace {
 
@@ -49,6 +29,10 @@ std::vector<std::string> sectionsOf(pugi::xml_node platformConfig) {
 }
 
 // The plan's texts, domain, stamps and images, once it has been read.
+}  // namespace
+
+namespace detail {
+
 Configuration::Plan planFacts(const ReadPlan& read, pugi::xml_node load, bool ok) {
     Configuration::Plan facts;
     const PlanTextFields& fields = read.as().mobile
@@ -73,12 +57,9 @@ Configuration::Plan planFacts(const ReadPlan& read, pugi::xml_node load, bool ok
     return facts;
 }
 
-}  // namespace
-
-Configuration::Configuration() : state_(std::make_shared<State>()) {}
-
-Configuration Configuration::read(std::string text, std::optional<ReadAs> as) {
-    auto state = std::make_shared<State>();
+void readConfiguration(Configuration::State& st, std::string text, std::optional<ReadAs> as,
+                       bool digestImages) {
+    Configuration::State* state = &st;
     state->text = std::move(text);
     ReadLog log;
     pugi::xml_document& doc = state->document;
@@ -86,9 +67,7 @@ Configuration Configuration::read(std::string text, std::optional<ReadAs> as) {
         ReadLogScope scope(&log);
         if (!loadDocumentText(doc, state->text.data(), state->text.size())) {
             state->result = resultOf(log, false);
-            Configuration c;
-            c.state_ = std::move(state);
-            return c;
+            return;
         }
     }
     const pugi::xml_node root = doc.document_element();
@@ -101,7 +80,7 @@ Configuration Configuration::read(std::string text, std::optional<ReadAs> as) {
         config = load.child("platformConfig");
         state->as = as.value_or(impliedKind(load ? load.name() : "", sectionsOf(config)).as);
         state->record = std::make_unique<ReadPlan>(state->as);
-        state->record->digestImagesOnly();
+        if (digestImages) state->record->digestImagesOnly();
         bool ok;
         {
             ReadLogScope scope(&log);
@@ -132,19 +111,26 @@ Configuration Configuration::read(std::string text, std::optional<ReadAs> as) {
                                             "platform file: its root element is ") +
                                     root.name(),
                                 1, 1};
-        Configuration c;
-        c.state_ = std::move(state);
-        return c;
+        return;
     }
     const std::string written = toUtf8(state->record->platformText());
     state->written.load_buffer(written.data(), written.size(), kSettingsParseOptions,
                                pugi::encoding_utf8);
+    state->documentConfig = config;
+}
+
+}  // namespace detail
+
+Configuration::Configuration() : state_(std::make_shared<State>()) {}
+
+Configuration Configuration::read(std::string text, std::optional<ReadAs> as) {
+    auto state = std::make_shared<State>();
+    readConfiguration(*state, std::move(text), as, true);
     if (state->result.ok) {
         // What read is in the record: the document's text is not needed any more.
-        doc.reset();
+        state->document.reset();
         std::string().swap(state->text);
-    } else {
-        state->documentConfig = config;
+        state->documentConfig = {};
     }
     Configuration c;
     c.state_ = std::move(state);
@@ -199,6 +185,12 @@ std::wstring Configuration::summary() const {
         writePlatformConfig(os, record.handheld().Platform);
     }
     return os.str();
+}
+
+std::optional<SettingValue> parseAssignment(std::string_view text) {
+    const auto split = splitAssignment(text);
+    if (!split) return std::nullopt;
+    return SettingValue{split->first, split->second};
 }
 
 }  // namespace tarin

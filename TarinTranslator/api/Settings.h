@@ -90,4 +90,41 @@ class TARIN_API Configuration {
     std::shared_ptr<const State> state_;
 };
 
+// "PATH=VALUE" split at the first "=" outside brackets; nullopt without one.
+TARIN_API std::optional<SettingValue> parseAssignment(std::string_view text);
+
+// Changes of a plan's texts: each given text replaces the plan's (cut to what a plan keeps).
+struct PlanTextChanges {
+    std::optional<std::wstring> name, description, notes, author, locale, pin, aacVersion;
+};
+
+// What `setSettings` changes: settings (PATH = VALUE, applied in order), list entries
+// removed (by the path of the entry), and plan texts.
+struct SettingChanges {
+    std::vector<SettingValue> assignments;
+    std::vector<std::string> removals;
+    PlanTextChanges texts;
+};
+
+// Reads `file` (a mission plan or a platform file) as Configuration::read does, applies
+// each change with the same conversion and check as reading a document, and writes the
+// result to `output` (which may be `file`: it is replaced as every output is, its mode
+// kept; with `backup` the file it replaces is kept beside it with "~" appended). A plan
+// keeps its images byte for byte and its texts unless changed, and gets a new date stamp;
+// a platform file stays a platform file.
+//
+// Assigning to the entry after the last of a list (AliasList/aliasInfo[4] of three, or a
+// key a keyed list lacks) appends an entry, its other settings its defaults; removing
+// takes the entry out. Lists of fixed entries (microphones, audio outputs) and menus take
+// neither.
+//
+// Nothing is written, and the result fails with the reason naming the path, when the file
+// does not read or its read warns (it would lose what the warning names); when a path
+// selects no setting the radio kind carries, or more than one; when a value does not read
+// (the reader's reason); and when the reader would keep a value other than the one given
+// (the reason says what it would become). Throws FileError when `file` cannot be read.
+TARIN_API ReadResult setSettings(const std::filesystem::path& file, const SettingChanges& changes,
+                                 const std::filesystem::path& output,
+                                 std::optional<ReadAs> as = std::nullopt, bool backup = false);
+
 }  // namespace tarin

@@ -1,0 +1,45 @@
+#pragma once
+
+// The state of a configuration read for its settings, shared by reading and changing.
+
+#include <memory>
+#include <optional>
+#include <pugixml.hpp>
+#include <string>
+
+#include "TarinTranslator/api/Internal.h"
+#include "TarinTranslator/api/Settings.h"
+
+namespace tarin {
+
+// Parse options of the written platformConfig text whose values settings show: attribute
+// values as XML gives them (line breaks and tabs become blanks, nothing else changes), as
+// other XML readers of a platform file see them.
+inline constexpr unsigned kSettingsParseOptions =
+    pugi::parse_cdata | pugi::parse_escapes | pugi::parse_eol | pugi::parse_wconv_attribute;
+
+struct Configuration::State {
+    ReadAs as;
+    bool plan = false;
+    ReadResult result;
+    std::unique_ptr<detail::ReadPlan> record;
+    pugi::xml_document written;
+    // The document as read, kept when its read failed.
+    std::string text;
+    pugi::xml_document document;
+    pugi::xml_node documentConfig;
+    Configuration::Plan facts;
+
+    pugi::xml_node writtenConfig() const { return written.child("platformConfig"); }
+};
+
+namespace detail {
+
+// Reads `text` into `state`: the document (kept, parsed in place), what it is read as, the
+// record, the result and the written platformConfig. With `digestImages` a plan's images
+// are only hashed; otherwise they are decoded where they stand (state.record's views).
+void readConfiguration(Configuration::State& state, std::string text, std::optional<ReadAs> as,
+                       bool digestImages);
+
+}  // namespace detail
+}  // namespace tarin
