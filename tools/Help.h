@@ -215,6 +215,24 @@ audio outputs and menu items are neither added nor removed.
   --aac-version T the plan texts (plans only)
 )";
 
+inline constexpr const char* kDiffHelp =
+    R"(Usage: tarin-translator diff A B [--json] [--date] [--radio-type N] [--mobile]
+
+Compares two mission plans, two platform files, or a plan and a platform file (their
+configurations), setting by setting, one line a difference:
+  PATH: VALUE-A -> VALUE-B
+  PATH: only in A          an entry or section that only A holds (by its highest element)
+and, for two plans, their texts and stamps (named as 'info --json' names them; the date
+only with --date) and each image as its size and SHA-256. A file whose sections fail is
+compared as it holds them, and the failure is shown.
+
+  --json  print one JSON object instead
+  --date  compare the date stamps too
+
+Exit status (as diff(1), unlike the other commands): 0 the same, 1 they differ,
+2 trouble (a file that cannot be read, or is neither a plan nor a platform file).
+)";
+
 inline constexpr const char* kShowHelp =
     R"(Usage: tarin-translator show FILE [--radio-type N] [--mobile]
 

@@ -25,6 +25,7 @@ struct UsageError {
 };
 struct JobFailure {
     std::string text;
+    int status = 1;  // diff's trouble is 2
 };
 
 inline void printError(const std::string& line) {
@@ -132,6 +133,8 @@ std::string fileFailure(const FileError& e);
 std::string placed(const ReadNote& note);
 // "FILE:LINE:COLUMN: text", or "FILE: text" where the place is unknown.
 std::string located(const std::string& file, const ReadNote& note);
+// A reason or warning as a JSON object: text, line, column.
+std::string noteJson(const ReadNote& note);
 // Ends a job with its result: the reason fails it (an output file that could not be
 // written is named as such), the warnings of a success are shown.
 void finish(const ReadResult& result, const std::string& file);

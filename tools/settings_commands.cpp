@@ -104,6 +104,69 @@ int runSet(const Options& o) {
     return 0;
 }
 
+int runDiff(const Options& o) {
+    std::vector<std::pair<std::string, Configuration>> sides;
+    try {
+        for (const std::string& path : {o.operands[0], o.operands[1]}) {
+            Input file = readInput(path, "file");
+            std::string name = file.name;
+            Configuration c = Configuration::read(std::move(file.text), askedReadAs(o));
+            // A document that is not a plan or a platform file cannot be compared; one whose
+            // sections fail is compared as it holds them.
+            if (!c.result().ok && !c.isPlan() && c.documentSettings().empty())
+                throw JobFailure{located(name, c.result().reason), 2};
+            sides.emplace_back(std::move(name), std::move(c));
+        }
+    } catch (const FileError& e) {
+        throw JobFailure{fileFailure(e), 2};
+    }
+    const auto& [nameA, a] = sides[0];
+    const auto& [nameB, b] = sides[1];
+    const std::vector<Difference> differences = compareConfigurations(a, b, o.has("--date"));
+    if (o.has("--json")) {
+        const auto side = [](const std::string& name, const Configuration& c) {
+            std::vector<std::string> warnings;
+            for (const ReadNote& w : c.result().warnings) warnings.push_back(noteJson(w));
+            return jsonObject({{"file", jsonString(name)},
+                               {"read_as", readAsJson(c.readAs())},
+                               {"ok", jsonBool(c.result().ok)},
+                               {"reason", c.result().ok ? "null" : noteJson(c.result().reason)},
+                               {"warnings", jsonArray(warnings)}});
+        };
+        std::vector<std::string> items;
+        const auto value = [](const std::optional<std::string>& v) {
+            return v ? jsonString(*v) : std::string("null");
+        };
+        for (const Difference& d : differences)
+            items.push_back(
+                jsonObject({{"path", jsonString(d.path)}, {"a", value(d.a)}, {"b", value(d.b)}}));
+        printOut(jsonObject({{"a", side(nameA, a)},
+                             {"b", side(nameB, b)},
+                             {"same", jsonBool(differences.empty())},
+                             {"differences", jsonArray(items)}},
+                            0) +
+                 "\n");
+    } else {
+        for (const auto& [name, c] : sides)
+            if (!c.result().ok)
+                printError(located(
+                    name, {"does not read, and is compared as it stands: " + c.result().reason.text,
+                           c.result().reason.line, c.result().reason.column}));
+        std::string out;
+        for (const Difference& d : differences) {
+            if (!d.b) {
+                out += d.path + ": only in " + nameA + "\n";
+            } else if (!d.a) {
+                out += d.path + ": only in " + nameB + "\n";
+            } else {
+                out += d.path + ": " + escapedSetting(*d.a) + " -> " + escapedSetting(*d.b) + "\n";
+            }
+        }
+        printOut(out);
+    }
+    return differences.empty() ? 0 : 1;
+}
+
 int runShow(const Options& o) {
     const Configuration c = readConfiguration(o, o.operands[0]);
     printOut(printableLines(toUtf8(c.summary())) + "\n");

@@ -38,6 +38,7 @@ const Command kCommands[] = {
     {"info", kInfo, {"XMLFILE"}, kInfoHelp, runInfo},
     {"get", kGet, {"FILE", "PATH..."}, kGetHelp, runGet},
     {"set", kSet, {"FILE", "PATH=VALUE..."}, kSetHelp, runSet},
+    {"diff", kDiff, {"A", "B"}, kDiffHelp, runDiff},
     {"show", kShow, {"FILE"}, kShowHelp, runShow},
 };
 
@@ -71,6 +72,7 @@ const KnownOption kOptions[] = {
     {"--domain", kWrite, Takes::Nothing},
     {"--temp-dir", kParse, Takes::Nothing},
     {"--json", kInfo | kGet | kDiff, Takes::Nothing},
+    {"--date", kDiff, Takes::Nothing},
 };
 
 const std::wstring kDefaultDomain = L"TACCOM_RADIO01";
@@ -494,7 +496,7 @@ int main(int argc, char** argv) {
         return 2;
     } catch (const JobFailure& e) {
         printError(e.text);
-        return 1;
+        return e.status;
     } catch (const tarin::FileError& e) {
         printError(fileFailure(e));
         return 1;

@@ -2,6 +2,8 @@
 
 #include <cstring>
 #include <locale>
+#include <map>
+#include <set>
 #include <sstream>
 
 #include "TarinTranslator/api/ConfigurationState.h"
@@ -185,6 +187,97 @@ std::wstring Configuration::summary() const {
         writePlatformConfig(os, record.handheld().Platform);
     }
     return os.str();
+}
+
+namespace {
+
+// The element paths above a setting's path, shortest first ("a", "a/b[2]" of "a/b[2]/@c").
+std::vector<std::string> elementPrefixes(const std::string& path) {
+    std::vector<std::string> prefixes;
+    int depth = 0;
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        if (path[i] == '[') ++depth;
+        if (path[i] == ']') --depth;
+        if (path[i] == '/' && depth == 0) prefixes.push_back(path.substr(0, i));
+    }
+    return prefixes;
+}
+
+// The settings of `from` that `other` lacks: each under the highest element that `other`
+// lacks as a whole, once (with an empty value), else by its own path and value.
+std::vector<SettingValue> onlyIn(const std::vector<SettingValue>& from,
+                                 const std::vector<SettingValue>& other) {
+    std::set<std::string> paths, elements;
+    for (const SettingValue& s : other) {
+        paths.insert(s.path);
+        for (const std::string& prefix : elementPrefixes(s.path)) elements.insert(prefix);
+    }
+    std::vector<SettingValue> out;
+    std::set<std::string> reported;
+    for (const SettingValue& s : from) {
+        if (paths.count(s.path)) continue;
+        SettingValue missing = s;
+        for (const std::string& prefix : elementPrefixes(s.path))
+            if (!elements.count(prefix) && !paths.count(prefix)) {
+                missing = {prefix, ""};
+                break;
+            }
+        if (reported.insert(missing.path).second) out.push_back(missing);
+    }
+    return out;
+}
+
+std::string imageText(const ImageDigest& image) {
+    if (!image.present) return "none";
+    if (!image.clean) return "not Base64 throughout";
+    return std::to_string(image.size) + " bytes, SHA-256 " + image.sha256;
+}
+
+}  // namespace
+
+std::vector<Difference> compareConfigurations(const Configuration& a, const Configuration& b,
+                                              bool withDate) {
+    const bool asRead = a.result().ok && b.result().ok;
+    const std::vector<SettingValue> left = asRead ? a.settings() : a.documentSettings();
+    const std::vector<SettingValue> right = asRead ? b.settings() : b.documentSettings();
+    std::vector<Difference> out;
+    std::map<std::string, const std::string*> rightValues;
+    for (const SettingValue& s : right) rightValues[s.path] = &s.value;
+    for (const SettingValue& s : left) {
+        auto found = rightValues.find(s.path);
+        if (found != rightValues.end() && *found->second != s.value)
+            out.push_back({s.path, s.value, *found->second});
+    }
+    for (const SettingValue& s : onlyIn(left, right))
+        out.push_back({s.path, s.value, std::nullopt});
+    for (const SettingValue& s : onlyIn(right, left))
+        out.push_back({s.path, std::nullopt, s.value});
+    if (!a.isPlan() || !b.isPlan()) return out;
+    const Configuration::Plan& pa = a.plan();
+    const Configuration::Plan& pb = b.plan();
+    const std::pair<const char*, std::pair<const std::wstring*, const std::wstring*>> texts[] = {
+        {"name", {&pa.texts.name, &pb.texts.name}},
+        {"description", {&pa.texts.description, &pb.texts.description}},
+        {"notes", {&pa.texts.notes, &pb.texts.notes}},
+        {"author", {&pa.texts.author, &pb.texts.author}},
+        {"locale", {&pa.texts.locale, &pb.texts.locale}},
+        {"pin", {&pa.texts.pin, &pb.texts.pin}},
+        {"domain", {&pa.domain, &pb.domain}},
+        {"version", {&pa.version, &pb.version}},
+        {"date", {&pa.date, &pb.date}},
+        {"aac_version", {&pa.texts.aacVersion, &pb.texts.aacVersion}},
+    };
+    for (const auto& [key, values] : texts) {
+        if (!withDate && std::string_view(key) == "date") continue;
+        if (*values.first != *values.second)
+            out.push_back({key, toUtf8(*values.first), toUtf8(*values.second)});
+    }
+    for (const auto& [key, images] :
+         {std::pair{"images.flash", std::pair{&pa.flash, &pb.flash}},
+          std::pair{"images.eeprom", std::pair{&pa.eeprom, &pb.eeprom}}})
+        if (imageText(*images.first) != imageText(*images.second))
+            out.push_back({key, imageText(*images.first), imageText(*images.second)});
+    return out;
 }
 
 std::optional<SettingValue> parseAssignment(std::string_view text) {

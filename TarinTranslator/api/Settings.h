@@ -90,6 +90,24 @@ class TARIN_API Configuration {
     std::shared_ptr<const State> state_;
 };
 
+// One difference between two configurations: a setting, a list entry or a section (by its
+// path), a plan text or stamp (by the key info --json gives it: name, ..., date,
+// aac_version), or an image ("images.flash", "images.eeprom", shown as its size and
+// SHA-256). A value that one side lacks is nullopt there.
+struct Difference {
+    std::string path;
+    std::optional<std::string> a, b;
+    bool operator==(const Difference&) const = default;
+};
+
+// How `a` and `b` differ, setting by setting, in document order: values of the same path,
+// then entries and sections that only one holds (by their highest element), then, when
+// both are plans, their texts, stamps (the date only `withDate`) and images. A
+// configuration whose read failed is compared as its document holds it.
+TARIN_API std::vector<Difference> compareConfigurations(const Configuration& a,
+                                                        const Configuration& b,
+                                                        bool withDate = false);
+
 // "PATH=VALUE" split at the first "=" outside brackets; nullopt without one.
 TARIN_API std::optional<SettingValue> parseAssignment(std::string_view text);
 
