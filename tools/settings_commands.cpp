@@ -147,11 +147,12 @@ int runDiff(const Options& o) {
                             0) +
                  "\n");
     } else {
-        for (const auto& [name, c] : sides)
-            if (!c.result().ok)
-                printError(located(
-                    name, {"does not read, and is compared as it stands: " + c.result().reason.text,
-                           c.result().reason.line, c.result().reason.column}));
+        for (const auto& [name, c] : sides) {
+            if (c.result().ok) continue;
+            ReadNote note = c.result().reason;
+            note.text = "does not read, and is compared as it stands: " + note.text;
+            printError(located(name, note));
+        }
         std::string out;
         for (const Difference& d : differences) {
             if (!d.b) {

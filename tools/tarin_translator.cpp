@@ -232,7 +232,8 @@ void finish(const ReadResult& result, const std::string& file) {
     if (result.fileError) throw JobFailure{fileFailure(*result.fileError)};
     if (!result.ok) throw JobFailure{located(file, result.reason)};
     for (const ReadNote& warning : result.warnings)
-        printError(located(file, {"warning: " + warning.text, warning.line, warning.column}));
+        printError(located(file, {"warning: " + warning.text, warning.line, warning.column,
+                                  warning.code, warning.path}));
 }
 
 // Where a mobile plan unpacked with --temp-dir goes: the library puts BASE in the
@@ -374,7 +375,7 @@ int runInfo(const Options& o) {
     ReadResult check = s.check;
     if (!kind) {
         check.ok = false;
-        check.reason = {kNoMissionPlan, 0, 0};
+        check.reason = {kNoMissionPlan, 0, 0, ReasonCode::MissingElement, {}};
     }
     struct Text {
         const char* key;

@@ -117,7 +117,7 @@ bool answer(const std::optional<WriteFailure>& failure) {
 // Fails `result` with the reason of `failure`.
 void failWith(ReadResult& result, const WriteFailure& failure) {
     result.ok = false;
-    result.reason = {failure.text(), 0, 0};
+    result.reason = {failure.text(), 0, 0, ReasonCode::FileError, {}};
     result.fileError = failure.fileError();
 }
 
@@ -207,15 +207,17 @@ std::optional<WriteFailure> ReadPlan::write(const std::filesystem::path& base,
 
 ReadNote noteOf(const ReadLog& log, const Finding& finding) {
     auto [line, column] = log.place(finding.offset);
-    return {finding.text, line, column};
+    return {finding.text, line, column, finding.code, finding.path};
 }
 
 ReadResult resultOf(const ReadLog& log, bool ok) {
     ReadResult result;
     result.ok = ok;
     if (!ok)
-        result.reason = log.failed() ? noteOf(log, log.failure())
-                                     : ReadNote{"the document does not read", 0, 0};
+        result.reason =
+            log.failed()
+                ? noteOf(log, log.failure())
+                : ReadNote{"the document does not read", 0, 0, ReasonCode::NotWellFormed, {}};
     for (const Finding& warning : log.warnings()) result.warnings.push_back(noteOf(log, warning));
     return result;
 }
@@ -282,6 +284,7 @@ void explainKind(ReadResult& result, const ReadLog& log, const ReadAs& as, bool 
         {"mobile", "a mobile radio (--mobile)"}};
     for (const auto& [group, radio] : kReadBy)
         if (std::string_view(group) == kind.group)
+            result.reason.code = ReasonCode::WrongKind,
             result.reason.text += std::string("; it looks like the ") +
                                   (platformFile ? "platform file" : "plan") + " of " + radio;
 }
@@ -428,7 +431,7 @@ ReadResult checkedResult(const ReadLog& log, const ReadPlan& plan, bool ok, cons
         auto [line, column] = log.place(section.offset);
         result.warnings.push_back({"platformConfig/" + section.text + ": " + radioKind(as) +
                                        " does not keep this section; unpacking drops it",
-                                   line, column});
+                                   line, column, ReasonCode::SectionDropped, section.text});
     }
     return result;
 }
@@ -547,7 +550,7 @@ ReadResult writeMissionPlanFromPlatform(const std::filesystem::path& base, std::
                      (as.mobile ? std::string("mobile plans")
                                 : "plans of radio type " + std::to_string(*as.radioType)) +
                      " carry none",
-                 -1);
+                 -1, ReasonCode::LeftOut);
     if (as.mobile) {
         MobileMissionPlan plan;
         plan.MobilePlatform.radioType = as.radioType.value_or(0);

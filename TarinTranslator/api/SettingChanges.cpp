@@ -22,6 +22,8 @@ namespace {
 // A change that cannot be made: the reason, naming the path.
 struct Refused {
     std::string text;
+    ReasonCode code;
+    std::string path;
 };
 
 // ---- lists that take new entries -------------------------------------------------------
@@ -250,9 +252,11 @@ class Changer {
     std::string write(const SettingValue& change, pugi::xml_node* appended) {
         const std::string& path = change.path;
         if (const CharacterFault fault = firstCharacterFault(change.value))
-            throw Refused{path + ": the value " +
-                          (fault.kind == CharacterFault::NotUtf8 ? "is not UTF-8, " : "holds ") +
-                          describeFault(fault, change.value)};
+            throw Refused{
+                path + ": the value " +
+                    (fault.kind == CharacterFault::NotUtf8 ? "is not UTF-8, " : "holds ") +
+                    describeFault(fault, change.value),
+                ReasonCode::ForbiddenCharacter, path};
         std::vector<Setting> selected = selectSettings(config(), path);
         if (selected.empty() && appended && append(path)) {
             selected = selectSettings(config(), path);
@@ -265,11 +269,13 @@ class Changer {
             for (const std::string& p : nearestPaths(path, known))
                 nearest += (nearest.empty() ? "" : ", ") + p;
             throw Refused{path + ": selects no setting that " + kindText() + " carries" +
-                          (nearest.empty() ? "" : "; the nearest paths: " + nearest)};
+                              (nearest.empty() ? "" : "; the nearest paths: " + nearest),
+                          ReasonCode::NoSetting, path};
         }
         if (selected.size() > 1)
             throw Refused{path + ": selects " + std::to_string(selected.size()) +
-                          " settings; a change names one"};
+                              " settings; a change names one",
+                          ReasonCode::SeveralSettings, path};
         const Setting& s = selected.front();
         if (s.attribute) {
             pugi::xml_attribute(s.attribute).set_value(change.value.c_str());
@@ -285,24 +291,29 @@ class Changer {
     void verify(const SettingValue& change, const std::string& canonical) {
         const std::vector<Setting> now = selectSettings(config(), canonical);
         if (now.size() != 1)
-            throw Refused{change.path + ": the reader does not keep the entry with this value"};
+            throw Refused{change.path + ": the reader does not keep the entry with this value",
+                          ReasonCode::ValueChanged, change.path};
         if (now.front().value != change.value)
-            throw Refused{change.path + ": '" + change.value + "' would become '" +
-                          now.front().value + "'"};
+            throw Refused{
+                change.path + ": '" + change.value + "' would become '" + now.front().value + "'",
+                ReasonCode::ValueChanged, change.path};
     }
 
     void remove(const std::string& path) {
         pugi::xml_node entry = onlyNode(path);
         const ListRule* rule = listRuleOf(entry);
-        if (!entry || !rule) throw Refused{path + ": names no entry of a list"};
+        if (!entry || !rule)
+            throw Refused{path + ": names no entry of a list", ReasonCode::NotAListEntry, path};
         if (rule->fixed || !*rule->element)
-            throw Refused{path + ": the entries of this list are neither added nor removed"};
+            throw Refused{path + ": the entries of this list are neither added nor removed",
+                          ReasonCode::NotAListEntry, path};
         const std::string list = rule->element;
         const std::size_t before = entriesOf(list);
         entry.parent().remove_child(entry);
         reread(path);
         if (entriesOf(list) + 1 != before)
-            throw Refused{path + ": the reader keeps the entry; it is not removed"};
+            throw Refused{path + ": the reader keeps the entry; it is not removed",
+                          ReasonCode::EntryRefused, path};
     }
 
     pugi::xml_node config() { return state_.written.child("platformConfig"); }
@@ -363,7 +374,8 @@ class Changer {
         // A list below a list entry (a switch's positions) adds below that entry.
         pugi::xml_node parent = parentPath.empty() ? config() : onlyNode(parentPath);
         if (!(*add)(state_.record->handheld().Platform, defaults_.Platform, key, parent))
-            throw Refused{path + ": '" + key + "' is not a key of this list"};
+            throw Refused{path + ": '" + key + "' is not a key of this list", ReasonCode::NotAName,
+                          path};
         rewrite();
         return true;
     }
@@ -389,8 +401,13 @@ class Changer {
                          : readPlatformConfig(config, fresh.handheld().Platform);
             }
         }
-        if (!ok) throw Refused{path + ": " + resultOf(log, false).reason.text};
-        if (!log.warnings().empty()) throw Refused{path + ": " + log.warnings().front().text};
+        if (!ok) {
+            const ReadNote reason = resultOf(log, false).reason;
+            throw Refused{path + ": " + reason.text, reason.code, path};
+        }
+        if (!log.warnings().empty())
+            throw Refused{path + ": " + log.warnings().front().text, log.warnings().front().code,
+                          path};
         // What the platform element does not hold, the images and the AAC version, stays.
         if (state_.as.mobile) {
             MobilePlatformRecord& now = fresh.mobile().MobilePlatform;
@@ -468,7 +485,11 @@ ReadResult setSettings(const std::filesystem::path& file, const SettingChanges& 
     }
     if (!state.plan && anyText(texts)) {
         result.ok = false;
-        result.reason = {"plan texts belong to mission plans, not to platform files", 0, 0};
+        result.reason = {"plan texts belong to mission plans, not to platform files",
+                         0,
+                         0,
+                         ReasonCode::WrongKind,
+                         {}};
         return result;
     }
     try {
@@ -477,7 +498,7 @@ ReadResult setSettings(const std::filesystem::path& file, const SettingChanges& 
         changer.assign(changes.assignments);
     } catch (const Refused& refused) {
         result.ok = false;
-        result.reason = {refused.text, 0, 0};
+        result.reason = {refused.text, 0, 0, refused.code, refused.path};
         return result;
     }
     if (backup && std::filesystem::exists(output)) {
@@ -486,7 +507,11 @@ ReadResult setSettings(const std::filesystem::path& file, const SettingChanges& 
         const std::string previous = readInputFile(output, "file");
         if (!writeFileAtomically(kept, previous.data(), previous.size())) {
             result.ok = false;
-            result.reason = {"cannot write " + kept.string() + ": " + std::strerror(errno), 0, 0};
+            result.reason = {"cannot write " + kept.string() + ": " + std::strerror(errno),
+                             0,
+                             0,
+                             ReasonCode::FileError,
+                             {}};
             return result;
         }
     }

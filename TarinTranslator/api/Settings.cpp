@@ -112,7 +112,10 @@ void readConfiguration(Configuration::State& st, std::string text, std::optional
         state->result.reason = {std::string("the document is neither a mission plan nor a "
                                             "platform file: its root element is ") +
                                     root.name(),
-                                1, 1};
+                                1,
+                                1,
+                                ReasonCode::WrongKind,
+                                {}};
         return;
     }
     const std::string written = toUtf8(state->record->platformText());

@@ -106,6 +106,8 @@ struct ReadNote {
     std::string text;  // UTF-8
     std::size_t line = 0;
     std::size_t column = 0;
+    ReasonCode code = ReasonCode::None;  // what it is about
+    std::string path;  // the setting's path (relative to platformConfig), when it names one
 };
 
 struct ReadResult {

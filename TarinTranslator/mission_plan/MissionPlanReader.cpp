@@ -28,16 +28,16 @@ void report(const char* where, const char* what) {
 }
 
 // The read's failure, for a caller that asks why; false for the caller to return.
-bool failure(const std::string& text, std::ptrdiff_t offset = -1) {
-    if (ReadLog* log = readLog()) log->fail(text, offset);
+bool failure(const std::string& text, std::ptrdiff_t offset, ReasonCode code) {
+    if (ReadLog* log = readLog()) log->fail(text, offset, code);
     return false;
 }
-bool failure(const std::string& text, pugi::xml_node at) {
-    if (ReadLog* log = readLog()) log->fail(text, log->offsetOf(at));
+bool failure(const std::string& text, pugi::xml_node at, ReasonCode code) {
+    if (ReadLog* log = readLog()) log->fail(text, log->offsetOf(at), code);
     return false;
 }
-bool failure(const std::string& text, pugi::xml_attribute at) {
-    if (ReadLog* log = readLog()) log->fail(text, log->offsetOf(at));
+bool failure(const std::string& text, pugi::xml_attribute at, ReasonCode code) {
+    if (ReadLog* log = readLog()) log->fail(text, log->offsetOf(at), code);
     return false;
 }
 
@@ -49,7 +49,8 @@ bool ParseMissionFillInfo(const pugi::xml_document& doc, PlanTextFields& texts) 
         // back with empty texts. Without a missionPlan element there is no plan at all.
         if (doc.child("missionPlan")) return true;
         report("ParseMissionFillInfo", "Can't find planInfo");
-        return failure("no missionPlan element", doc.document_element());
+        return failure("no missionPlan element", doc.document_element(),
+                       ReasonCode::MissingElement);
     }
     // An absent text stays empty; a text that XML does not allow fails the read.
     auto copy = [](pugi::xml_node node, const char* name, auto& field) {
@@ -57,11 +58,13 @@ bool ParseMissionFillInfo(const pugi::xml_document& doc, PlanTextFields& texts) 
         return !attr || readFixedString(attr, field, std::size(field)) ||
                failure(elementPath(node) + ": attribute " + name +
                            " holds a character that XML does not allow",
-                       attr);
+                       attr, ReasonCode::ForbiddenCharacter);
     };
     if (!copy(vexInfo, "domain", texts.domain)) return false;
     pugi::xml_node planInfo = doc.first_element_by_path("missionPlan/vexInfo/planInfo");
-    if (!planInfo) return failure("missionPlan/vexInfo: no planInfo element", vexInfo);
+    if (!planInfo)
+        return failure("missionPlan/vexInfo: no planInfo element", vexInfo,
+                       ReasonCode::MissingElement);
     return copy(planInfo, "description", texts.description) && copy(planInfo, "name", texts.name) &&
            copy(planInfo, "notes", texts.notes) && copy(planInfo, "author", texts.author) &&
            copy(planInfo, "locale", texts.locale) && copy(planInfo, "pin", texts.pin);
@@ -69,14 +72,18 @@ bool ParseMissionFillInfo(const pugi::xml_document& doc, PlanTextFields& texts) 
 
 // True when the version is present; a stamp other than ours only warns.
 bool checkVersion(pugi::xml_node load, pugi::xml_node versionInfo) {
-    if (!versionInfo) return failure(elementPath(load) + ": no versionInfo element", load);
+    if (!versionInfo)
+        return failure(elementPath(load) + ": no versionInfo element", load,
+                       ReasonCode::MissingElement);
     pugi::xml_attribute version = versionInfo.attribute("version");
-    if (!version) return failure("versionInfo: no version attribute", versionInfo);
+    if (!version)
+        return failure("versionInfo: no version attribute", versionInfo,
+                       ReasonCode::MissingAttribute);
     if (std::wstring found = fromUtf8(version.value()); found != kVersionStamp) {
         if (ReadLog* log = readLog())
             log->warn("versionInfo: the mission load version " + quoted(version.value()) +
                           " is not " + toUtf8(kVersionStamp),
-                      log->offsetOf(version));
+                      log->offsetOf(version), ReasonCode::VersionMismatch);
         deliverMessage(MessageKind::Warning,
                        L"Warning: mission load version mismatch!\n   Expected: " +
                            std::wstring(kVersionStamp) + L"\n   Found:    " + found);
@@ -91,7 +98,8 @@ pugi::xml_node onlyChild(pugi::xml_node parent, const char* name, bool& ambiguou
     if (pugi::xml_node second = node.next_sibling(name)) {
         ambiguous = true;
         report("ParseBlobData", "Error while parsing BLOB");
-        failure(elementPath(parent) + " holds more than one " + name + " element", second);
+        failure(elementPath(parent) + " holds more than one " + name + " element", second,
+                ReasonCode::BadBlob);
         return {};
     }
     return node;
@@ -103,7 +111,8 @@ pugi::xml_node blobElement(pugi::xml_node load, const char* name, bool& ambiguou
     pugi::xml_node waveforms = onlyChild(load, "ecpWaveformConfig", ambiguous);
     pugi::xml_node node = ambiguous ? pugi::xml_node() : onlyChild(waveforms, name, ambiguous);
     if (!node && !ambiguous)
-        failure(elementPath(load) + ": no ecpWaveformConfig/" + name + " element", load);
+        failure(elementPath(load) + ": no ecpWaveformConfig/" + name + " element", load,
+                ReasonCode::MissingElement);
     return node;
 }
 
@@ -133,7 +142,7 @@ bool readMissionLoad(pugi::xml_node load, HandheldPlatform& platform, ImageViews
         return failure(
             "versionInfo: attribute AACversion holds a character that XML does not "
             "allow",
-            aac);
+            aac, ReasonCode::ForbiddenCharacter);
     return readPlatformConfig(load.child("platformConfig"), platform) &&
            readWaveforms(load, platform.eeData, platform.flData, inPlace);
 }
@@ -171,18 +180,20 @@ bool loadDocumentText(pugi::xml_document& doc, char* data, std::size_t size) {
     std::optional<ParserBuffer> converted;
     if (hasWideByteOrderMark(text)) {
         converted.emplace(wideAsUtf8Capacity(size));
-        if (!converted->data) return failure("not enough memory for the document");
+        if (!converted->data)
+            return failure("not enough memory for the document", -1, ReasonCode::None);
         std::size_t invalidAt;
         const std::size_t length = wideToUtf8(text, converted->data, invalidAt);
         if (invalidAt != kValid)
             return failure("not valid UTF-16 or UTF-32: at byte " + std::to_string(invalidAt + 1) +
-                           ": a lone surrogate, a value beyond U+10FFFF or a cut unit");
+                               ": a lone surrogate, a value beyond U+10FFFF or a cut unit",
+                           -1, ReasonCode::BadEncoding);
         text = std::string_view(converted->data, length);
     } else if (looksWideWithoutByteOrderMark(text)) {
         return failure(
             "UTF-16 without a byte order mark: a document in UTF-16 or UTF-32 must "
             "begin with one",
-            0);
+            0, ReasonCode::BadEncoding);
     }
     ReadLog* log = readLog();
     // Lines are counted in the text as the parser gets it, before it changes the text.
@@ -196,15 +207,20 @@ bool loadDocumentText(pugi::xml_document& doc, char* data, std::size_t size) {
     std::optional<Finding> fault;
     if (markup && !markup.lost) {
         fault = Finding{"not well-formed XML: " + markup.what,
-                        static_cast<std::ptrdiff_t>(markup.offset)};
+                        static_cast<std::ptrdiff_t>(markup.offset),
+                        ReasonCode::NotWellFormed,
+                        {}};
     } else if (character) {
         fault = Finding{
             (character.kind == CharacterFault::NotUtf8 ? "not UTF-8: " : "not well-formed XML: ") +
                 describeFault(character, text),
-            static_cast<std::ptrdiff_t>(character.offset)};
+            static_cast<std::ptrdiff_t>(character.offset),
+            character.kind == CharacterFault::NotUtf8 ? ReasonCode::BadEncoding
+                                                      : ReasonCode::NotWellFormed,
+            {}};
     }
     // Where the scan lost its way before the fault, the parser may find an earlier one.
-    if (fault && !markup.lost) return failure(fault->text, fault->offset);
+    if (fault && !markup.lost) return failure(fault->text, fault->offset, fault->code);
     char* parsed = converted ? converted->release() : data;
     pugi::xml_parse_result result =
         converted ? doc.load_buffer_inplace_own(parsed, text.size(), kDocumentParseOptions,
@@ -213,8 +229,9 @@ bool loadDocumentText(pugi::xml_document& doc, char* data, std::size_t size) {
                                             pugi::encoding_utf8);
     if (log) log->useDocument(doc);
     if (!result && !(fault && fault->offset <= result.offset))
-        return failure(std::string("not well-formed XML: ") + result.description(), result.offset);
-    if (fault) return failure(fault->text, fault->offset);
+        return failure(std::string("not well-formed XML: ") + result.description(), result.offset,
+                       ReasonCode::NotWellFormed);
+    if (fault) return failure(fault->text, fault->offset, fault->code);
     return true;
 }
 
@@ -309,11 +326,11 @@ bool ParseBlobData(pugi::xml_node node, ByteVector& bytes, std::span<const uint8
     if (decoded.problem == BlobDecoded::HoldsElement)
         return failure(elementPath(node) + " holds an element (" + decoded.element.name() +
                            "): which text is the image is not knowable",
-                       decoded.element);
+                       decoded.element, ReasonCode::BadBlob);
     if (ReadLog* log = readLog())
         log->fail(elementPath(node) + ": character " + std::to_string(decoded.stop + 1) + ", " +
                       tarin::quoted(decoded.character) + ", is not Base64",
-                  log->offsetOf(decoded.where));
+                  log->offsetOf(decoded.where), ReasonCode::BadBlob);
     return false;
 }
 
@@ -343,11 +360,12 @@ pugi::xml_node missionLoad(const pugi::xml_document& doc, const char* element) {
         if (pugi::xml_node other = missionPlan.child(kind.element)) {
             failure(std::string("the document holds ") + kind.holds + " (" + kind.element +
                         ") where a " + element + " element is expected; " + kind.readIt,
-                    other);
+                    other, ReasonCode::WrongKind);
             return load;
         }
     }
-    failure(std::string("missionPlan: no ") + element + " element", missionPlan);
+    failure(std::string("missionPlan: no ") + element + " element", missionPlan,
+            ReasonCode::MissingElement);
     return load;
 }
 

@@ -68,6 +68,36 @@ void showMessage(const std::wstring& message) {
     deliverMessage(MessageKind::Failure, message);
 }
 
+const char* reasonCodeName(ReasonCode code) {
+    static const char* const kNames[] = {
+        "none",
+        "not-well-formed",
+        "bad-encoding",
+        "wrong-kind",
+        "missing-element",
+        "missing-attribute",
+        "not-a-name",
+        "out-of-range",
+        "too-long",
+        "too-short",
+        "forbidden-character",
+        "entry-refused",
+        "check-failed",
+        "bad-blob",
+        "repeated-key",
+        "version-mismatch",
+        "section-dropped",
+        "left-out",
+        "file-error",
+        "no-setting",
+        "several-settings",
+        "value-changed",
+        "not-a-list-entry",
+    };
+    const auto index = static_cast<std::size_t>(code);
+    return index < std::size(kNames) ? kNames[index] : "none";
+}
+
 FileError::FileError(const std::filesystem::path& file, const std::string& what)
     : FileError(file, what, "") {}
 

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "TarinTranslator/platform/Export.h"
+#include "TarinTranslator/platform/ReasonCode.h"
 
 namespace tarin {
 

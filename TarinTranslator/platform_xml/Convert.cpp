@@ -124,14 +124,18 @@ bool lookupText(const char* text, const VocabTable& table, uint32_t& out) {
 bool readLong(pugi::xml_attribute attr, int32_t& out, int32_t min, int32_t max, int base) {
     if (!attr) return false;
     if (parseLong(attr.value(), base, min, max, out)) return true;
-    if (readLog()) noteConversion({}, attr, numberProblem(attr.value(), base, min, max));
+    if (readLog())
+        noteConversion({}, attr, numberProblem(attr.value(), base, min, max),
+                       ReasonCode::OutOfRange);
     return false;
 }
 
 bool readULong(pugi::xml_attribute attr, uint32_t& out, uint32_t min, uint32_t max, int base) {
     if (!attr) return false;
     if (parseULong(attr.value(), base, min, max, out)) return true;
-    if (readLog()) noteConversion({}, attr, numberProblem(attr.value(), base, min, max));
+    if (readLog())
+        noteConversion({}, attr, numberProblem(attr.value(), base, min, max),
+                       ReasonCode::OutOfRange);
     return false;
 }
 
@@ -142,7 +146,8 @@ bool readString(pugi::xml_attribute attr, std::wstring& out) {
 bool readText(pugi::xml_attribute attr, std::wstring& out, std::size_t maxCharacters) {
     if (!attr) return false;
     if (widenXmlText(attr.value(), maxCharacters, out)) return true;
-    noteConversion({}, attr, "holds a character that XML does not allow");
+    noteConversion({}, attr, "holds a character that XML does not allow",
+                   ReasonCode::ForbiddenCharacter);
     return false;
 }
 
@@ -162,7 +167,7 @@ bool readBool(pugi::xml_attribute attr, uint8_t& out) {
     } else if (text == "false" || text == "0") {
         out = 0;
     } else {
-        noteConversion({}, attr, "is not true, false, 1 or 0");
+        noteConversion({}, attr, "is not true, false, 1 or 0", ReasonCode::NotAName);
         return false;
     }
     return true;
@@ -171,7 +176,7 @@ bool readBool(pugi::xml_attribute attr, uint8_t& out) {
 bool lookupValue(pugi::xml_attribute attr, const VocabTable& table, uint32_t& out) {
     if (!attr) return false;
     if (lookupValue(std::string_view(attr.value()), table, out)) return true;
-    if (readLog()) noteConversion({}, attr, notOneOfTheNames(table));
+    if (readLog()) noteConversion({}, attr, notOneOfTheNames(table), ReasonCode::NotAName);
     return false;
 }
 

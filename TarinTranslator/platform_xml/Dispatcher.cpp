@@ -112,7 +112,7 @@ bool readSection(pugi::xml_node platformConfig, const char* element, Read read) 
     } else {
         log->dropNote();
         log->fail(elementPath(platformConfig) + ": no " + element + " element",
-                  log->offsetOf(platformConfig));
+                  log->offsetOf(platformConfig), ReasonCode::MissingElement, element);
     }
     return false;
 }
@@ -122,7 +122,7 @@ bool platformConfigPresent(pugi::xml_node node) {
     ReadLog* log = readLog();
     if (!log) return static_cast<bool>(node);
     if (!node) {
-        log->fail("no platformConfig element", -1);
+        log->fail("no platformConfig element", -1, ReasonCode::MissingElement);
         return false;
     }
     log->recordSections(node);

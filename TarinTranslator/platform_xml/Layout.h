@@ -198,6 +198,13 @@ bool convertAttr(pugi::xml_attribute attr, R& rec, const ReadAttr<R>& item) {
     return attr && convertText(attr.value(), rec, item);
 }
 
+// What kind of problem an item's text that does not convert has.
+template <class R>
+ReasonCode conversionCode(const ReadAttr<R>& item) {
+    if (std::holds_alternative<std::wstring R::*>(item.field)) return ReasonCode::ForbiddenCharacter;
+    return item.names ? ReasonCode::NotAName : ReasonCode::OutOfRange;
+}
+
 // Why an item's text does not convert (for reasons only).
 template <class R>
 std::string conversionProblem(const char* text, const ReadAttr<R>& item) {
@@ -225,7 +232,7 @@ bool readAttr(pugi::xml_node node, R& rec, const ReadAttr<R>& item) {
     }
     if (convertAttr(attr, rec, item)) return true;
     if (ReadLog* log = readLog()) {
-        noteConversion(node, attr, conversionProblem(attr.value(), item));
+        noteConversion(node, attr, conversionProblem(attr.value(), item), conversionCode(item));
         if (item.use == Use::Tolerant) log->warnNoted();
     }
     return item.use == Use::Tolerant;
@@ -266,7 +273,9 @@ bool walkAttrs(pugi::xml_node node, R& rec, std::span<const ReadAttr<R>> items,
             const ReadAttr<R>& item = items[i];
             if (!gateOpen(item.gate) || !hasName(attr, item.name)) continue;
             if (!convertAttr(attr, rec, item)) {
-                if (readLog()) noteConversion(node, attr, conversionProblem(attr.value(), item));
+                if (readLog())
+                    noteConversion(node, attr, conversionProblem(attr.value(), item),
+                                   conversionCode(item));
                 return false;
             }
             if (seen) seen[i] = true;
@@ -317,9 +326,10 @@ inline std::string characters(int64_t count) {
 
 // Notes why a check failed (for reasons only).
 template <class R>
-void noteCheck(const Check<R>& check, const std::string& value, const std::string& what) {
+void noteCheck(const Check<R>& check, const std::string& value, const std::string& what,
+               ReasonCode code) {
     if (ReadLog* log = readLog())
-        log->note({}, check.name, std::string(check.name) + "=" + value + " " + what, -1);
+        log->note({}, check.name, std::string(check.name) + "=" + value + " " + what, -1, code);
 }
 
 template <class R>
@@ -337,7 +347,8 @@ bool checkRanges(const R& rec, std::span<const Check<R>> checks) {
                         noteCheck(check, quoted(pugi::as_utf8(field)),
                                   ("is outside " + std::to_string(check.min) + ".0.." +
                                    std::to_string(check.max) + ".0")
-                                      .c_str());
+                                      .c_str(),
+                                  ReasonCode::OutOfRange);
                     return false;
                 }
                 continue;
@@ -348,7 +359,8 @@ bool checkRanges(const R& rec, std::span<const Check<R>> checks) {
                     noteCheck(check, quoted(pugi::as_utf8(field)),
                               length > check.max
                                   ? "is too long (at most " + characters(check.max) + ")"
-                                  : "is too short (at least " + characters(check.min) + ")");
+                                  : "is too short (at least " + characters(check.min) + ")",
+                              length > check.max ? ReasonCode::TooLong : ReasonCode::TooShort);
                 return false;
             }
             continue;

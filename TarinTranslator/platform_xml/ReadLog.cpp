@@ -9,6 +9,7 @@
 #endif
 
 #include "TarinTranslator/platform_xml/Convert.h"
+#include "TarinTranslator/platform_xml/Paths.h"
 
 namespace tarin {
 
@@ -140,25 +141,28 @@ std::ptrdiff_t ReadLog::offsetOf(const char* inText) const {
     return static_cast<std::size_t>(offset) < size_ ? offset : -1;
 }
 
-void ReadLog::fail(std::string text, std::ptrdiff_t offset) {
+void ReadLog::fail(std::string text, std::ptrdiff_t offset, ReasonCode code, std::string path) {
     if (failed_) return;
     failed_ = true;
-    failure_ = {std::move(text), offset};
+    failure_ = {std::move(text), offset, code, std::move(path)};
 }
 
-void ReadLog::warn(std::string text, std::ptrdiff_t offset) {
-    warnings_.push_back({std::move(text), offset});
+void ReadLog::warn(std::string text, std::ptrdiff_t offset, ReasonCode code, std::string path) {
+    warnings_.push_back({std::move(text), offset, code, std::move(path)});
 }
 
 void ReadLog::note(pugi::xml_node where, std::string attribute, std::string text,
-                   std::ptrdiff_t offset) {
+                   std::ptrdiff_t offset, ReasonCode code, pugi::xml_attribute attr) {
     warnNoted();
     note_ = {true, where ? elementPath(where) : std::string(), std::move(attribute),
              std::move(text), offset >= 0 ? offset : offsetOf(where)};
+    note_.code = code;
+    note_.element = where;
+    note_.attr = attr;
 }
 
 void ReadLog::noteNumber(std::string attribute, int64_t value, std::string what) {
-    note({}, std::move(attribute), std::move(what), -1);
+    note({}, std::move(attribute), std::move(what), -1, ReasonCode::OutOfRange);
     note_.numbered = true;
     note_.number = value;
 }
@@ -182,18 +186,29 @@ bool readsAs(const char* text, int64_t value) {
 Finding ReadLog::findingOf(const Note& note, pugi::xml_node section) const {
     std::string path = !note.path.empty() ? note.path : elementPath(section);
     std::ptrdiff_t offset = note.offset;
-    pugi::xml_attribute attr;
-    if (offset < 0 && !note.attribute.empty() && section) {
+    pugi::xml_attribute attr = note.attr;
+    pugi::xml_node element = note.element;
+    if (attr && !element && section) {
+        // The element that holds the attribute the note is about.
+        element = section.find_node([&](pugi::xml_node n) {
+            for (pugi::xml_attribute a : n.attributes())
+                if (a == attr) return true;
+            return false;
+        });
+        if (!element && section.attribute(attr.name()) == attr) element = section;
+    }
+    if (!attr && !note.attribute.empty() && section) {
         // A check names its attribute but not where it stands: the first one of that name
         // in the section.
         const char* name = note.attribute.c_str();
         attr = section.attribute(name);
+        element = section;
         if (!attr) {
-            pugi::xml_node found = section.find_node(
+            element = section.find_node(
                 [name](pugi::xml_node n) { return static_cast<bool>(n.attribute(name)); });
-            attr = found.attribute(name);
+            attr = element.attribute(name);
         }
-        offset = attr ? offsetOf(attr) : offsetOf(section);
+        if (offset < 0) offset = attr ? offsetOf(attr) : offsetOf(section);
     }
     if (offset < 0) offset = offsetOf(section);
     std::string text = note.text;
@@ -202,16 +217,20 @@ Finding ReadLog::findingOf(const Note& note, pugi::xml_node section) const {
                (attr && readsAs(attr.value(), note.number) ? quoted(attr.value())
                                                            : std::to_string(note.number)) +
                " " + text;
-    return {path.empty() ? text : path + ": " + text, offset};
+    if (!element) element = section;
+    std::string setting = element ? elementPathOf(element) : std::string();
+    if (!note.attribute.empty() && element) setting += "/@" + note.attribute;
+    return {path.empty() ? text : path + ": " + text, offset, note.code, setting};
 }
 
 void ReadLog::failNoted(pugi::xml_node section, std::string_view fallback) {
     if (note_.pending) {
         Finding f = findingOf(note_, section);
         note_.pending = false;
-        fail(std::move(f.text), f.offset);
+        fail(std::move(f.text), f.offset, f.code, std::move(f.path));
     } else {
-        fail(std::string(fallback), offsetOf(section));
+        fail(std::string(fallback), offsetOf(section), ReasonCode::CheckFailed,
+             elementPathOf(section));
     }
 }
 
@@ -219,7 +238,7 @@ void ReadLog::warnNoted(pugi::xml_node section) {
     if (!note_.pending) return;
     Finding f = findingOf(note_, section);
     note_.pending = false;
-    warn(std::move(f.text), f.offset);
+    warn(std::move(f.text), f.offset, f.code, std::move(f.path));
 }
 
 void ReadLog::recordSections(pugi::xml_node platformConfig) {
@@ -281,11 +300,12 @@ std::string notOneOfTheNames(const VocabTable& table) {
     return out + ")";
 }
 
-void noteConversion(pugi::xml_node where, pugi::xml_attribute attr, std::string why) {
+void noteConversion(pugi::xml_node where, pugi::xml_attribute attr, std::string why,
+                    ReasonCode code) {
     if (ReadLog* log = readLog())
         log->note(where, attr.name(),
                   std::string("attribute ") + attr.name() + "=" + quoted(attr.value()) + " " + why,
-                  log->offsetOf(attr));
+                  log->offsetOf(attr), code, attr);
 }
 
 void warnRepeatedKey(pugi::xml_node entry, const char* attribute, bool replaces) {
@@ -295,16 +315,18 @@ void warnRepeatedKey(pugi::xml_node entry, const char* attribute, bool replaces)
     log->warn(elementPath(entry) + ": " + attribute + "=" + quoted(key.value()) +
                   " repeats the key of an earlier entry; " +
                   (replaces ? "this entry replaces it" : "this entry is dropped"),
-              key ? log->offsetOf(key) : log->offsetOf(entry));
+              key ? log->offsetOf(key) : log->offsetOf(entry), ReasonCode::RepeatedKey,
+              elementPathOf(entry));
 }
 
 void noteMissing(pugi::xml_node where, const char* attribute) {
     if (ReadLog* log = readLog())
-        log->note(where, attribute, std::string("attribute ") + attribute + " is missing", -1);
+        log->note(where, attribute, std::string("attribute ") + attribute + " is missing", -1,
+                  ReasonCode::MissingAttribute);
 }
 
-void noteProblem(pugi::xml_node where, std::string text) {
-    if (ReadLog* log = readLog()) log->note(where, std::string(), std::move(text), -1);
+void noteProblem(pugi::xml_node where, std::string text, ReasonCode code) {
+    if (ReadLog* log = readLog()) log->note(where, std::string(), std::move(text), -1, code);
 }
 
 }  // namespace tarin

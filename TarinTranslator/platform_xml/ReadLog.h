@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "TarinTranslator/model/Vocabulary.h"
+#include "TarinTranslator/platform/ReasonCode.h"
 
 namespace tarin {
 
@@ -28,6 +29,8 @@ namespace tarin {
 struct Finding {
     std::string text;  // UTF-8, one line
     std::ptrdiff_t offset = -1;
+    ReasonCode code = ReasonCode::None;
+    std::string path;  // the setting's path, when it concerns one
 };
 
 class ReadLog {
@@ -45,12 +48,15 @@ class ReadLog {
     std::ptrdiff_t offsetOf(const char* inText) const;
 
     // The read's failure; the first one stands.
-    void fail(std::string text, std::ptrdiff_t offset);
-    void warn(std::string text, std::ptrdiff_t offset);
+    void fail(std::string text, std::ptrdiff_t offset, ReasonCode code = ReasonCode::None,
+              std::string path = {});
+    void warn(std::string text, std::ptrdiff_t offset, ReasonCode code = ReasonCode::None,
+              std::string path = {});
 
     // Notes a problem: `where` is the element (possibly null) and `attribute` the name of
     // the attribute it concerns (possibly empty). A note still pending becomes a warning.
-    void note(pugi::xml_node where, std::string attribute, std::string text, std::ptrdiff_t offset);
+    void note(pugi::xml_node where, std::string attribute, std::string text, std::ptrdiff_t offset,
+              ReasonCode code = ReasonCode::CheckFailed, pugi::xml_attribute attr = {});
     // Notes that the number `value` of `attribute` failed a check (`what` says how). The
     // reason quotes the attribute's text as the document writes it where that text reads
     // as `value` ("-1" for 4294967295), else shows the number.
@@ -84,6 +90,9 @@ class ReadLog {
         std::ptrdiff_t offset = -1;
         bool numbered = false;  // `text` follows "attribute=value "
         int64_t number = 0;
+        ReasonCode code = ReasonCode::None;
+        pugi::xml_node element;    // where it is, when known
+        pugi::xml_attribute attr;  // the attribute itself, when known
     };
     Finding findingOf(const Note& note, pugi::xml_node section) const;
 
@@ -135,9 +144,10 @@ std::string elementPath(pugi::xml_node node);
 std::string notOneOfTheNames(const VocabTable& table);
 
 // Notes of the converters, made only when a log listens.
-void noteConversion(pugi::xml_node where, pugi::xml_attribute attr, std::string why);
+void noteConversion(pugi::xml_node where, pugi::xml_attribute attr, std::string why,
+                    ReasonCode code);
 void noteMissing(pugi::xml_node where, const char* attribute);
-void noteProblem(pugi::xml_node where, std::string text);
+void noteProblem(pugi::xml_node where, std::string text, ReasonCode code = ReasonCode::CheckFailed);
 
 // Warns, when a log listens, that the list entry `entry`, whose key (the attribute
 // `attribute` as the reader takes it) repeats an earlier entry's, is dropped or, with
