@@ -154,11 +154,14 @@ void ReadLog::warn(std::string text, std::ptrdiff_t offset, ReasonCode code, std
 void ReadLog::note(pugi::xml_node where, std::string attribute, std::string text,
                    std::ptrdiff_t offset, ReasonCode code, pugi::xml_attribute attr) {
     warnNoted();
-    note_ = {true, where ? elementPath(where) : std::string(), std::move(attribute),
-             std::move(text), offset >= 0 ? offset : offsetOf(where)};
-    note_.code = code;
-    note_.element = where;
-    note_.attr = attr;
+    note_ = {.pending = true,
+             .path = where ? elementPath(where) : std::string(),
+             .attribute = std::move(attribute),
+             .text = std::move(text),
+             .offset = offset >= 0 ? offset : offsetOf(where),
+             .code = code,
+             .element = where,
+             .attr = attr};
 }
 
 void ReadLog::noteNumber(std::string attribute, int64_t value, std::string what) {
@@ -245,7 +248,7 @@ void ReadLog::recordSections(pugi::xml_node platformConfig) {
     sections_.clear();
     for (pugi::xml_node child : platformConfig.children())
         if (child.type() == pugi::node_element)
-            sections_.push_back({child.name(), offsetOf(child)});
+            sections_.push_back({child.name(), offsetOf(child), ReasonCode::None, child.name()});
 }
 
 void ReadLog::dropNote() {
