@@ -35,7 +35,7 @@ const Field<Acc> kAccessory[] = {
                  "   noiseCancellation ='"),
     optionalName("micSelectMode", &Acc::micSelectMode, &MicSelectModeNames, Judged{0, 4}),
     optionalName("pttMode", &Acc::pttMode, &AccessoryPttModeNames, Judged{0, 3}),
-    optionalName("frsmFailureIndication", &Acc::frsmFailureIndication, &OnOffNames, {},
+    optionalName("frsmFailureIndication", &Acc::frsmFailureIndication, &OnOffNames, std::nullopt,
                  " frsmFailureIndication='"),
     optionalName("accessoryNFPARsmPTTandEmerLine", &Acc::accessoryNFPARsmPTTandEmerLine,
                  &OnOffNames, Judged{0, 1}, " accessoryNFPARsmPTTandEmerLine='"),

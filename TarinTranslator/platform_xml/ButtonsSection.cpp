@@ -77,9 +77,9 @@ void readButtonList(pugi::xml_node parent, const ButtonList<E>& layout, std::map
 }
 
 // An entry's check: first the rows judged by number or length, in row order, each noting
-// why it fails; then the decimal texts (delay and timeout, TextMeasure::Decimal) where the
-// row's radio types carry them, which fail without a note: the list they belong to is
-// dropped without a reason of its own.
+// why it fails; then the decimal texts (TextMeasure::Decimal) where the row's radio types
+// carry them. These note nothing: an entry whose delay or timeout lies outside its range
+// is refused without a reason of its own.
 template <class E>
 bool checkButtonEntry(const E& entry, std::span<const Field<E>> rows) {
     for (const Field<E>& row : rows) {
