@@ -14,72 +14,61 @@ namespace {
 
 using Acc = AccessoryConfig;
 
-// The root writes "<accessoryConfig " before these lines and "    >\n" after them.
-const XmlAttr<Acc> kAccessoryXml[] = {
-    {"   noiseCancellation ='", &Acc::noiseCancellation, &OnOffNames},
-    {"   micSelectMode='", &Acc::micSelectMode, &MicSelectModeNames},
-    {"   pttMode='", &Acc::pttMode, &AccessoryPttModeNames},
-    {" frsmFailureIndication='", &Acc::frsmFailureIndication, &OnOffNames},
-    {" accessoryNFPARsmPTTandEmerLine='", &Acc::accessoryNFPARsmPTTandEmerLine, &OnOffNames},
-    {"   frsmFailureVoiceAnnunciation='", &Acc::frsmFailureVoiceAnnunciation},
-    {"   volControlMode ='", &Acc::volControlMode, &VolControlModeNames},
+constexpr int64_t kMaxVoiceAnnunciation = 5000;
+
+// An enumerated attribute, optional like every one of the section; `check` is the range
+// the section check holds it to, if it judges it.
+constexpr Field<Acc> optionalName(const char* name, uint32_t Acc::*member, const VocabTable* names,
+                                  std::optional<Judged> check, const char* literal = nullptr) {
+    return {.name = name,
+            .member = member,
+            .names = names,
+            .use = Use::Optional,
+            .check = check,
+            .literal = literal};
+}
+
+// The root writes "<accessoryConfig " before these lines and "    >\n" after them; some
+// lines keep their own spacing. The voice annunciation number takes its base from the text.
+const Field<Acc> kAccessory[] = {
+    optionalName("noiseCancellation", &Acc::noiseCancellation, &OnOffNames, Judged{0, 1},
+                 "   noiseCancellation ='"),
+    optionalName("micSelectMode", &Acc::micSelectMode, &MicSelectModeNames, Judged{0, 4}),
+    optionalName("pttMode", &Acc::pttMode, &AccessoryPttModeNames, Judged{0, 3}),
+    optionalName("frsmFailureIndication", &Acc::frsmFailureIndication, &OnOffNames, std::nullopt,
+                 " frsmFailureIndication='"),
+    optionalName("accessoryNFPARsmPTTandEmerLine", &Acc::accessoryNFPARsmPTTandEmerLine,
+                 &OnOffNames, Judged{0, 1}, " accessoryNFPARsmPTTandEmerLine='"),
+    {.name = "frsmFailureVoiceAnnunciation",
+     .member = &Acc::frsmFailureVoiceAnnunciation,
+     .use = Use::Optional,
+     .min = 0,
+     .max = kMaxVoiceAnnunciation,
+     .base = 0,
+     .check = Judged{0, kMaxVoiceAnnunciation}},
+    optionalName("volControlMode", &Acc::volControlMode, &VolControlModeNames, Judged{0, 2},
+                 "   volControlMode ='"),
+};
+
+// The check judges the voice annunciation number before the NFPA line.
+const Visit kAccessoryChecks[] = {
+    {"noiseCancellation"},
+    {"micSelectMode"},
+    {"pttMode"},
+    {"frsmFailureVoiceAnnunciation"},
+    {"accessoryNFPARsmPTTandEmerLine"},
+    {"volControlMode"},
 };
 
 // The summary leaves out volControlMode and leaves two quotes open; readers of it expect
 // exactly this text.
-const SummaryItem<Acc> kAccessorySummary[] = {
-    {"{noiseCancellation: ", &Acc::noiseCancellation, Shown::Name, &OnOffNames},
-    {", micSelectMode: ", &Acc::micSelectMode, Shown::Name, &MicSelectModeNames},
-    {", pttMode: ", &Acc::pttMode, Shown::Name, &AccessoryPttModeNames},
-    {", frsmFailureIndication: '", &Acc::frsmFailureIndication, Shown::Name, &OnOffNames},
-    {", accessoryNFPARsmPTTandEmerLine='", &Acc::accessoryNFPARsmPTTandEmerLine, Shown::Name,
-     &OnOffNames},
-    {"   frsmFailureVoiceAnnunciation: '", &Acc::frsmFailureVoiceAnnunciation},
-};
-
-constexpr int64_t kMaxVoiceAnnunciation = 5000;
-
-// Every attribute is optional; the voice annunciation number takes its base from the text.
-const ReadAttr<Acc> kAccessoryRead[] = {
-    {.name = "noiseCancellation",
-     .field = &Acc::noiseCancellation,
-     .names = &OnOffNames,
-     .use = Use::Optional},
-    {.name = "micSelectMode",
-     .field = &Acc::micSelectMode,
-     .names = &MicSelectModeNames,
-     .use = Use::Optional},
-    {.name = "pttMode",
-     .field = &Acc::pttMode,
-     .names = &AccessoryPttModeNames,
-     .use = Use::Optional},
-    {.name = "frsmFailureIndication",
-     .field = &Acc::frsmFailureIndication,
-     .names = &OnOffNames,
-     .use = Use::Optional},
-    {.name = "accessoryNFPARsmPTTandEmerLine",
-     .field = &Acc::accessoryNFPARsmPTTandEmerLine,
-     .names = &OnOffNames,
-     .use = Use::Optional},
-    {.name = "frsmFailureVoiceAnnunciation",
-     .field = &Acc::frsmFailureVoiceAnnunciation,
-     .use = Use::Optional,
-     .min = 0,
-     .max = kMaxVoiceAnnunciation,
-     .base = 0},
-    {.name = "volControlMode",
-     .field = &Acc::volControlMode,
-     .names = &VolControlModeNames,
-     .use = Use::Optional},
-};
-
-const Check<Acc> kAccessoryChecks[] = {
-    {"noiseCancellation", &Acc::noiseCancellation, 0, 1},
-    {"micSelectMode", &Acc::micSelectMode, 0, 4},
-    {"pttMode", &Acc::pttMode, 0, 3},
-    {"frsmFailureVoiceAnnunciation", &Acc::frsmFailureVoiceAnnunciation, 0, kMaxVoiceAnnunciation},
-    {"accessoryNFPARsmPTTandEmerLine", &Acc::accessoryNFPARsmPTTandEmerLine, 0, 1},
-    {"volControlMode", &Acc::volControlMode, 0, 2},
+const SummaryVisit kAccessorySummary[] = {
+    {"noiseCancellation", "{noiseCancellation: ", Shown::Name},
+    {"micSelectMode", ", micSelectMode: ", Shown::Name},
+    {"pttMode", ", pttMode: ", Shown::Name},
+    {"frsmFailureIndication", ", frsmFailureIndication: '", Shown::Name},
+    {"accessoryNFPARsmPTTandEmerLine", ", accessoryNFPARsmPTTandEmerLine='", Shown::Name},
+    {"frsmFailureVoiceAnnunciation", "   frsmFailureVoiceAnnunciation: '"},
 };
 
 // ---- manDownConfig ---------------------------------------------------------------------
@@ -90,54 +79,54 @@ constexpr std::wstring_view kManDownAction = L"MD_EMERGENCY_CALL";
 constexpr int64_t kMaxManDownTime = 240;
 constexpr int64_t kMaxManDownLevel = 5;
 
-const XmlAttr<MD> kManDownXml[] = {
-    {"   inactivityTime='", &MD::inactivityTime},
-    {"   warningTime='", &MD::warningTime},
-    {"   sensitivity='", &MD::sensitivity},
-    {"   action='", &MD::action},
-    {"   use_case='", &MD::use_case},
-    {"   beacon_tone='", &MD::beacon_tone, &OnOffNames},
-    {"   accessory_mode='", &MD::accessory_mode, &OnOffNames},
-    {"   obs_spkr_warn='", &MD::obs_spkr_warn, &OnOffNames, Gate::Hazard},
-};
+// A required number in [0, max]; `checked` when the section check holds it there too.
+constexpr Field<MD> bounded(const char* name, uint32_t MD::*member, int64_t max, bool checked) {
+    return {.name = name,
+            .member = member,
+            .min = 0,
+            .max = max,
+            .check = checked ? std::optional<Judged>(Judged{0, max}) : std::nullopt};
+}
 
-const SummaryItem<MD> kManDownSummary[] = {
-    {"{ inactivityTime: ", &MD::inactivityTime},
-    {", warningTime: ", &MD::warningTime},
-    {", sensitivity: ", &MD::sensitivity},
-    {", action: \"", &MD::action, Shown::Quoted},
-    {", use_case: ", &MD::use_case},
-    {", beacon_tone: ", &MD::beacon_tone},
-    {", accessory_mode: ", &MD::accessory_mode},
-};
-
-// The required items must all be present for the section to be read at all; the writer
+// The required rows must all be present for the section to be read at all. The writer
 // emits obs_spkr_warn for the hazard codes only, so it is optional.
-const ReadAttr<MD> kManDownRead[] = {
-    {.name = "inactivityTime", .field = &MD::inactivityTime, .min = 0, .max = kMaxManDownTime},
-    {.name = "warningTime", .field = &MD::warningTime, .min = 0, .max = kMaxManDownTime},
-    {.name = "sensitivity", .field = &MD::sensitivity, .min = 0, .max = kMaxManDownLevel},
-    {.name = "action", .field = &MD::action},
-    {.name = "use_case", .field = &MD::use_case, .min = 0, .max = kMaxManDownLevel},
-    {.name = "beacon_tone", .field = &MD::beacon_tone, .names = &OnOffNames},
-    {.name = "accessory_mode", .field = &MD::accessory_mode, .names = &OnOffNames},
+const Field<MD> kManDown[] = {
+    bounded("inactivityTime", &MD::inactivityTime, kMaxManDownTime, true),
+    bounded("warningTime", &MD::warningTime, kMaxManDownTime, true),
+    bounded("sensitivity", &MD::sensitivity, kMaxManDownLevel, true),
+    {.name = "action", .member = &MD::action},
+    bounded("use_case", &MD::use_case, kMaxManDownLevel, false),
+    {.name = "beacon_tone", .member = &MD::beacon_tone, .names = &OnOffNames},
+    {.name = "accessory_mode", .member = &MD::accessory_mode, .names = &OnOffNames},
     {.name = "obs_spkr_warn",
-     .field = &MD::obs_spkr_warn,
+     .member = &MD::obs_spkr_warn,
      .names = &OnOffNames,
-     .use = Use::Optional},
+     .gate = Gate::Hazard,
+     .use = Use::Optional,
+     .check = Judged{0, 1}},
 };
 
-const Check<MD> kManDownChecks[] = {
-    {"inactivityTime", &MD::inactivityTime, 0, kMaxManDownTime},
-    {"warningTime", &MD::warningTime, 0, kMaxManDownTime},
-    {"sensitivity", &MD::sensitivity, 0, kMaxManDownLevel},
-    {"obs_spkr_warn", &MD::obs_spkr_warn, 0, 1},
+// The reader takes obs_spkr_warn from the document of any radio type.
+const Visit kManDownRead[] = {
+    {"inactivityTime"}, {"warningTime"}, {"sensitivity"},    {"action"},
+    {"use_case"},       {"beacon_tone"}, {"accessory_mode"}, {"obs_spkr_warn", Gate::All},
 };
 
+const SummaryVisit kManDownSummary[] = {
+    {"inactivityTime", "{ inactivityTime: "},
+    {"warningTime", ", warningTime: "},
+    {"sensitivity", ", sensitivity: "},
+    {"action", ", action: \"", Shown::Quoted},
+    {"use_case", ", use_case: "},
+    {"beacon_tone", ", beacon_tone: "},
+    {"accessory_mode", ", accessory_mode: "},
+};
+
+// True when `node` carries every row that the reader requires.
 template <class R>
-bool requiredPresent(pugi::xml_node node, std::span<const ReadAttr<R>> items) {
-    for (const ReadAttr<R>& item : items)
-        if (item.use == Use::Required && !node.attribute(item.name)) return false;
+bool requiredPresent(pugi::xml_node node, std::span<const Field<R>> rows) {
+    for (const Field<R>& row : rows)
+        if (row.use == Use::Required && !node.attribute(row.name)) return false;
     return true;
 }
 
@@ -146,9 +135,9 @@ bool requiredPresent(pugi::xml_node node, std::span<const ReadAttr<R>> items) {
 std::wostream& writeAccessoryConfig(std::wostream& os, const AccessoryConfig& acc) {
     if (isVrMobileCode(currentRadioType())) return os;
     if (isXmlMode(os)) {
-        writeXmlAttrs<Acc>(os, acc, kAccessoryXml);
+        writeXmlFields<Acc>(os, acc, kAccessory, 3);
     } else {
-        writeSummaryItems<Acc>(os, acc, kAccessorySummary);
+        writeSummaryFields<Acc>(os, acc, kAccessory, kAccessorySummary);
         os << "}";
     }
     return os;
@@ -157,7 +146,8 @@ std::wostream& writeAccessoryConfig(std::wostream& os, const AccessoryConfig& ac
 bool readAccessoryConfig(pugi::xml_node node, HandheldPlatform& platform) {
     if (!node) return false;
     AccessoryConfig& acc = platform.accessoryConfig;
-    return readAttrs<Acc>(node, acc, kAccessoryRead) && checkRanges<Acc>(acc, kAccessoryChecks) &&
+    return readFields<Acc>(node, acc, kAccessory) &&
+           checkFields<Acc>(acc, kAccessory, kAccessoryChecks) &&
            readAccessoryButtons(node, platform.accessoryButtons);
 }
 
@@ -165,10 +155,10 @@ std::wostream& writeManDownConfig(std::wostream& os, const ManDownConfig& md) {
     if (isVrMobileCode(currentRadioType())) return os;
     if (isXmlMode(os)) {
         os << "<manDownConfig\n";
-        writeXmlAttrs<MD>(os, md, kManDownXml);
+        writeXmlFields<MD>(os, md, kManDown, 3);
         os << " />\n";
     } else {
-        writeSummaryItems<MD>(os, md, kManDownSummary);
+        writeSummaryFields<MD>(os, md, kManDown, kManDownSummary);
         os << "}";
     }
     return os;
@@ -176,8 +166,8 @@ std::wostream& writeManDownConfig(std::wostream& os, const ManDownConfig& md) {
 
 bool readManDownConfig(pugi::xml_node node, ManDownConfig& md) {
     // A missing element, or one without the seven required attributes, is left unread.
-    if (!node || !requiredPresent<MD>(node, kManDownRead)) return true;
-    return readAttrs<MD>(node, md, kManDownRead) && checkRanges<MD>(md, kManDownChecks) &&
+    if (!node || !requiredPresent<MD>(node, kManDown)) return true;
+    return readFields<MD>(node, md, kManDown, kManDownRead) && checkFields<MD>(md, kManDown) &&
            expect(md.action == kManDownAction, "action", [&] {
                return "action=" + quoted(pugi::as_utf8(md.action)) + " is not MD_EMERGENCY_CALL";
            });

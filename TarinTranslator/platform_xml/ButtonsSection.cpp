@@ -1,3 +1,4 @@
+#include <array>
 #include <map>
 #include <span>
 #include <string>
@@ -18,17 +19,17 @@ namespace tarin {
 namespace {
 
 // How one button list looks: the entry element, the attribute that names the key, the
-// entry's own attributes and its summary items.
+// entry's rows, their indentation and the summary's visits.
 template <class E>
 struct ButtonList {
-    const char* element;     // entry element name, e.g. "progButton"
-    const char* open;        // start of an entry, e.g. "      <progButton\n"
-    const char* keyAttr;     // e.g. "buttonName"
-    const char* keyLiteral;  // e.g. "         buttonName='"
+    const char* element;  // entry element name, e.g. "progButton"
+    const char* open;     // start of an entry, e.g. "      <progButton\n"
+    const char* keyAttr;  // e.g. "buttonName", written at the rows' indentation
     const VocabTable& keyNames;
-    std::span<const XmlAttr<E>> xml;
+    std::span<const Field<E>> rows;
+    int indent;         // of the key's and the rows' lines
     const char* close;  // end of an entry, e.g. "       />\n"
-    std::span<const SummaryItem<E>> summary;
+    std::span<const SummaryVisit> summary;
 };
 
 template <class E>
@@ -36,9 +37,11 @@ void writeButtonList(std::wostream& os, const std::map<int32_t, E>& list,
                      const ButtonList<E>& layout) {
     if (isXmlMode(os)) {
         for (const auto& [key, entry] : list) {
-            os << layout.open << layout.keyLiteral
-               << lookupName(static_cast<uint32_t>(key), layout.keyNames) << "'\n";
-            writeXmlAttrs<E>(os, entry, layout.xml);
+            os << layout.open;
+            for (int i = 0; i < layout.indent; ++i) os << L' ';
+            os << layout.keyAttr << "='" << lookupName(static_cast<uint32_t>(key), layout.keyNames)
+               << "'\n";
+            writeXmlFields<E>(os, entry, layout.rows, layout.indent);
             os << layout.close;
         }
         return;
@@ -47,7 +50,7 @@ void writeButtonList(std::wostream& os, const std::map<int32_t, E>& list,
     const char* separator = "";
     for (const auto& [key, entry] : list) {
         os << separator << lookupName(static_cast<uint32_t>(key), layout.keyNames);
-        writeSummaryItems<E>(os, entry, layout.summary);
+        writeSummaryFields<E>(os, entry, layout.rows, layout.summary);
         separator = ", ";
     }
     os << "}";
@@ -73,20 +76,24 @@ void readButtonList(pugi::xml_node parent, const ButtonList<E>& layout, std::map
     list = std::move(working);
 }
 
-// A decimal text field of an entry and the upper bound of its value (the lower is 0.0).
+// An entry's check: first the rows judged by number or length, in row order, each noting
+// why it fails; then the decimal texts (TextMeasure::Decimal) where the row's radio types
+// carry them. These note nothing: an entry whose delay or timeout lies outside its range
+// is refused without a reason of its own.
 template <class E>
-struct DecimalRange {
-    std::wstring E::*field;
-    double max;
-    Gate gate = Gate::All;
-};
-
-template <class E>
-bool checkDecimals(const E& entry, std::span<const DecimalRange<E>> ranges) {
-    for (const DecimalRange<E>& range : ranges) {
-        if (!gateOpen(range.gate)) continue;
-        const double value = leadingDecimal(entry.*range.field);
-        if (!(value >= 0.0 && value <= range.max)) return false;
+bool checkButtonEntry(const E& entry, std::span<const Field<E>> rows) {
+    for (const Field<E>& row : rows) {
+        if (!row.check || row.check->measure == TextMeasure::Decimal) continue;
+        const Visit visit{row.name};
+        if (!checkFields<E>(entry, rows, std::span(&visit, 1))) return false;
+    }
+    for (const Field<E>& row : rows) {
+        if (!row.check || row.check->measure != TextMeasure::Decimal || !gateOpen(row.gate))
+            continue;
+        const double value = leadingDecimal(entry.*std::get<std::wstring E::*>(row.member));
+        if (!(value >= static_cast<double>(row.check->min) &&
+              value <= static_cast<double>(row.check->max)))
+            return false;
     }
     return true;
 }
@@ -97,70 +104,73 @@ using PB = ProgButtonEntry;
 
 constexpr int32_t kEmergencyButton = 4;
 
-const XmlAttr<PB> kProgButtonXml[] = {
-    {"         function='", &PB::function, &ButtonFunctionNames},
-    {"         delay='", &PB::delay},
-    {"         extraData='", &PB::extraData},
+const Field<PB> kProgButton[] = {
+    {.name = "function", .member = &PB::function, .names = &ButtonFunctionNames},
+    {.name = "delay", .member = &PB::delay, .use = Use::Optional},
+    {.name = "extraData", .member = &PB::extraData},
 };
 
-const SummaryItem<PB> kProgButtonSummary[] = {
-    {": ", &PB::function, Shown::Name, &ButtonFunctionNames},
-    {"/\"", &PB::extraData, Shown::Quoted},
+const SummaryVisit kProgButtonSummary[] = {
+    {"function", ": ", Shown::Name},
+    {"extraData", "/\"", Shown::Quoted},
 };
 
 const ButtonList<PB> kProgButtonList = {
-    "progButton",    "      <progButton\n", "buttonName",  "         buttonName='",
-    ProgButtonNames, kProgButtonXml,        "       />\n", kProgButtonSummary,
+    .element = "progButton",
+    .open = "      <progButton\n",
+    .keyAttr = "buttonName",
+    .keyNames = ProgButtonNames,
+    .rows = kProgButton,
+    .indent = 9,
+    .close = "       />\n",
+    .summary = kProgButtonSummary,
 };
 
-const ReadAttr<PB> kProgButtonRead[] = {
-    {.name = "function", .field = &PB::function, .names = &ButtonFunctionNames},
-    {.name = "extraData", .field = &PB::extraData},
-};
-
-// The emergency button's delay is not configurable: it always reads as "0.0".
-const ReadAttr<PB> kProgButtonDelayRead[] = {
-    {.name = "delay", .field = &PB::delay, .use = Use::Optional},
-};
+// The delay comes first; the emergency button's is not configurable and not read: it
+// always reads as "0.0".
+const Visit kProgButtonDelayRead[] = {{"delay"}};
+const Visit kProgButtonRead[] = {{"function"}, {"extraData"}};
 
 // ---- accessoryButtons ------------------------------------------------------------------
 
 using AB = AccessoryButtonEntry;
 
-const XmlAttr<AB> kAccessoryButtonXml[] = {
-    {"         function='", &AB::function, &AccessoryButtonFunctionNames},
-    {"         extraData='", &AB::extraData},
-    {"  delay='", &AB::delay, nullptr, Gate::Extended},
-    {"  timeout='", &AB::timeout, nullptr, Gate::Extended},
+// A decimal text of the extended platforms, from 0.0 to 10.0 seconds, whose line has an
+// indentation of its own.
+constexpr Field<AB> seconds(const char* name, std::wstring AB::*member, const char* literal) {
+    return {.name = name,
+            .member = member,
+            .gate = Gate::Extended,
+            .check = Judged{0, 10, TextMeasure::Decimal},
+            .literal = literal};
+}
+
+const Field<AB> kAccessoryButton[] = {
+    {.name = "function",
+     .member = &AB::function,
+     .names = &AccessoryButtonFunctionNames,
+     .check = Judged{0, 34}},
+    {.name = "extraData", .member = &AB::extraData, .max = 12, .check = Judged{0, 12}},
+    seconds("delay", &AB::delay, "  delay='"),
+    seconds("timeout", &AB::timeout, "  timeout='"),
 };
 
-const SummaryItem<AB> kAccessoryButtonSummary[] = {
-    {": ", &AB::function, Shown::Name, &AccessoryButtonFunctionNames},
-    {"/\"", &AB::timeout, Shown::Quoted, nullptr, Gate::Extended},
-    {"/\"", &AB::delay, Shown::Quoted, nullptr, Gate::Extended},
-    {"/\"", &AB::extraData, Shown::Quoted},
+const SummaryVisit kAccessoryButtonSummary[] = {
+    {"function", ": ", Shown::Name},
+    {"timeout", "/\"", Shown::Quoted, Gate::Extended},
+    {"delay", "/\"", Shown::Quoted, Gate::Extended},
+    {"extraData", "/\"", Shown::Quoted},
 };
 
 const ButtonList<AB> kAccessoryButtonList = {
-    "accessoryButton",    "      <accessoryButton\n", "buttonName",  "         buttonName='",
-    AccessoryButtonNames, kAccessoryButtonXml,        "       />\n", kAccessoryButtonSummary,
-};
-
-const ReadAttr<AB> kAccessoryButtonRead[] = {
-    {.name = "function", .field = &AB::function, .names = &AccessoryButtonFunctionNames},
-    {.name = "extraData", .field = &AB::extraData, .max = 12},
-    {.name = "delay", .field = &AB::delay, .gate = Gate::Extended},
-    {.name = "timeout", .field = &AB::timeout, .gate = Gate::Extended},
-};
-
-const Check<AB> kAccessoryButtonChecks[] = {
-    {"function", &AB::function, 0, 34},
-    {"extraData", &AB::extraData, 0, 12},
-};
-
-const DecimalRange<AB> kAccessoryButtonDecimals[] = {
-    {&AB::delay, 10.0, Gate::Extended},
-    {&AB::timeout, 10.0, Gate::Extended},
+    .element = "accessoryButton",
+    .open = "      <accessoryButton\n",
+    .keyAttr = "buttonName",
+    .keyNames = AccessoryButtonNames,
+    .rows = kAccessoryButton,
+    .indent = 9,
+    .close = "       />\n",
+    .summary = kAccessoryButtonSummary,
 };
 
 // ---- progBtns --------------------------------------------------------------------------
@@ -171,81 +181,90 @@ constexpr uint32_t kVoicePlayback = 5;
 constexpr uint32_t kUserPreset = 70;
 constexpr uint32_t kUserDefinedPreset = 71;
 
-const XmlAttr<PBtn> kProgBtnXml[] = {
-    {"   opcode='", &PBtn::opcode, &ProgBtnOpcodeNames},
-    {"   delay='", &PBtn::delay},
-    {"   timeout='", &PBtn::timeout},
-    {"   extraData='", &PBtn::extraData},
-    {"   presetSysZoneType='", &PBtn::presetSysZoneType},
-    {"   sysZoneIndex='", &PBtn::sysZoneIndex},
-    {"   groupIndex='", &PBtn::groupIndex},
-};
+// The writer puts presetSysZoneType out as a number, so the reader takes the numbers as
+// well as the names OFF and ON.
+constexpr VocabEntry kPresetTypeEntries[] = {{"OFF", 0}, {"ON", 1}, {"0", 0}, {"1", 1}};
+constexpr VocabTable kPresetTypeNames = {kPresetTypeEntries, std::size(kPresetTypeEntries)};
 
-const SummaryItem<PBtn> kProgBtnSummary[] = {
-    {": ", &PBtn::opcode, Shown::Name, &ProgBtnOpcodeNames},
-    {"/\"", &PBtn::timeout, Shown::Quoted},
-    {"/\"", &PBtn::delay, Shown::Quoted},
-    {"/\"", &PBtn::extraData, Shown::Quoted},
+// A key's rows; `presetTypeNames` names presetSysZoneType (none as written, where it is a
+// number; kPresetTypeNames as read). Delay and timeout are decimal texts from 0.0 to
+// 100000.0. The preset indexes are read for the user preset opcodes only; one that is
+// missing or out of range means none (65535).
+constexpr std::array<Field<PBtn>, 7> progBtnFields(const VocabTable* presetTypeNames) {
+    return {{
+        {.name = "opcode",
+         .member = &PBtn::opcode,
+         .names = &ProgBtnOpcodeNames,
+         .check = Judged{0, 87}},
+        {.name = "delay",
+         .member = &PBtn::delay,
+         .use = Use::Optional,
+         .check = Judged{0, 100000, TextMeasure::Decimal}},
+        {.name = "timeout",
+         .member = &PBtn::timeout,
+         .check = Judged{0, 100000, TextMeasure::Decimal}},
+        {.name = "extraData", .member = &PBtn::extraData, .check = Judged{0, 20}},
+        {.name = "presetSysZoneType", .member = &PBtn::presetSysZoneType, .names = presetTypeNames},
+        {.name = "sysZoneIndex",
+         .member = &PBtn::sysZoneIndex,
+         .use = Use::Tolerant,
+         .min = 0,
+         .max = 511},
+        {.name = "groupIndex",
+         .member = &PBtn::groupIndex,
+         .use = Use::Tolerant,
+         .min = 0,
+         .max = 1249},
+    }};
+}
+
+const auto kProgBtn = progBtnFields(nullptr);
+const auto kProgBtnAsRead = progBtnFields(&kPresetTypeNames);
+
+// The system option buttons have no timeout.
+const Visit kOptionButtonXml[] = {
+    {"opcode"}, {"delay"}, {"extraData"}, {"presetSysZoneType"}, {"sysZoneIndex"}, {"groupIndex"}};
+
+const SummaryVisit kProgBtnSummary[] = {
+    {"opcode", ": ", Shown::Name},
+    {"timeout", "/\"", Shown::Quoted},
+    {"delay", "/\"", Shown::Quoted},
+    {"extraData", "/\"", Shown::Quoted},
 };
 
 const ButtonList<PBtn> kProgBtnList = {
-    "progBtn",    "<progBtn\n", "name",     "   name='",
-    ProgBtnNames, kProgBtnXml,  "    />\n", kProgBtnSummary,
+    .element = "progBtn",
+    .open = "<progBtn\n",
+    .keyAttr = "name",
+    .keyNames = ProgBtnNames,
+    .rows = kProgBtn,
+    .indent = 3,
+    .close = "    />\n",
+    .summary = kProgBtnSummary,
 };
 
 // The timeout comes last: the system option buttons read all but it.
-const ReadAttr<PBtn> kProgBtnRead[] = {
-    {.name = "opcode", .field = &PBtn::opcode, .names = &ProgBtnOpcodeNames},
-    {.name = "delay", .field = &PBtn::delay, .use = Use::Optional},
-    {.name = "extraData", .field = &PBtn::extraData},
-    {.name = "timeout", .field = &PBtn::timeout},
-};
-
-// The writer puts presetSysZoneType out as a number, so the reader takes the numbers as
-// well as the names OFF and ON.
-const VocabEntry kPresetTypeEntries[] = {{"OFF", 0}, {"ON", 1}, {"0", 0}, {"1", 1}};
-const VocabTable kPresetTypeNames = {kPresetTypeEntries, std::size(kPresetTypeEntries)};
-
-// Read for the user preset opcodes only; an index that is missing or out of range means
-// none (65535).
-const ReadAttr<PBtn> kProgBtnPresetRead[] = {
-    {.name = "presetSysZoneType", .field = &PBtn::presetSysZoneType, .names = &kPresetTypeNames},
-    {.name = "sysZoneIndex",
-     .field = &PBtn::sysZoneIndex,
-     .use = Use::Tolerant,
-     .min = 0,
-     .max = 511},
-    {.name = "groupIndex", .field = &PBtn::groupIndex, .use = Use::Tolerant, .min = 0, .max = 1249},
-};
-
-const Check<PBtn> kProgBtnChecks[] = {
-    {"opcode", &PBtn::opcode, 0, 87},
-    {"extraData", &PBtn::extraData, 0, 20},
-};
-
-const DecimalRange<PBtn> kProgBtnDecimals[] = {
-    {&PBtn::delay, 100000.0},
-    {&PBtn::timeout, 100000.0},
-};
+const Visit kProgBtnRead[] = {{"opcode"}, {"delay"}, {"extraData"}, {"timeout"}};
+const Visit kPresetRead[] = {{"presetSysZoneType"}, {"sysZoneIndex"}, {"groupIndex"}};
 
 }  // namespace
 
 void writeProgBtnAttrs(std::wostream& os, const ProgBtnEntry& entry, bool withTimeout) {
-    const Member<PBtn> timeout = &PBtn::timeout;
-    for (const XmlAttr<PBtn>& item : kProgBtnXml)
-        if (withTimeout || item.field != timeout) writeXmlAttrs<PBtn>(os, entry, {&item, 1});
+    writeXmlFields<PBtn>(os, entry, kProgBtn, 3,
+                         withTimeout ? std::span<const Visit>() : kOptionButtonXml);
 }
 
 bool readProgBtnAttrs(pugi::xml_node node, ProgBtnEntry& entry, bool withTimeout) {
-    const std::span<const ReadAttr<PBtn>> items(kProgBtnRead);
-    if (!readAttrs<PBtn>(node, entry, withTimeout ? items : items.first(items.size() - 1)))
+    const std::span<const Visit> order(kProgBtnRead);
+    if (!readFields<PBtn>(node, entry, kProgBtnAsRead,
+                          withTimeout ? order : order.first(order.size() - 1)))
         return false;
     return !isOneOf(entry.opcode, {kUserPreset, kUserDefinedPreset}) ||
-           readAttrs<PBtn>(node, entry, kProgBtnPresetRead);
+           readFields<PBtn>(node, entry, kProgBtnAsRead, kPresetRead);
 }
 
 bool checkProgBtnEntry(const ProgBtnEntry& entry) {
-    return checkRanges<PBtn>(entry, kProgBtnChecks) && checkDecimals<PBtn>(entry, kProgBtnDecimals);
+    return checkButtonEntry<PBtn>(entry, kProgBtn);
 }
 
 // Reads the progButton children of the progButtons element; used by the progButtons
@@ -253,12 +272,13 @@ bool checkProgBtnEntry(const ProgBtnEntry& entry) {
 bool readProgButtons(pugi::xml_node node, ProgButtonMap& buttons) {
     buttons.clear();
     if (!node) return false;
-    readButtonList<PB>(
-        node, kProgButtonList, buttons, [](pugi::xml_node child, int32_t key, PB& entry) {
-            if (key != kEmergencyButton && !readAttrs<PB>(child, entry, kProgButtonDelayRead))
-                return false;
-            return readAttrs<PB>(child, entry, kProgButtonRead);
-        });
+    readButtonList<PB>(node, kProgButtonList, buttons,
+                       [](pugi::xml_node child, int32_t key, PB& entry) {
+                           if (key != kEmergencyButton &&
+                               !readFields<PB>(child, entry, kProgButton, kProgButtonDelayRead))
+                               return false;
+                           return readFields<PB>(child, entry, kProgButton, kProgButtonRead);
+                       });
     return true;
 }
 
@@ -281,9 +301,8 @@ bool readAccessoryButtons(pugi::xml_node accessoryConfig, AccessoryButtonMap& bu
     if (!accessoryConfig) return false;
     readButtonList<AB>(accessoryConfig.child("accessoryButtons"), kAccessoryButtonList, buttons,
                        [](pugi::xml_node child, int32_t, AB& entry) {
-                           return readAttrs<AB>(child, entry, kAccessoryButtonRead) &&
-                                  checkRanges<AB>(entry, kAccessoryButtonChecks) &&
-                                  checkDecimals<AB>(entry, kAccessoryButtonDecimals);
+                           return readFields<AB>(child, entry, kAccessoryButton) &&
+                                  checkButtonEntry<AB>(entry, kAccessoryButton);
                        });
     return true;
 }

@@ -16,49 +16,34 @@ namespace {
 
 using PU = PowerUpOptionsConfig;
 
-const XmlAttr<PU> kPowerUpXml[] = {
-    {"   powerOnBeep='", &PU::powerOnBeep, &OnOffNames},
-    {"   keypadLock='", &PU::keypadLock, &OnOffNames},
-    {"   keypadState='", &PU::keypadState, &OnOffNames},
-    {"   eioAlarm_1='", &PU::eioAlarm_1, &OnOffNames},
-    {"   eioAlarm_2='", &PU::eioAlarm_2, &OnOffNames},
-    {"   eioAlarm_3='", &PU::eioAlarm_3, &OnOffNames},
-    {"   eioAlarm_Restart='", &PU::eioAlarm_Restart, &OnOffNames},
+constexpr Field<PU> onOff(const char* name, uint32_t PU::*member) {
+    return {.name = name, .member = member, .names = &OnOffNames, .check = Judged{0, 1}};
+}
+
+const Field<PU> kPowerUp[] = {
+    onOff("powerOnBeep", &PU::powerOnBeep),
+    onOff("keypadLock", &PU::keypadLock),
+    onOff("keypadState", &PU::keypadState),
+    onOff("eioAlarm_1", &PU::eioAlarm_1),
+    onOff("eioAlarm_2", &PU::eioAlarm_2),
+    onOff("eioAlarm_3", &PU::eioAlarm_3),
+    onOff("eioAlarm_Restart", &PU::eioAlarm_Restart),
 };
 
-const SummaryItem<PU> kPowerUpSummary[] = {
-    {"{ powerOnBeep: ", &PU::powerOnBeep},
-    {", keypadLock: ", &PU::keypadLock},
-    {", keypadState: ", &PU::keypadState},
-    {", eioAlarm_1: ", &PU::eioAlarm_1},
-    {", eioAlarm_2: ", &PU::eioAlarm_2},
-    {", eioAlarm_3: ", &PU::eioAlarm_3},
-    {", eioAlarm_Restart: ", &PU::eioAlarm_Restart},
+const SummaryVisit kPowerUpSummary[] = {
+    {"powerOnBeep", "{ powerOnBeep: "},
+    {"keypadLock", ", keypadLock: "},
+    {"keypadState", ", keypadState: "},
+    {"eioAlarm_1", ", eioAlarm_1: "},
+    {"eioAlarm_2", ", eioAlarm_2: "},
+    {"eioAlarm_3", ", eioAlarm_3: "},
+    {"eioAlarm_Restart", ", eioAlarm_Restart: "},
 };
 
-const ReadAttr<PU> kPowerUpRead[] = {
-    {.name = "powerOnBeep", .field = &PU::powerOnBeep, .names = &OnOffNames},
-    {.name = "keypadLock", .field = &PU::keypadLock, .names = &OnOffNames},
-    {.name = "keypadState", .field = &PU::keypadState, .names = &OnOffNames},
-};
+const Visit kPowerUpRead[] = {{"powerOnBeep"}, {"keypadLock"}, {"keypadState"}};
 
 // Read only when all four are present; otherwise all four keep their values.
-const ReadAttr<PU> kAlarmRead[] = {
-    {.name = "eioAlarm_1", .field = &PU::eioAlarm_1, .names = &OnOffNames},
-    {.name = "eioAlarm_2", .field = &PU::eioAlarm_2, .names = &OnOffNames},
-    {.name = "eioAlarm_3", .field = &PU::eioAlarm_3, .names = &OnOffNames},
-    {.name = "eioAlarm_Restart", .field = &PU::eioAlarm_Restart, .names = &OnOffNames},
-};
-
-const Check<PU> kPowerUpChecks[] = {
-    {"powerOnBeep", &PU::powerOnBeep, 0, 1},
-    {"keypadLock", &PU::keypadLock, 0, 1},
-    {"keypadState", &PU::keypadState, 0, 1},
-    {"eioAlarm_1", &PU::eioAlarm_1, 0, 1},
-    {"eioAlarm_2", &PU::eioAlarm_2, 0, 1},
-    {"eioAlarm_3", &PU::eioAlarm_3, 0, 1},
-    {"eioAlarm_Restart", &PU::eioAlarm_Restart, 0, 1},
-};
+const Visit kAlarmRead[] = {{"eioAlarm_1"}, {"eioAlarm_2"}, {"eioAlarm_3"}, {"eioAlarm_Restart"}};
 
 // ---- PINConfig -------------------------------------------------------------------------
 
@@ -66,32 +51,26 @@ using Pin = PinConfig;
 
 constexpr int64_t kMaxPinLength = 10;
 
-const XmlAttr<Pin> kPinXml[] = {
-    {"   powerupPIN='", &Pin::powerupPIN},
-    {"   minimumPINLength='", &Pin::minimumPINLength},
-    {"   maxBadPINEntries='", &Pin::maxBadPINEntries},
-    {"   zeroizeOnPINFailure='", &Pin::zeroizeOnPINFailure, &OnOffNames},
+const Field<Pin> kPin[] = {
+    {.name = "powerupPIN",
+     .member = &Pin::powerupPIN,
+     .max = kMaxPinLength,
+     .check = Judged{0, kMaxPinLength}},
+    {.name = "minimumPINLength",
+     .member = &Pin::minimumPINLength,
+     .check = Judged{0, kMaxPinLength}},
+    {.name = "maxBadPINEntries", .member = &Pin::maxBadPINEntries, .check = Judged{1, kULongMax}},
+    {.name = "zeroizeOnPINFailure",
+     .member = &Pin::zeroizeOnPINFailure,
+     .names = &OnOffNames,
+     .check = Judged{0, 1}},
 };
 
-const SummaryItem<Pin> kPinSummary[] = {
-    {"{ powerupPIN: ", &Pin::powerupPIN, Shown::Raw},
-    {", minimumPINLength: ", &Pin::minimumPINLength},
-    {", maxBadPINEntries: ", &Pin::maxBadPINEntries},
-    {", zeroizeOnPINFailure: ", &Pin::zeroizeOnPINFailure},
-};
-
-const ReadAttr<Pin> kPinRead[] = {
-    {.name = "powerupPIN", .field = &Pin::powerupPIN, .max = kMaxPinLength},
-    {.name = "minimumPINLength", .field = &Pin::minimumPINLength},
-    {.name = "maxBadPINEntries", .field = &Pin::maxBadPINEntries},
-    {.name = "zeroizeOnPINFailure", .field = &Pin::zeroizeOnPINFailure, .names = &OnOffNames},
-};
-
-const Check<Pin> kPinChecks[] = {
-    {"powerupPIN", &Pin::powerupPIN, 0, kMaxPinLength},
-    {"minimumPINLength", &Pin::minimumPINLength, 0, kMaxPinLength},
-    {"maxBadPINEntries", &Pin::maxBadPINEntries, 1, kULongMax},
-    {"zeroizeOnPINFailure", &Pin::zeroizeOnPINFailure, 0, 1},
+const SummaryVisit kPinSummary[] = {
+    {"powerupPIN", "{ powerupPIN: ", Shown::Raw},
+    {"minimumPINLength", ", minimumPINLength: "},
+    {"maxBadPINEntries", ", maxBadPINEntries: "},
+    {"zeroizeOnPINFailure", ", zeroizeOnPINFailure: "},
 };
 
 // ---- overrides -------------------------------------------------------------------------
@@ -103,36 +82,38 @@ constexpr int64_t kMaxSystemIndex = 512;
 constexpr int32_t kMaxMdcUnitId = 0xEFFF;
 constexpr int64_t kMaxRsi = 9999999;
 
-const XmlAttr<Sys> kSystemXml[] = {
-    {" index ='", &Sys::index},
-    {" sysname ='", &Sys::sysname},
-    {" systype ='", &Sys::systype, &SystemTypeNames},
-    {" unitid ='", &Sys::unitid},
-    {" mdcunitid ='", &Sys::mdcunitid},
-    {" username ='", &Sys::username},
-    {" password ='", &Sys::password},
+// Every line keeps a blank before the equals sign. A system is read only when it has every
+// attribute. The upper bound of unitid follows from systype (maxUnitId). mdcunitid is a
+// decimal number up to 61439; any other text is taken as hexadecimal, without a range.
+const Field<Sys> kSystem[] = {
+    {.name = "index",
+     .member = &Sys::index,
+     .min = 0,
+     .max = kMaxSystemIndex,
+     .literal = " index ='"},
+    {.name = "sysname", .member = &Sys::sysname, .literal = " sysname ='"},
+    {.name = "systype",
+     .member = &Sys::systype,
+     .names = &SystemTypeNames,
+     .literal = " systype ='"},
+    {.name = "unitid", .member = &Sys::unitid, .literal = " unitid ='"},
+    {.name = "mdcunitid",
+     .member = &Sys::mdcunitid,
+     .min = 0,
+     .max = kMaxMdcUnitId,
+     .literal = " mdcunitid ='"},
+    {.name = "username", .member = &Sys::username, .literal = " username ='"},
+    {.name = "password", .member = &Sys::password, .literal = " password ='"},
 };
 
-// A system is read only when it has every one of these and mdcunitid. The upper bound
-// of unitid follows from systype (maxUnitId).
-const ReadAttr<Sys> kSystemRead[] = {
-    {.name = "index", .field = &Sys::index, .min = 0, .max = kMaxSystemIndex},
-    {.name = "sysname", .field = &Sys::sysname},
-    {.name = "systype", .field = &Sys::systype, .names = &SystemTypeNames},
-    {.name = "unitid", .field = &Sys::unitid},
-    {.name = "username", .field = &Sys::username},
-    {.name = "password", .field = &Sys::password},
-};
-
-const XmlAttr<Key> kKeystoreXml[] = {
-    {" name ='", &Key::name},
-    {" RSI ='", &Key::RSI},
-};
+// mdcunitid is read on its own, after the others.
+const Visit kSystemRead[] = {{"index"},  {"sysname"},  {"systype"},
+                             {"unitid"}, {"username"}, {"password"}};
 
 // A keystore is read only when it has both.
-const ReadAttr<Key> kKeystoreRead[] = {
-    {.name = "name", .field = &Key::name},
-    {.name = "RSI", .field = &Key::RSI, .min = 0, .max = kMaxRsi},
+const Field<Key> kKeystore[] = {
+    {.name = "name", .member = &Key::name, .literal = " name ='"},
+    {.name = "RSI", .member = &Key::RSI, .min = 0, .max = kMaxRsi, .literal = " RSI ='"},
 };
 
 // The largest unit identity of each system type (SystemTypeNames); the smallest is 0.
@@ -149,14 +130,16 @@ int32_t maxUnitId(uint32_t systype) {
     return systype < std::size(kLargest) ? kLargest[systype] : 0;
 }
 
-// Reads one complete system element. mdcunitid is a decimal number up to 61439; any other
-// text is taken as hexadecimal, without a range.
+// Reads one complete system element; unitid is held to the range its systype admits.
 bool readSystem(pugi::xml_node node, Sys& entry) {
-    if (!readAttrs<Sys>(node, entry, kSystemRead)) return false;
-    const Check<Sys> unitRange[] = {{"unitid", &Sys::unitid, 0, maxUnitId(entry.systype)}};
-    if (!checkRanges<Sys>(entry, unitRange)) return false;
-    pugi::xml_attribute mdc = node.attribute("mdcunitid");
-    if (!readLong(mdc, entry.mdcunitid, 0, kMaxMdcUnitId))
+    if (!readFields<Sys>(node, entry, kSystem, kSystemRead)) return false;
+    Field<Sys> unitid = fieldOf<Sys>(kSystem, "unitid");
+    unitid.check = Judged{0, maxUnitId(entry.systype)};
+    if (!checkFields<Sys>(entry, std::span(&unitid, 1))) return false;
+    const Field<Sys>& mdcunitid = fieldOf<Sys>(kSystem, "mdcunitid");
+    pugi::xml_attribute mdc = node.attribute(mdcunitid.name);
+    if (!readLong(mdc, entry.mdcunitid, static_cast<int32_t>(mdcunitid.min),
+                  static_cast<int32_t>(mdcunitid.max), mdcunitid.base))
         entry.mdcunitid = leadingHexInt(mdc.value());
     return true;
 }
@@ -166,35 +149,37 @@ bool readSystem(pugi::xml_node node, Sys& entry) {
 std::wostream& writePowerUpOptions(std::wostream& os, const PowerUpOptionsConfig& pu) {
     if (isXmlMode(os)) {
         os << "<PowerUpOptions\n";
-        writeXmlAttrs<PU>(os, pu, kPowerUpXml);
+        writeXmlFields<PU>(os, pu, kPowerUp, 3);
         os << "    />\n";
     } else {
-        writeSummaryItems<PU>(os, pu, kPowerUpSummary);
+        writeSummaryFields<PU>(os, pu, kPowerUp, kPowerUpSummary);
         os << "}";
     }
     return os;
 }
 
 bool readPowerUpOptions(pugi::xml_node node, PowerUpOptionsConfig& pu) {
-    if (!readAttrs<PU>(node, pu, kPowerUpRead)) return false;
-    if (allPresent<PU>(node, kAlarmRead) && !readAttrs<PU>(node, pu, kAlarmRead)) return false;
-    return checkRanges<PU>(pu, kPowerUpChecks);
+    if (!readFields<PU>(node, pu, kPowerUp, kPowerUpRead)) return false;
+    if (allFieldsPresent<PU>(node, kPowerUp, kAlarmRead) &&
+        !readFields<PU>(node, pu, kPowerUp, kAlarmRead))
+        return false;
+    return checkFields<PU>(pu, kPowerUp);
 }
 
 std::wostream& writePinConfig(std::wostream& os, const PinConfig& pin) {
     if (isXmlMode(os)) {
         os << "<PINConfig\n";
-        writeXmlAttrs<Pin>(os, pin, kPinXml);
+        writeXmlFields<Pin>(os, pin, kPin, 3);
         os << "    />\n";
     } else {
-        writeSummaryItems<Pin>(os, pin, kPinSummary);
+        writeSummaryFields<Pin>(os, pin, kPin, kPinSummary);
         os << "}";
     }
     return os;
 }
 
 bool readPinConfig(pugi::xml_node node, PinConfig& pin) {
-    return readAttrs<Pin>(node, pin, kPinRead) && checkRanges<Pin>(pin, kPinChecks);
+    return readFields<Pin>(node, pin, kPin) && checkFields<Pin>(pin, kPin);
 }
 
 std::wostream& writeOverrides(std::wostream& os, const OverridesConfig& overrides) {
@@ -204,13 +189,13 @@ std::wostream& writeOverrides(std::wostream& os, const OverridesConfig& override
     os << "'\n   />\n</misc>\n<systems>\n";
     for (const auto& [index, system] : overrides.systems) {
         os << "<system\n";
-        writeXmlAttrs<Sys>(os, system, kSystemXml);
+        writeXmlFields<Sys>(os, system, kSystem, 1);
         os << " />\n";
     }
     os << "</systems>\n<keystores>\n";
     for (const auto& [position, keystore] : overrides.keystores) {
         os << "<keystore\n";
-        writeXmlAttrs<Key>(os, keystore, kKeystoreXml);
+        writeXmlFields<Key>(os, keystore, kKeystore, 1);
         os << "   />\n";
     }
     return os << "</keystores>\n</overrides>\n";
@@ -228,7 +213,7 @@ bool readOverrides(pugi::xml_node node, OverridesConfig& overrides) {
     if (!systems) return false;
     std::set<int32_t> read;
     for (pugi::xml_node child : systems.children("system")) {
-        if (!allPresent<Sys>(child, kSystemRead) || !child.attribute("mdcunitid")) continue;
+        if (!allFieldsPresent<Sys>(child, kSystem)) continue;
         Sys entry;
         if (!readSystem(child, entry)) return false;
         if (read.insert(entry.index).second) {
@@ -239,9 +224,9 @@ bool readOverrides(pugi::xml_node node, OverridesConfig& overrides) {
     }
     int32_t position = 0;
     for (pugi::xml_node child : node.child("keystores").children("keystore")) {
-        if (!allPresent<Key>(child, kKeystoreRead)) continue;
+        if (!allFieldsPresent<Key>(child, kKeystore)) continue;
         Key entry;
-        if (!readAttrs<Key>(child, entry, kKeystoreRead)) return false;
+        if (!readFields<Key>(child, entry, kKeystore)) return false;
         overrides.keystores.try_emplace(position++, std::move(entry));
     }
     return true;

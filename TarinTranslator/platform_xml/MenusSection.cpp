@@ -1,3 +1,5 @@
+#include <array>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -15,18 +17,8 @@ namespace {
 
 using Icon = StatusIconEntry;
 
-const XmlAttr<Icon> kIconXml[] = {
-    {"   pos='", &Icon::pos},
-    {"   statusName='", &Icon::statusName, &StatusIconNames},
-};
-
-// Each value in double quotes after a slash; the name's closing quote follows the items.
-const SummaryItem<Icon> kIconSummary[] = {
-    {"/\"", &Icon::pos, Shown::Quoted},
-    {"/\"", &Icon::statusName, Shown::Name, &StatusIconNames},
-};
-
-// The status names, and the name of a former icon that now reads as NONE.
+// The status names, and the name of a former icon that now reads as NONE. It comes after
+// every current name, so a status icon is written by its current name.
 const VocabTable& iconReadNames() {
     static const std::vector<VocabEntry> entries = [] {
         std::vector<VocabEntry> all(StatusIconNames.entries,
@@ -38,31 +30,36 @@ const VocabTable& iconReadNames() {
     return table;
 }
 
-const ReadAttr<Icon> kIconRead[] = {
-    {.name = "pos", .field = &Icon::pos},
-    {.name = "statusName", .field = &Icon::statusName, .names = &iconReadNames()},
-};
-
 constexpr int64_t kMaxStatusIcon = 32;
 
-// pos is a decimal position: up to 7.0 on the top display, up to 16.0 on the front one.
-const Check<Icon> kTopIconChecks[] = {
-    {"pos", &Icon::pos, 0, 7, Gate::All, TextMeasure::Decimal},
-    {"statusName", &Icon::statusName, 0, kMaxStatusIcon},
-};
-const Check<Icon> kFrontIconChecks[] = {
-    {"pos", &Icon::pos, 0, 16, Gate::All, TextMeasure::Decimal},
-    {"statusName", &Icon::statusName, 0, kMaxStatusIcon},
+// An icon's rows; pos is a decimal position up to `maxPos`.0 (7.0 on the top display,
+// 16.0 on the front one).
+std::array<Field<Icon>, 2> iconFields(int64_t maxPos) {
+    return {{
+        {.name = "pos", .member = &Icon::pos, .check = Judged{0, maxPos, TextMeasure::Decimal}},
+        {.name = "statusName",
+         .member = &Icon::statusName,
+         .names = &iconReadNames(),
+         .check = Judged{0, kMaxStatusIcon}},
+    }};
+}
+
+// Each value in double quotes after a slash; the name's closing quote follows the items.
+const SummaryVisit kIconSummary[] = {
+    {"pos", "/\"", Shown::Quoted},
+    {"statusName", "/\"", Shown::Name},
 };
 
 struct DisplayLayout {
     const char* element;  // e.g. "topDisplay"
-    std::span<const Check<Icon>> checks;
+    std::span<const Field<Icon>> rows;
 };
 
 const DisplayLayout& layoutOf(DisplayKind kind) {
-    static const DisplayLayout top = {"topDisplay", kTopIconChecks};
-    static const DisplayLayout front = {"frontDisplay", kFrontIconChecks};
+    static const auto topRows = iconFields(7);
+    static const auto frontRows = iconFields(16);
+    static const DisplayLayout top = {"topDisplay", topRows};
+    static const DisplayLayout front = {"frontDisplay", frontRows};
     return kind == DisplayKind::Top ? top : front;
 }
 
@@ -75,15 +72,12 @@ constexpr uint32_t kUserLogin = 114;
 constexpr uint32_t kUserLoginSysId = 115;
 constexpr uint32_t kUserLoginComplete = 118;
 
-const XmlAttr<Item> kMenuItemXml[] = {
-    {"   display='", &Item::display, &TrueFalseNames},
-    {"   opCode='", &Item::opCode, &MenuFunctionNames},
+const Field<Item> kMenuItem[] = {
+    {.name = "display", .member = &Item::display, .names = &TrueFalseNames},
+    {.name = "opCode", .member = &Item::opCode, .names = &MenuFunctionNames},
 };
 
-const ReadAttr<Item> kMenuItemRead[] = {
-    {.name = "opCode", .field = &Item::opCode, .names = &MenuFunctionNames},
-    {.name = "display", .field = &Item::display, .names = &TrueFalseNames},
-};
+const Visit kMenuItemRead[] = {{"opCode"}, {"display"}};
 
 // The stored level of an item found at `depth`: the user login menu sits one level higher
 // than its place in the document.
@@ -101,7 +95,7 @@ void readMenuItems(pugi::xml_node parent, int depth, MenuItemMap& menu) {
         uint32_t code = 0;
         Item item;
         if (lookupValue(node.attribute("name"), MenuItemNames, code) &&
-            readAttrs<Item>(node, item, kMenuItemRead)) {
+            readFields<Item>(node, item, kMenuItem, kMenuItemRead)) {
             item.level = levelAt(depth, code);
             item.hasChildren = static_cast<bool>(node.child("menuItem"));
             keepFirst(menu, static_cast<int32_t>(code), item, node, "name");
@@ -116,43 +110,45 @@ using Alias = AliasEntry;
 
 constexpr int64_t kMaxLid = 16777211;
 
-const XmlAttr<Alias> kAliasXml[] = {
-    {" lid ='", &Alias::lid},
-    {" aliasName ='", &Alias::aliasName},
-    {" aliasLongName ='", &Alias::aliasLongName},
-};
-
-const ReadAttr<Alias> kAliasRead[] = {
-    {.name = "lid", .field = &Alias::lid, .min = 1, .max = kMaxLid},
-    {.name = "aliasName", .field = &Alias::aliasName, .max = 8},
-    {.name = "aliasLongName", .field = &Alias::aliasLongName, .max = 16},
-};
-
-// An empty aliasName is admitted: the default alias has none.
-const Check<Alias> kAliasChecks[] = {
-    {"lid", &Alias::lid, 1, kMaxLid},
-    {"aliasName", &Alias::aliasName, 0, 8},
-    {"aliasLongName", &Alias::aliasLongName, 0, 16},
+// The lines keep a blank before the equals sign. An empty aliasName is admitted: the
+// default alias has none.
+const Field<Alias> kAlias[] = {
+    {.name = "lid",
+     .member = &Alias::lid,
+     .min = 1,
+     .max = kMaxLid,
+     .check = Judged{1, kMaxLid},
+     .literal = " lid ='"},
+    {.name = "aliasName",
+     .member = &Alias::aliasName,
+     .max = 8,
+     .check = Judged{0, 8},
+     .literal = " aliasName ='"},
+    {.name = "aliasLongName",
+     .member = &Alias::aliasLongName,
+     .max = 16,
+     .check = Judged{0, 16},
+     .literal = " aliasLongName ='"},
 };
 
 }  // namespace
 
 std::wostream& writeStatusIcons(std::wostream& os, const StatusIconMap& icons, DisplayKind kind) {
+    const DisplayLayout& layout = layoutOf(kind);
     if (isXmlMode(os)) {
-        const char* element = layoutOf(kind).element;
-        os << "<" << element << ">\n";
+        os << "<" << layout.element << ">\n";
         for (const auto& [position, icon] : icons) {
             os << "<statIcon\n";
-            writeXmlAttrs<Icon>(os, icon, kIconXml);
+            writeXmlFields<Icon>(os, icon, layout.rows, 3);
             os << "    />\n";
         }
-        return os << "</" << element << ">\n";
+        return os << "</" << layout.element << ">\n";
     }
     os << "{";
     const char* separator = "";
     for (const auto& [position, icon] : icons) {
         os << separator;
-        writeSummaryItems<Icon>(os, icon, kIconSummary);
+        writeSummaryFields<Icon>(os, icon, layout.rows, kIconSummary);
         os << "\"";
         separator = ", ";
     }
@@ -167,7 +163,7 @@ bool readStatusIcons(pugi::xml_node statusIcons, StatusIconMap& icons, DisplayKi
     StatusIconMap working;
     for (pugi::xml_node node : statusIcons.child(layout.element).children("statIcon")) {
         Icon icon;
-        if (!readAttrs<Icon>(node, icon, kIconRead) || !checkRanges<Icon>(icon, layout.checks))
+        if (!readFields<Icon>(node, icon, layout.rows) || !checkFields<Icon>(icon, layout.rows))
             return true;
         keepFirst(working, leadingInt(node.attribute("pos").value()), std::move(icon), node, "pos");
     }
@@ -185,7 +181,7 @@ std::wostream& writeMenuConfig(std::wostream& os, const MenuItemMap& menu) {
         for (; !open.empty() && open.back() >= item.level; open.pop_back()) os << "</menuItem>\n";
         os << "<menuItem\n   name='" << lookupName(static_cast<uint32_t>(code), MenuItemNames)
            << "'\n";
-        writeXmlAttrs<Item>(os, item, kMenuItemXml);
+        writeXmlFields<Item>(os, item, kMenuItem, 3);
         if (item.hasChildren) {
             os << "    >\n";
             open.push_back(item.level);
@@ -208,7 +204,7 @@ std::wostream& writeAliasList(std::wostream& os, const AliasMap& aliases) {
     if (!isXmlMode(os)) return os;
     for (const auto& [index, alias] : aliases) {
         os << "<aliasInfo\n";
-        writeXmlAttrs<Alias>(os, alias, kAliasXml);
+        writeXmlFields<Alias>(os, alias, kAlias, 1);
         os << "   />\n";
     }
     return os;
@@ -221,7 +217,7 @@ bool readAliasList(pugi::xml_node node, AliasMap& aliases) {
     int32_t index = 0;
     for (pugi::xml_node child : node.children("aliasInfo")) {
         Alias alias;
-        if (!readAttrs<Alias>(child, alias, kAliasRead) || !checkRanges<Alias>(alias, kAliasChecks))
+        if (!readFields<Alias>(child, alias, kAlias) || !checkFields<Alias>(alias, kAlias))
             return false;
         working.emplace(index++, std::move(alias));
     }

@@ -17,69 +17,55 @@ using ECiT = ECiTConfig;
 constexpr int64_t kMinTimer = 5;
 constexpr int64_t kMaxTimer = 60;
 
-const XmlAttr<ECiT> kECiTXml[] = {
-    {"   minTimer='", &ECiT::minTimer},
-    {"   maxTimer='", &ECiT::maxTimer},
-    {"   defaultTimeout='", &ECiT::defaultTimeout},
-    {"   warningBeeps='", &ECiT::warningBeeps},
-    {"   timerIncr='", &ECiT::timerIncr},
-    {"   restartOnPTT='", &ECiT::restartOnPTT, &OnOffNames},
-    {"   ExtOutAlertMode='", &ECiT::ExtOutAlertMode, &ExtOutAlertModeNames},
-};
+// A timer in seconds, whose number takes its base from the text; `checked` when the
+// section check holds it to the range as well.
+constexpr Field<ECiT> timer(const char* name, uint32_t ECiT::*member, bool checked) {
+    return {.name = name,
+            .member = member,
+            .min = kMinTimer,
+            .max = kMaxTimer,
+            .base = 0,
+            .check = checked ? std::optional<Judged>(Judged{kMinTimer, kMaxTimer}) : std::nullopt};
+}
 
-const ReadAttr<ECiT> kECiTRead[] = {
-    {.name = "minTimer", .field = &ECiT::minTimer, .min = kMinTimer, .max = kMaxTimer, .base = 0},
-    {.name = "maxTimer", .field = &ECiT::maxTimer, .min = kMinTimer, .max = kMaxTimer, .base = 0},
-    {.name = "defaultTimeout",
-     .field = &ECiT::defaultTimeout,
-     .min = kMinTimer,
-     .max = kMaxTimer,
-     .base = 0},
-    {.name = "warningBeeps", .field = &ECiT::warningBeeps},
-    {.name = "timerIncr", .field = &ECiT::timerIncr},
-    {.name = "restartOnPTT", .field = &ECiT::restartOnPTT, .names = &OnOffNames},
-    {.name = "ExtOutAlertMode", .field = &ECiT::ExtOutAlertMode, .names = &ExtOutAlertModeNames},
-};
-
-const Check<ECiT> kECiTChecks[] = {
-    {"minTimer", &ECiT::minTimer, kMinTimer, kMaxTimer},
-    {"maxTimer", &ECiT::maxTimer, kMinTimer, kMaxTimer},
+const Field<ECiT> kECiT[] = {
+    timer("minTimer", &ECiT::minTimer, true),
+    timer("maxTimer", &ECiT::maxTimer, true),
+    timer("defaultTimeout", &ECiT::defaultTimeout, false),
+    {.name = "warningBeeps", .member = &ECiT::warningBeeps},
+    {.name = "timerIncr", .member = &ECiT::timerIncr},
+    {.name = "restartOnPTT", .member = &ECiT::restartOnPTT, .names = &OnOffNames},
+    {.name = "ExtOutAlertMode", .member = &ECiT::ExtOutAlertMode, .names = &ExtOutAlertModeNames},
 };
 
 // ---- eioOutputCfg ----------------------------------------------------------------------
 
 using Eio = EioOutputEntry;
 
-const XmlAttr<Eio> kEioXml[] = {
-    {"   func='", &Eio::func, &EioOutputFunctionNames},
-    {"   mode='", &Eio::mode, &EioOutputModeNames},
-    {"   pattern='", &Eio::pattern},
-    {"   repeat='", &Eio::repeat},
-    {"   sense='", &Eio::sense, &EioOutputSenseNames},
+const Field<Eio> kEio[] = {
+    {.name = "func", .member = &Eio::func, .names = &EioOutputFunctionNames},
+    {.name = "mode", .member = &Eio::mode, .names = &EioOutputModeNames},
+    {.name = "pattern", .member = &Eio::pattern, .min = 0, .max = 65535},
+    {.name = "repeat", .member = &Eio::repeat},
+    {.name = "sense", .member = &Eio::sense, .names = &EioOutputSenseNames},
 };
 
-const ReadAttr<Eio> kEioRead[] = {
-    {.name = "sense", .field = &Eio::sense, .names = &EioOutputSenseNames},
-    {.name = "func", .field = &Eio::func, .names = &EioOutputFunctionNames},
-    {.name = "repeat", .field = &Eio::repeat},
-    {.name = "pattern", .field = &Eio::pattern, .min = 0, .max = 65535},
-    {.name = "mode", .field = &Eio::mode, .names = &EioOutputModeNames},
-};
+const Visit kEioRead[] = {{"sense"}, {"func"}, {"repeat"}, {"pattern"}, {"mode"}};
 
 }  // namespace
 
 std::wostream& writeECiTCfg(std::wostream& os, const ECiTConfig& ecit) {
     if (!isXmlMode(os) || !gateOpen(Gate::Extended)) return os;
     os << "<ECiTCfg\n";
-    writeXmlAttrs<ECiT>(os, ecit, kECiTXml);
+    writeXmlFields<ECiT>(os, ecit, kECiT, 3);
     return os << " />\n";
 }
 
 // A value that is missing or does not convert ends the reading without failing it; the
 // fields read before it keep their new values.
 bool readECiTCfg(pugi::xml_node node, ECiTConfig& ecit) {
-    if (!readAttrs<ECiT>(node, ecit, kECiTRead)) return true;
-    return checkRanges<ECiT>(ecit, kECiTChecks) && ecit.minTimer <= ecit.defaultTimeout &&
+    if (!readFields<ECiT>(node, ecit, kECiT)) return true;
+    return checkFields<ECiT>(ecit, kECiT) && ecit.minTimer <= ecit.defaultTimeout &&
            ecit.defaultTimeout <= ecit.maxTimer && ecit.minTimer < ecit.maxTimer;
 }
 
@@ -88,7 +74,7 @@ std::wostream& writeEioOutputCfg(std::wostream& os, const EioOutputMap& outputs)
     for (const auto& [name, output] : outputs) {
         os << "<eioOutput \n   name='"
            << lookupName(static_cast<uint32_t>(name), ExternalOutputNames) << "'\n";
-        writeXmlAttrs<Eio>(os, output, kEioXml);
+        writeXmlFields<Eio>(os, output, kEio, 3);
         os << "    />\n";
     }
     return os;
@@ -100,13 +86,13 @@ std::wostream& writeEioOutputCfg(std::wostream& os, const EioOutputMap& outputs)
 // output carries every attribute (a missing name ends the loop at once); the first output
 // that does not read ends the reading and is dropped. Never fails.
 bool readEioOutputCfg(pugi::xml_node node, HandheldPlatform& platform) {
-    if (!allPresent<Eio>(node.child("eioOutput"), kEioRead)) return true;
+    if (!allFieldsPresent<Eio>(node.child("eioOutput"), kEio)) return true;
     std::set<int32_t> read;
     for (pugi::xml_node child : node.children("eioOutput")) {
         uint32_t name = 0;
         Eio output;
         if (!lookupValue(child.attribute("name"), ExternalOutputNames, name) ||
-            !readAttrs<Eio>(child, output, kEioRead))
+            !readFields<Eio>(child, output, kEio, kEioRead))
             break;
         const auto key = static_cast<int32_t>(name);
         if (read.insert(key).second) {

@@ -15,22 +15,16 @@ using SM = ShortMenuItem;
 
 constexpr uint32_t kShortMenuSize = 16;
 
-const XmlAttr<SM> kShortMenuXml[] = {
-    {"     name='", &SM::name, &ShortMenuItemNames},
-    {"     position='", &SM::position},
-    {"     extraData='", &SM::extraData},
+const Field<SM> kShortMenu[] = {
+    {.name = "name", .member = &SM::name, .names = &ShortMenuItemNames},
+    {.name = "position", .member = &SM::position},
+    {.name = "extraData", .member = &SM::extraData},
 };
 
-const SummaryItem<SM> kShortMenuSummary[] = {
-    {"", &SM::name, Shown::Name, &ShortMenuItemNames},
-    {": /\"", &SM::position, Shown::Quoted},
-    {"/\"", &SM::extraData, Shown::Quoted},
-};
-
-const ReadAttr<SM> kShortMenuRead[] = {
-    {.name = "name", .field = &SM::name, .names = &ShortMenuItemNames},
-    {.name = "position", .field = &SM::position},
-    {.name = "extraData", .field = &SM::extraData},
+const SummaryVisit kShortMenuSummary[] = {
+    {"name", "", Shown::Name},
+    {"position", ": /\"", Shown::Quoted},
+    {"extraData", "/\"", Shown::Quoted},
 };
 
 }  // namespace
@@ -39,7 +33,7 @@ std::wostream& writeShortMenu(std::wostream& os, const ShortMenuMap& menu) {
     if (isXmlMode(os)) {
         for (const auto& [position, item] : menu) {
             os << "     <shortMenuItem\n";
-            writeXmlAttrs<SM>(os, item, kShortMenuXml);
+            writeXmlFields<SM>(os, item, kShortMenu, 5);
             os << "       />\n";
         }
         return os;
@@ -48,7 +42,7 @@ std::wostream& writeShortMenu(std::wostream& os, const ShortMenuMap& menu) {
     const char* separator = "";
     for (const auto& [position, item] : menu) {
         os << separator;
-        writeSummaryItems<SM>(os, item, kShortMenuSummary);
+        writeSummaryFields<SM>(os, item, kShortMenu, kShortMenuSummary);
         separator = ", ";
     }
     return os << "}";
@@ -64,7 +58,7 @@ bool readShortMenu(pugi::xml_node node, ShortMenuMap& menu) {
     ShortMenuMap working;
     for (pugi::xml_node child : node.children("shortMenuItem")) {
         SM item;
-        if (!readAttrs<SM>(child, item, kShortMenuRead)) return false;
+        if (!readFields<SM>(child, item, kShortMenu)) return false;
         keepFirst(working, static_cast<uint32_t>(leadingInt(child.attribute("position").value())),
                   std::move(item), child, "position");
     }

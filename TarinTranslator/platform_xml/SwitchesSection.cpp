@@ -19,91 +19,71 @@ namespace {
 
 using Two = TwoPosSwitchConfig;
 
-const XmlAttr<Two> kTwoPosXml[] = {
-    {"      _2PosFunction='", &Two::_2PosFunction, &TwoPosFunctionNames},
-    {"      _2PosAValue='", &Two::_2PosAValue},
-    {"      _2PosBValue='", &Two::_2PosBValue},
-    {"\t _2PosA_VAIndex='", &Two::_2PosA_VAIndex},
-    {"\t _2PosB_VAIndex='", &Two::_2PosB_VAIndex},
+// The VA index lines have an indentation of their own.
+const Field<Two> kTwoPos[] = {
+    {.name = "_2PosFunction", .member = &Two::_2PosFunction, .names = &TwoPosFunctionNames},
+    {.name = "_2PosAValue", .member = &Two::_2PosAValue},
+    {.name = "_2PosBValue", .member = &Two::_2PosBValue},
+    {.name = "_2PosA_VAIndex", .member = &Two::_2PosA_VAIndex, .literal = "\t _2PosA_VAIndex='"},
+    {.name = "_2PosB_VAIndex", .member = &Two::_2PosB_VAIndex, .literal = "\t _2PosB_VAIndex='"},
 };
 
-const SummaryItem<Two> kTwoPosSummary[] = {
-    {"{Function: ", &Two::_2PosFunction, Shown::Name, &TwoPosFunctionNames},
-    {", A: \"", &Two::_2PosAValue, Shown::Quoted},
-    {", B: \"", &Two::_2PosBValue, Shown::Quoted},
-    {" VAIndexA: \"", &Two::_2PosA_VAIndex, Shown::Quoted},
-    {" VAIndexB: \"", &Two::_2PosB_VAIndex, Shown::Quoted},
+const SummaryVisit kTwoPosSummary[] = {
+    {"_2PosFunction", "{Function: ", Shown::Name},
+    {"_2PosAValue", ", A: \"", Shown::Quoted},
+    {"_2PosBValue", ", B: \"", Shown::Quoted},
+    {"_2PosA_VAIndex", " VAIndexA: \"", Shown::Quoted},
+    {"_2PosB_VAIndex", " VAIndexB: \"", Shown::Quoted},
 };
 
-const ReadAttr<Two> kTwoPosRead[] = {
-    {.name = "_2PosFunction", .field = &Two::_2PosFunction, .names = &TwoPosFunctionNames},
-    {.name = "_2PosAValue", .field = &Two::_2PosAValue},
-    {.name = "_2PosBValue", .field = &Two::_2PosBValue},
-};
+const Visit kTwoPosRead[] = {{"_2PosFunction"}, {"_2PosAValue"}, {"_2PosBValue"}};
 
 // Read only when both are present.
-const ReadAttr<Two> kTwoPosIndexRead[] = {
-    {.name = "_2PosA_VAIndex", .field = &Two::_2PosA_VAIndex},
-    {.name = "_2PosB_VAIndex", .field = &Two::_2PosB_VAIndex},
-};
+const Visit kTwoPosIndexRead[] = {{"_2PosA_VAIndex"}, {"_2PosB_VAIndex"}};
 
 // ---- three-position switch: function and index per position ----------------------------
 
 using Three = ThreePosSwitchPositions;
 
-const XmlAttr<Three> kThreePosXml[] = {
-    {"     _3PosAFunc='", &Three::_3PosAFunc, &ThreePosFunctionNames},
-    {"     _3PosBFunc='", &Three::_3PosBFunc, &ThreePosFunctionNames},
-    {"     _3PosCFunc='", &Three::_3PosCFunc, &ThreePosFunctionNames},
-    {"\t _3PosAIndex='", &Three::_3PosAIndex},
-    {"\t _3PosBIndex='", &Three::_3PosBIndex},
-    {"\t _3PosCIndex='", &Three::_3PosCIndex},
+constexpr Field<Three> positionFunction(const char* name, uint32_t Three::*member) {
+    return {.name = name, .member = member, .names = &ThreePosFunctionNames};
+}
+
+// The indexes' lines have an indentation of their own. All six are read only when all six
+// are present.
+const Field<Three> kThreePos[] = {
+    positionFunction("_3PosAFunc", &Three::_3PosAFunc),
+    positionFunction("_3PosBFunc", &Three::_3PosBFunc),
+    positionFunction("_3PosCFunc", &Three::_3PosCFunc),
+    {.name = "_3PosAIndex", .member = &Three::_3PosAIndex, .literal = "\t _3PosAIndex='"},
+    {.name = "_3PosBIndex", .member = &Three::_3PosBIndex, .literal = "\t _3PosBIndex='"},
+    {.name = "_3PosCIndex", .member = &Three::_3PosCIndex, .literal = "\t _3PosCIndex='"},
 };
 
-const SummaryItem<Three> kThreePosSummary[] = {
-    {" AFunc: \"", &Three::_3PosAFunc, Shown::Name, &ThreePosFunctionNames},
-    {", BFunc: \"", &Three::_3PosBFunc, Shown::Name, &ThreePosFunctionNames},
-    {", CFunc: \"", &Three::_3PosCFunc, Shown::Name, &ThreePosFunctionNames},
-    {" AIndex: \"", &Three::_3PosAIndex, Shown::Quoted},
-    {" BIndex: \"", &Three::_3PosBIndex, Shown::Quoted},
-    {" CIndex: \"", &Three::_3PosCIndex, Shown::Quoted},
-};
-
-// Read only when all six are present.
-const ReadAttr<Three> kThreePosRead[] = {
-    {.name = "_3PosAFunc", .field = &Three::_3PosAFunc, .names = &ThreePosFunctionNames},
-    {.name = "_3PosBFunc", .field = &Three::_3PosBFunc, .names = &ThreePosFunctionNames},
-    {.name = "_3PosCFunc", .field = &Three::_3PosCFunc, .names = &ThreePosFunctionNames},
-    {.name = "_3PosAIndex", .field = &Three::_3PosAIndex},
-    {.name = "_3PosBIndex", .field = &Three::_3PosBIndex},
-    {.name = "_3PosCIndex", .field = &Three::_3PosCIndex},
+const SummaryVisit kThreePosSummary[] = {
+    {"_3PosAFunc", " AFunc: \"", Shown::Name},     {"_3PosBFunc", ", BFunc: \"", Shown::Name},
+    {"_3PosCFunc", ", CFunc: \"", Shown::Name},    {"_3PosAIndex", " AIndex: \"", Shown::Quoted},
+    {"_3PosBIndex", " BIndex: \"", Shown::Quoted}, {"_3PosCIndex", " CIndex: \"", Shown::Quoted},
 };
 
 // ---- three-position switch: mode and value per position --------------------------------
 
 using ThreeValues = ThreePosSwitchConfig;
 
-const XmlAttr<ThreeValues> kThreeValuesXml[] = {
-    {"      _3PosFunction='", &ThreeValues::_3PosFunction, &ThreePosSwitchFunctionNames},
-    {"      _3PosAValue='", &ThreeValues::_3PosAValue},
-    {"      _3PosBValue='", &ThreeValues::_3PosBValue},
-    {"      _3PosCValue='", &ThreeValues::_3PosCValue},
-};
-
-const SummaryItem<ThreeValues> kThreeValuesSummary[] = {
-    {"{Function: ", &ThreeValues::_3PosFunction, Shown::Name, &ThreePosSwitchFunctionNames},
-    {", A: \"", &ThreeValues::_3PosAValue, Shown::Quoted},
-    {", B: \"", &ThreeValues::_3PosBValue, Shown::Quoted},
-    {", C: \"", &ThreeValues::_3PosCValue, Shown::Quoted},
-};
-
-const ReadAttr<ThreeValues> kThreeValuesRead[] = {
+const Field<ThreeValues> kThreeValues[] = {
     {.name = "_3PosFunction",
-     .field = &ThreeValues::_3PosFunction,
+     .member = &ThreeValues::_3PosFunction,
      .names = &ThreePosSwitchFunctionNames},
-    {.name = "_3PosAValue", .field = &ThreeValues::_3PosAValue},
-    {.name = "_3PosBValue", .field = &ThreeValues::_3PosBValue},
-    {.name = "_3PosCValue", .field = &ThreeValues::_3PosCValue},
+    {.name = "_3PosAValue", .member = &ThreeValues::_3PosAValue},
+    {.name = "_3PosBValue", .member = &ThreeValues::_3PosBValue},
+    {.name = "_3PosCValue", .member = &ThreeValues::_3PosCValue},
+};
+
+const SummaryVisit kThreeValuesSummary[] = {
+    {"_3PosFunction", "{Function: ", Shown::Name},
+    {"_3PosAValue", ", A: \"", Shown::Quoted},
+    {"_3PosBValue", ", B: \"", Shown::Quoted},
+    {"_3PosCValue", ", C: \"", Shown::Quoted},
 };
 
 // ---- radio lock lists ------------------------------------------------------------------
@@ -154,28 +134,24 @@ bool readRadioLockList(pugi::xml_node parent, const VocabTable& names, RadioLock
 
 // ---- progSwitches ----------------------------------------------------------------------
 
-const XmlAttr<PosValue> kPosValueXml[] = {
-    {"   opcode='", &PosValue::opcode, &SwitchPositionOpcodeNames},
-    {"   param='", &PosValue::param},
-    {"   VAFileIndex='", &PosValue::VAFileIndex},
-};
-
-const SummaryItem<PosValue> kPosValueSummary[] = {
-    {"   opcode='", &PosValue::opcode, Shown::Name, &SwitchPositionOpcodeNames},
-    {"   param='", &PosValue::param, Shown::Raw},
-    {"   VAFileIndex='", &PosValue::VAFileIndex},
-};
-
-// A posValue without VAFileIndex keeps the index read last in its switch.
-const ReadAttr<PosValue> kPosValueRead[] = {
-    {.name = "param", .field = &PosValue::param},
-    {.name = "opcode", .field = &PosValue::opcode, .names = &SwitchPositionOpcodeNames},
+const Field<PosValue> kPosValue[] = {
+    {.name = "opcode", .member = &PosValue::opcode, .names = &SwitchPositionOpcodeNames},
+    {.name = "param", .member = &PosValue::param},
     {.name = "VAFileIndex",
-     .field = &PosValue::VAFileIndex,
+     .member = &PosValue::VAFileIndex,
      .use = Use::Optional,
      .min = 0,
      .max = 65535},
 };
+
+const SummaryVisit kPosValueSummary[] = {
+    {"opcode", "   opcode='", Shown::Name},
+    {"param", "   param='", Shown::Raw},
+    {"VAFileIndex", "   VAFileIndex='"},
+};
+
+// A posValue without VAFileIndex keeps the index read last in its switch.
+const Visit kPosValueRead[] = {{"param"}, {"opcode"}, {"VAFileIndex"}};
 
 // Reads the posValue children of one progSwitch element into `positions`. A posValue
 // before any VAFileIndex was read adds nothing.
@@ -184,7 +160,7 @@ bool readSwitchPositions(pugi::xml_node progSwitch, SwitchPositionMap& positions
     current.VAFileIndex = -1;
     for (pugi::xml_node node : progSwitch.children("posValue")) {
         pugi::xml_attribute pos = node.attribute("pos");
-        if (!pos || !readAttrs<PosValue>(node, current, kPosValueRead)) return false;
+        if (!pos || !readFields<PosValue>(node, current, kPosValue, kPosValueRead)) return false;
         if (current.VAFileIndex >= 0)
             keepFirst(positions, leadingInt(pos.value()), current, node, "pos");
     }
@@ -195,9 +171,9 @@ bool readSwitchPositions(pugi::xml_node progSwitch, SwitchPositionMap& positions
 
 std::wostream& writeTwoPosSwitch(std::wostream& os, const TwoPosSwitchConfig& sw) {
     if (isXmlMode(os)) {
-        writeXmlAttrs<Two>(os, sw, kTwoPosXml);
+        writeXmlFields<Two>(os, sw, kTwoPos, 6);
     } else {
-        writeSummaryItems<Two>(os, sw, kTwoPosSummary);
+        writeSummaryFields<Two>(os, sw, kTwoPos, kTwoPosSummary);
         os << "}";
     }
     return os;
@@ -205,9 +181,9 @@ std::wostream& writeTwoPosSwitch(std::wostream& os, const TwoPosSwitchConfig& sw
 
 std::wostream& writeThreePosSwitchPositions(std::wostream& os, const ThreePosSwitchPositions& sw) {
     if (isXmlMode(os)) {
-        writeXmlAttrs<Three>(os, sw, kThreePosXml);
+        writeXmlFields<Three>(os, sw, kThreePos, 5);
     } else {
-        writeSummaryItems<Three>(os, sw, kThreePosSummary);
+        writeSummaryFields<Three>(os, sw, kThreePos, kThreePosSummary);
         os << "}";
     }
     return os;
@@ -215,9 +191,9 @@ std::wostream& writeThreePosSwitchPositions(std::wostream& os, const ThreePosSwi
 
 std::wostream& writeThreePosSwitch(std::wostream& os, const ThreePosSwitchConfig& sw) {
     if (isXmlMode(os)) {
-        writeXmlAttrs<ThreeValues>(os, sw, kThreeValuesXml);
+        writeXmlFields<ThreeValues>(os, sw, kThreeValues, 6);
     } else {
-        writeSummaryItems<ThreeValues>(os, sw, kThreeValuesSummary);
+        writeSummaryFields<ThreeValues>(os, sw, kThreeValues, kThreeValuesSummary);
         os << "}";
     }
     return os;
@@ -240,13 +216,13 @@ std::wostream& writeRadioLockList(std::wostream& os, const RadioLockSequence& li
 }
 
 bool readProgButtonsElement(pugi::xml_node node, HandheldPlatform& platform) {
-    if (!readAttrs<ThreeValues>(node, platform.threePosSwitch, kThreeValuesRead)) return false;
-    if (allPresent<Three>(node, kThreePosRead) &&
-        !readAttrs<Three>(node, platform.threePosPositions, kThreePosRead))
+    if (!readFields<ThreeValues>(node, platform.threePosSwitch, kThreeValues)) return false;
+    if (allFieldsPresent<Three>(node, kThreePos) &&
+        !readFields<Three>(node, platform.threePosPositions, kThreePos))
         return false;
-    if (!readAttrs<Two>(node, platform.twoPosSwitch, kTwoPosRead)) return false;
-    if (allPresent<Two>(node, kTwoPosIndexRead))
-        (void)readAttrs<Two>(node, platform.twoPosSwitch, kTwoPosIndexRead);
+    if (!readFields<Two>(node, platform.twoPosSwitch, kTwoPos, kTwoPosRead)) return false;
+    if (allFieldsPresent<Two>(node, kTwoPos, kTwoPosIndexRead))
+        (void)readFields<Two>(node, platform.twoPosSwitch, kTwoPos, kTwoPosIndexRead);
     // An invalid button leaves the button list empty but does not fail the element.
     readProgButtons(node, platform.progButtons);
     return readRadioLockList(node, RadioLockSelectionNames, platform.RadioLockList);
@@ -265,10 +241,10 @@ std::wostream& writeProgSwitches(std::wostream& os, const ProgSwitchesConfig& sw
             for (const auto& [pos, value] : positions) {
                 if (xml) {
                     os << "<posValue\n   pos='" << pos << "'\n";
-                    writeXmlAttrs<PosValue>(os, value, kPosValueXml);
+                    writeXmlFields<PosValue>(os, value, kPosValue, 3);
                 } else {
                     os << "posValue pos='" << pos;
-                    writeSummaryItems<PosValue>(os, value, kPosValueSummary);
+                    writeSummaryFields<PosValue>(os, value, kPosValue, kPosValueSummary);
                 }
                 os << "    />\n";
             }
