@@ -189,7 +189,7 @@ std::optional<std::pair<std::vector<Step>, std::string>> stepsOf(std::string_vie
         Step step;
         while (i < path.size() && path[i] != '/' && path[i] != '[') step.name += path[i++];
         if (i < path.size() && path[i] == '[') {
-            const std::size_t close = path.find(']', i);
+            const std::size_t close = closingBracket(path, i);
             if (close == std::string_view::npos) return std::nullopt;
             step.predicate = std::string(path.substr(i, close - i + 1));
             i = close + 1;

@@ -64,17 +64,30 @@ bool isMenuItem(pugi::xml_node node) {
     return false;
 }
 
-// A predicate's value in quotes XPath can read: single quotes unless the value holds one.
+// A predicate's value as XPath reads it: in single quotes unless the value holds one, in
+// double quotes unless it holds one too, else joined from pieces with concat().
 std::string quotedValue(std::string_view value) {
-    const char quote = value.find('\'') == std::string_view::npos ? '\'' : '"';
-    return quote + std::string(value) + quote;
+    if (value.find('\'') == std::string_view::npos) return "'" + std::string(value) + "'";
+    if (value.find('"') == std::string_view::npos) return '"' + std::string(value) + '"';
+    std::string out = "concat(";
+    for (std::size_t at = 0; at < value.size();) {
+        const std::size_t quote = value.find('\'', at);
+        if (quote != at) out += "'" + std::string(value.substr(at, quote - at)) + "',";
+        if (quote == std::string_view::npos) break;
+        out += "\"'\",";
+        at = quote + 1;
+    }
+    out.back() = ')';
+    return out;
 }
 
 std::string stepOf(pugi::xml_node node) {
     std::string step = node.name();
     const ListRule* rule = listRuleOf(node);
-    if (rule && rule->key)
+    // A list's entry by its key; the mobile radio's one microphone has none.
+    if (rule && rule->key && node.attribute(rule->key))
         return step + "[@" + rule->key + "=" + quotedValue(node.attribute(rule->key).value()) + "]";
+    if (rule && rule->key) rule = nullptr;
     bool repeated = false;
     for (pugi::xml_node other = node.parent().child(node.name()); other && !repeated;
          other = other.next_sibling(node.name()))
@@ -156,6 +169,21 @@ std::vector<Setting> settingsBelow(pugi::xml_node node) {
     return out;
 }
 
+std::size_t closingBracket(std::string_view path, std::size_t open) {
+    char quote = 0;
+    for (std::size_t i = open + 1; i < path.size(); ++i) {
+        const char c = path[i];
+        if (quote) {
+            if (c == quote) quote = 0;
+        } else if (c == '\'' || c == '"') {
+            quote = c;
+        } else if (c == ']') {
+            return i;
+        }
+    }
+    return std::string_view::npos;
+}
+
 std::optional<std::string> xpathOf(std::string_view path) {
     std::string out;
     for (std::size_t i = 0; i < path.size();) {
@@ -165,15 +193,16 @@ std::optional<std::string> xpathOf(std::string_view path) {
             ++i;
             continue;
         }
-        const std::size_t close = path.find(']', i);
+        const std::size_t close = closingBracket(path, i);
         if (close == std::string_view::npos) return std::nullopt;
         std::string_view inside = path.substr(i + 1, close - i - 1);
         const std::size_t equals = inside.find('=');
         if (equals != std::string_view::npos) {
             std::string_view value = inside.substr(equals + 1);
-            const bool quoted = value.size() >= 2 &&
-                                (value.front() == '\'' || value.front() == '"') &&
-                                value.back() == value.front();
+            const bool quoted = (value.size() >= 2 &&
+                                 (value.front() == '\'' || value.front() == '"') &&
+                                 value.back() == value.front()) ||
+                                value.starts_with("concat(");
             out += '[';
             out += inside.substr(0, equals);
             out += '=';
@@ -191,12 +220,13 @@ std::optional<std::string> xpathOf(std::string_view path) {
 }
 
 std::optional<std::pair<std::string, std::string>> splitAssignment(std::string_view text) {
-    int depth = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '[') ++depth;
-        if (text[i] == ']' && depth > 0) --depth;
-        if (text[i] == '=' && depth == 0)
+        if (text[i] == '[') {
+            i = closingBracket(text, i);
+            if (i == std::string_view::npos) return std::nullopt;
+        } else if (text[i] == '=') {
             return std::pair{std::string(text.substr(0, i)), std::string(text.substr(i + 1))};
+        }
     }
     return std::nullopt;
 }

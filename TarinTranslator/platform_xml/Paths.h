@@ -60,6 +60,10 @@ bool holdsText(pugi::xml_node node);
 // quotes), relative to the platformConfig element; nullopt when it is not a path.
 std::optional<std::string> xpathOf(std::string_view path);
 
+// The "]" that closes the predicate opened at `open`, quotes taken into account; npos
+// without one.
+std::size_t closingBracket(std::string_view path, std::size_t open);
+
 // Splits "PATH=VALUE" at the first "=" outside brackets; nullopt without one.
 std::optional<std::pair<std::string, std::string>> splitAssignment(std::string_view text);
 
