@@ -92,7 +92,8 @@ TEST(SettingPaths, SelectTheSameValueAsXPathInThePlatformFile) {
                 std::string value = (*values)[i];
                 const bool cut = value.size() > 3 && value.ends_with("...");
                 if (cut) value.resize(value.size() - 3);
-                EXPECT_EQ(value, cut ? settings[i].value.substr(0, value.size()) : settings[i].value)
+                EXPECT_EQ(value,
+                          cut ? settings[i].value.substr(0, value.size()) : settings[i].value)
                     << settings[i].path;
             }
         }

@@ -292,6 +292,65 @@ TEST_F(Tool, AnEditedPlatformFileRepacksWithThePlanTexts) {
     EXPECT_FALSE(std::filesystem::exists(dir / "u.xml"));
 }
 
+// get, set, diff and show from the command line: their outputs, exit statuses and files.
+TEST_F(Tool, SettingsGetSetDiffAndShow) {
+    Outcome all = run("get hz.xml");
+    EXPECT_EQ(all.status, 0);
+    EXPECT_NE(all.out.find("\nTimeDateCfg/@zone=EST\n"), std::string::npos);
+    EXPECT_EQ(
+        run("get hz.xml 'audioConfig/microphone[@micType=EXTERNAL]/@gain' TimeDateCfg/@zone").out,
+        "audioConfig/microphone[@micType='EXTERNAL']/@gain=0\nTimeDateCfg/@zone=EST\n");
+    Outcome missing = run("get hz.xml TimeDateCfg/@zne");
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.err,
+              "tarin-translator: hz.xml: TimeDateCfg/@zne selects no setting; the nearest paths: "
+              "TimeDateCfg/@zone, TimeDateCfg/@time, TimeDateCfg/@date\n");
+    EXPECT_EQ(json("hz.xml")["name"], "Hz");  // info still reads it
+    FlatJson got;
+    ASSERT_TRUE(got.read(run("get m.xml TimeDateCfg --json").out));
+    EXPECT_EQ(got.values["read_as.mobile"], "true");
+    EXPECT_EQ(got.values["settings.1.path"], "TimeDateCfg/@zone");
+
+    // set: the value read as a document reads it, the output written whole, the mode kept.
+    ::chmod((dir / "hz.xml").c_str(), 0640);
+    Outcome bad = run("set hz.xml TimeDateCfg/@zone=XYZ --in-place");
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_NE(bad.err.find("hz.xml: TimeDateCfg/@zone: platformConfig/TimeDateCfg: attribute "
+                           "zone='XYZ' is not one of its"),
+              std::string::npos)
+        << bad.err;
+    const std::string before = readFile(dir / "hz.xml");
+    EXPECT_EQ(run("set hz.xml TimeDateCfg/@zone=PST 'AliasList/aliasInfo[1]/@aliasName=A\\B' "
+                  "--in-place --backup --notes 'set by a test'")
+                  .status,
+              0);
+    EXPECT_EQ(readFile(dir / "hz.xml~"), before);
+    struct stat info {};
+    ::stat((dir / "hz.xml").c_str(), &info);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+    EXPECT_EQ(run("get hz.xml AliasList/aliasInfo[1]/@aliasName").out,
+              "AliasList/aliasInfo[1]/@aliasName=A\\\\B\n");
+    EXPECT_EQ(run("set p.xml TimeDateCfg/@zone=PST -o p2.xml").status, 0);
+
+    // diff: 0 the same, 1 they differ (one line each), 2 trouble.
+    Outcome differ = run("diff hz.xml~ hz.xml");
+    EXPECT_EQ(differ.status, 1);
+    EXPECT_EQ(differ.out,
+              "AliasList/aliasInfo[1]/@aliasName:  -> A\\\\B\nTimeDateCfg/@zone: EST -> PST\n"
+              "notes:  -> set by a test\n");
+    EXPECT_EQ(run("diff p.xml p.xml").status, 0);
+    EXPECT_EQ(run("diff p.xml none.xml").status, 2);
+    FlatJson diffed;
+    ASSERT_TRUE(diffed.read(run("diff p.xml p2.xml --json").out));
+    EXPECT_EQ(diffed.values["differences.0.b"], "PST");
+    EXPECT_EQ(diffed.values["same"], "false");
+
+    // show: the writers' summary of the record.
+    Outcome shown = run("show m.xml");
+    EXPECT_EQ(shown.status, 0);
+    EXPECT_EQ(shown.out.rfind("{\n GPS: ", 0), 0u) << shown.out;
+}
+
 TEST_F(Tool, StandardInputFifosAndTheTemporaryDirectory) {
     EXPECT_EQ(run("check - < p.xml").status, 0);
     EXPECT_EQ(run("parse - o < p.xml").status, 0);
@@ -342,6 +401,11 @@ TEST_F(Tool, UsageErrorsNameWhatIsWrongAndWriteNothing) {
         {"check p.xml --json", "--json does not apply to check"},
         {"info p.xml --radio-type 5", "--radio-type does not apply to info"},
         {"write q --radio-type 146 --radio-type 151", "--radio-type is given twice"},
+        {"set p.xml TimeDateCfg/@zone=EST", "set writes either to -o OUT or --in-place"},
+        {"set p.xml TimeDateCfg/@zone -o x.xml", "'TimeDateCfg/@zone' is not PATH=VALUE"},
+        {"set p.xml --backup -o x.xml TimeDateCfg/@zone=EST", "--backup applies only with"},
+        {"set - --in-place a=b", "--in-place cannot replace standard input"},
+        {"set p.xml -o x.xml", "set needs a change"},
         {"write q --help", "--help takes no other arguments"},
         {"-V check", "-V takes no other arguments"},
         {"write ''", "BASE '' names no file"},
