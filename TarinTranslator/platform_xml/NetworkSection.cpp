@@ -302,10 +302,11 @@ const Service kServices[] = {
 };
 constexpr std::size_t kServicesBeforeGeneral = 4;
 
-// A service's port and its mode, whose attribute `modeName` is named after the service.
+// A service's port and its mode, whose attribute `modeName` is named after the service
+// (nullptr: the service has none, and the row goes unused).
 constexpr std::array<Field<ServicePort>, 2> servicePortFields(const char* modeName) {
     return {{tolerant("port", &ServicePort::port, nullptr, 0, kMaxPort),
-             modeSwitch(modeName, &ServicePort::mode)}};
+             modeSwitch(modeName ? modeName : "", &ServicePort::mode)}};
 }
 
 // The check names the mode by the record's field.
@@ -320,7 +321,7 @@ std::span<const Field<ServicePort>> serviceRows(const Rows& rows, const Service&
 void writeServices(std::wostream& os, const NetworkConfig& net, std::span<const Service> services) {
     for (const Service& s : services) {
         os << "   <" << s.element << "\n";
-        const auto rows = servicePortFields(s.modeName ? s.modeName : "");
+        const auto rows = servicePortFields(s.modeName);
         writeXmlFields<ServicePort>(os, net.*s.member, serviceRows(rows, s), 6);
         os << "    />\n";
     }
@@ -335,7 +336,7 @@ void summarizeServices(std::wostream& os, const NetworkConfig& net,
 }
 
 void readService(pugi::xml_node parent, NetworkConfig& net, const Service& s) {
-    const auto rows = servicePortFields(s.modeName ? s.modeName : "");
+    const auto rows = servicePortFields(s.modeName);
     readFields<ServicePort>(parent.child(s.element), net.*s.member, serviceRows(rows, s));
 }
 
