@@ -19,9 +19,16 @@ template <class R>
 struct FeaturePart {
     const char* child;  // nullptr: the section element
     const char* open;
-    std::span<const XmlAttr<R>> xml;
-    std::span<const ReadAttr<R>> read;
+    std::span<const Field<R>> fields;
     const char* close;
+};
+
+// The check of one part's rows: those visited (without a list, every row with a range, in
+// order).
+template <class R>
+struct FeatureCheck {
+    std::span<const Field<R>> fields;
+    std::span<const Visit> order = {};
 };
 
 template <class R>
@@ -29,7 +36,8 @@ struct Feature {
     Gate gate;  // the codes the writer writes for
     std::span<const FeaturePart<R>> parts;
     const char* end;  // after the parts
-    std::span<const Check<R>> checks;
+    // The check, part by part in this order; without a list, every part in turn.
+    std::span<const FeatureCheck<R>> checks = {};
 };
 
 template <class R>
@@ -37,10 +45,22 @@ std::wostream& writeFeature(std::wostream& os, const R& rec, const Feature<R>& f
     if (!isXmlMode(os) || !gateOpen(feature.gate)) return os;
     for (const FeaturePart<R>& part : feature.parts) {
         os << part.open;
-        writeXmlAttrs<R>(os, rec, part.xml);
+        writeXmlFields<R>(os, rec, part.fields, 3);
         os << part.close;
     }
     return os << feature.end;
+}
+
+template <class R>
+bool checkFeature(const R& rec, const Feature<R>& feature) {
+    if (feature.checks.empty()) {
+        for (const FeaturePart<R>& part : feature.parts)
+            if (!checkFields<R>(rec, part.fields)) return false;
+        return true;
+    }
+    for (const FeatureCheck<R>& check : feature.checks)
+        if (!checkFields<R>(rec, check.fields, check.order)) return false;
+    return true;
 }
 
 template <class R>
@@ -49,264 +69,194 @@ bool readFeature(pugi::xml_node node, R& rec, const Feature<R>& feature) {
     bool ok = true;
     for (const FeaturePart<R>& part : feature.parts) {
         pugi::xml_node from = part.child ? node.child(part.child) : node;
-        if (from) ok = readEveryAttr<R>(from, rec, part.read) && ok;
+        if (from) ok = readEveryField<R>(from, rec, part.fields) && ok;
     }
-    return ok && checkRanges<R>(rec, feature.checks);
+    return ok && checkFeature(rec, feature);
 }
 
-// A number whose base follows its text: decimal, "0x" hexadecimal, leading-zero octal.
+// The check's range of a switch that it judges.
+constexpr Judged kSwitch{0, 1};
+
+// A required OFF/ON switch, judged by the check where `check` says so.
 template <class R>
-constexpr ReadAttr<R> numberRead(const char* name, uint32_t R::*field, int64_t min, int64_t max) {
-    return {.name = name, .field = field, .min = min, .max = max, .base = 0};
+constexpr Field<R> onOff(const char* name, uint32_t R::*member,
+                         std::optional<Judged> check = std::nullopt) {
+    return {.name = name, .member = member, .names = &OnOffNames, .check = check};
 }
 
+// A required number whose base follows its text (decimal, "0x" hexadecimal, leading-zero
+// octal), read and checked in [min, max].
 template <class R>
-constexpr ReadAttr<R> onOffRead(const char* name, uint32_t R::*field) {
-    return {.name = name, .field = field, .names = &OnOffNames};
+constexpr Field<R> number(const char* name, uint32_t R::*member, int64_t min, int64_t max) {
+    return {.name = name,
+            .member = member,
+            .min = min,
+            .max = max,
+            .base = 0,
+            .check = Judged{min, max}};
 }
 
 // ---- hazardConfig ----------------------------------------------------------------------
 
 using HZ = HazardConfig;
 
-const XmlAttr<HZ> kHazardXml[] = {
-    {"   hazardModeEnable='", &HZ::hazardModeEnable, &OnOffNames},
-    {"   frontDisplayEnable='", &HZ::frontDisplayEnable, &OnOffNames},
-    {"   entryVoiceAnnunciation='", &HZ::entryVoiceAnnunciation},
-    {"   exitVoiceAnnunciation='", &HZ::exitVoiceAnnunciation},
-    {"   powerOffVoiceAnnunciation='", &HZ::powerOffVoiceAnnunciation},
-    {"   nonCompliantVoiceAnnunciation='", &HZ::nonCompliantVoiceAnnunciation},
-};
-
-const ReadAttr<HZ> kHazardRead[] = {
-    onOffRead<HZ>("hazardModeEnable", &HZ::hazardModeEnable),
-    onOffRead<HZ>("frontDisplayEnable", &HZ::frontDisplayEnable),
-    numberRead<HZ>("entryVoiceAnnunciation", &HZ::entryVoiceAnnunciation, 0, kMaxVoiceFile),
-    numberRead<HZ>("exitVoiceAnnunciation", &HZ::exitVoiceAnnunciation, 0, kMaxVoiceFile),
-    numberRead<HZ>("powerOffVoiceAnnunciation", &HZ::powerOffVoiceAnnunciation, 0, kMaxVoiceFile),
-    numberRead<HZ>("nonCompliantVoiceAnnunciation", &HZ::nonCompliantVoiceAnnunciation, 0,
-                   kMaxVoiceFile),
-};
-
-const Check<HZ> kHazardChecks[] = {
-    {"entryVoiceAnnunciation", &HZ::entryVoiceAnnunciation, 0, kMaxVoiceFile},
-    {"exitVoiceAnnunciation", &HZ::exitVoiceAnnunciation, 0, kMaxVoiceFile},
-    {"powerOffVoiceAnnunciation", &HZ::powerOffVoiceAnnunciation, 0, kMaxVoiceFile},
-    {"nonCompliantVoiceAnnunciation", &HZ::nonCompliantVoiceAnnunciation, 0, kMaxVoiceFile},
+const Field<HZ> kHazard[] = {
+    onOff<HZ>("hazardModeEnable", &HZ::hazardModeEnable),
+    onOff<HZ>("frontDisplayEnable", &HZ::frontDisplayEnable),
+    number<HZ>("entryVoiceAnnunciation", &HZ::entryVoiceAnnunciation, 0, kMaxVoiceFile),
+    number<HZ>("exitVoiceAnnunciation", &HZ::exitVoiceAnnunciation, 0, kMaxVoiceFile),
+    number<HZ>("powerOffVoiceAnnunciation", &HZ::powerOffVoiceAnnunciation, 0, kMaxVoiceFile),
+    number<HZ>("nonCompliantVoiceAnnunciation", &HZ::nonCompliantVoiceAnnunciation, 0,
+               kMaxVoiceFile),
 };
 
 const FeaturePart<HZ> kHazardParts[] = {
-    {nullptr, "<hazardConfig \n", kHazardXml, kHazardRead, "   />\n"},
+    {nullptr, "<hazardConfig \n", kHazard, "   />\n"},
 };
 
-const Feature<HZ> kHazard = {Gate::Extended, kHazardParts, "", kHazardChecks};
+const Feature<HZ> kHazardFeature = {Gate::Extended, kHazardParts, ""};
 
 // ---- selfCheckConfig -------------------------------------------------------------------
 
 using SC = SelfCheckConfig;
 
-const XmlAttr<SC> kSelfCheckXml[] = {
-    {"   selfCheckEnable='", &SC::selfCheckEnable, &OnOffNames},
-    {"   FRSMConnection='", &SC::FRSMConnection, &OnOffNames},
-    {"   antennaConnection='", &SC::antennaConnection, &OnOffNames},
-    {"   radioTemperature='", &SC::radioTemperature, &OnOffNames},
-    {"   batteryCapacity='", &SC::batteryCapacity, &OnOffNames},
-    {"   PeriodicTimer='", &SC::PeriodicTimer},
-    {"   selfCheckVAFileIndex='", &SC::selfCheckVAFileIndex},
-};
-
-const ReadAttr<SC> kSelfCheckRead[] = {
-    onOffRead<SC>("selfCheckEnable", &SC::selfCheckEnable),
-    onOffRead<SC>("FRSMConnection", &SC::FRSMConnection),
-    onOffRead<SC>("antennaConnection", &SC::antennaConnection),
-    onOffRead<SC>("radioTemperature", &SC::radioTemperature),
-    onOffRead<SC>("batteryCapacity", &SC::batteryCapacity),
-    numberRead<SC>("PeriodicTimer", &SC::PeriodicTimer, 1, 240),
-    numberRead<SC>("selfCheckVAFileIndex", &SC::selfCheckVAFileIndex, 0, kMaxVoiceFile),
-};
-
-const Check<SC> kSelfCheckChecks[] = {
-    {"selfCheckVAFileIndex", &SC::selfCheckVAFileIndex, 0, kMaxVoiceFile},
-    {"PeriodicTimer", &SC::PeriodicTimer, 1, 240},
+const Field<SC> kSelfCheck[] = {
+    onOff<SC>("selfCheckEnable", &SC::selfCheckEnable),
+    onOff<SC>("FRSMConnection", &SC::FRSMConnection),
+    onOff<SC>("antennaConnection", &SC::antennaConnection),
+    onOff<SC>("radioTemperature", &SC::radioTemperature),
+    onOff<SC>("batteryCapacity", &SC::batteryCapacity),
+    number<SC>("PeriodicTimer", &SC::PeriodicTimer, 1, 240),
+    number<SC>("selfCheckVAFileIndex", &SC::selfCheckVAFileIndex, 0, kMaxVoiceFile),
 };
 
 const FeaturePart<SC> kSelfCheckParts[] = {
-    {nullptr, "<selfCheckConfig \n", kSelfCheckXml, kSelfCheckRead, "   />\n"},
+    {nullptr, "<selfCheckConfig \n", kSelfCheck, "   />\n"},
 };
 
-const Feature<SC> kSelfCheck = {Gate::Extended, kSelfCheckParts, "", kSelfCheckChecks};
+// The check judges the voice file before the timer.
+const Visit kSelfCheckOrder[] = {{"selfCheckVAFileIndex"}, {"PeriodicTimer"}};
+const FeatureCheck<SC> kSelfCheckChecks[] = {{kSelfCheck, kSelfCheckOrder}};
+
+const Feature<SC> kSelfCheckFeature = {Gate::Extended, kSelfCheckParts, "", kSelfCheckChecks};
 
 // ---- VRMobileConfig --------------------------------------------------------------------
 
 using VR = VrMobileConfig;
 
-const XmlAttr<VR> kVrMobileXml[] = {
-    {"   NoneModeEnable='", &VR::NoneModeEnable, &OnOffNames},
-    {"   EVRSCapableModeEnable='", &VR::EVRSCapableModeEnable, &OnOffNames},
-    {"   AVRSCapableModeEnable='", &VR::AVRSCapableModeEnable, &OnOffNames},
-};
-
-const ReadAttr<VR> kVrMobileRead[] = {
-    onOffRead<VR>("NoneModeEnable", &VR::NoneModeEnable),
-    onOffRead<VR>("EVRSCapableModeEnable", &VR::EVRSCapableModeEnable),
-    onOffRead<VR>("AVRSCapableModeEnable", &VR::AVRSCapableModeEnable),
-};
-
-const Check<VR> kVrMobileChecks[] = {
-    {"NoneModeEnable", &VR::NoneModeEnable, 0, 1},
-    {"EVRSCapableModeEnable", &VR::EVRSCapableModeEnable, 0, 1},
-    {"AVRSCapableModeEnable", &VR::AVRSCapableModeEnable, 0, 1},
+const Field<VR> kVrMobile[] = {
+    onOff<VR>("NoneModeEnable", &VR::NoneModeEnable, kSwitch),
+    onOff<VR>("EVRSCapableModeEnable", &VR::EVRSCapableModeEnable, kSwitch),
+    onOff<VR>("AVRSCapableModeEnable", &VR::AVRSCapableModeEnable, kSwitch),
 };
 
 const FeaturePart<VR> kVrMobileParts[] = {
-    {nullptr, "<VRMobileConfig \n", kVrMobileXml, kVrMobileRead, "   />\n"},
+    {nullptr, "<VRMobileConfig \n", kVrMobile, "   />\n"},
 };
 
-const Feature<VR> kVrMobile = {Gate::VrMobile, kVrMobileParts, "", kVrMobileChecks};
+const Feature<VR> kVrMobileFeature = {Gate::VrMobile, kVrMobileParts, ""};
 
 // ---- logEventsConfig -------------------------------------------------------------------
 
 using LE = LogEventsConfig;
 
-const XmlAttr<LE> kLogEventsXml[] = {
-    {"   logEvent='", &LE::logEvent, &OnOffNames},
-    {"   devicePowerOnOffLog='", &LE::devicePowerOnOffLog, &OnOffNames},
-    {"   emergencyDeclareLog='", &LE::emergencyDeclareLog, &OnOffNames},
-    {"   userInputLog='", &LE::userInputLog, &OnOffNames},
-    {"   batteryCapacityLog='", &LE::batteryCapacityLog, &OnOffNames},
-    {"   channelTalkGroupSelectionLog='", &LE::channelTalkGroupSelectionLog, &OnOffNames},
-    {"   zoneSystemSelectionLog='", &LE::zoneSystemSelectionLog, &OnOffNames},
-    {"   missionPlanSelectionLog='", &LE::missionPlanSelectionLog, &OnOffNames},
-    {"   overTempEventLog='", &LE::overTempEventLog, &OnOffNames},
-};
-
-const ReadAttr<LE> kLogEventsRead[] = {
-    onOffRead<LE>("logEvent", &LE::logEvent),
-    onOffRead<LE>("devicePowerOnOffLog", &LE::devicePowerOnOffLog),
-    onOffRead<LE>("emergencyDeclareLog", &LE::emergencyDeclareLog),
-    onOffRead<LE>("userInputLog", &LE::userInputLog),
-    onOffRead<LE>("batteryCapacityLog", &LE::batteryCapacityLog),
-    onOffRead<LE>("channelTalkGroupSelectionLog", &LE::channelTalkGroupSelectionLog),
-    onOffRead<LE>("zoneSystemSelectionLog", &LE::zoneSystemSelectionLog),
-    onOffRead<LE>("missionPlanSelectionLog", &LE::missionPlanSelectionLog),
-    onOffRead<LE>("overTempEventLog", &LE::overTempEventLog),
-};
-
-const Check<LE> kLogEventsChecks[] = {
-    {"logEvent", &LE::logEvent, 0, 1},
-    {"devicePowerOnOffLog", &LE::devicePowerOnOffLog, 0, 1},
-    {"emergencyDeclareLog", &LE::emergencyDeclareLog, 0, 1},
-    {"userInputLog", &LE::userInputLog, 0, 1},
-    {"batteryCapacityLog", &LE::batteryCapacityLog, 0, 1},
-    {"channelTalkGroupSelectionLog", &LE::channelTalkGroupSelectionLog, 0, 1},
-    {"zoneSystemSelectionLog", &LE::zoneSystemSelectionLog, 0, 1},
-    {"missionPlanSelectionLog", &LE::missionPlanSelectionLog, 0, 1},
-    {"overTempEventLog", &LE::overTempEventLog, 0, 1},
+const Field<LE> kLogEvents[] = {
+    onOff<LE>("logEvent", &LE::logEvent, kSwitch),
+    onOff<LE>("devicePowerOnOffLog", &LE::devicePowerOnOffLog, kSwitch),
+    onOff<LE>("emergencyDeclareLog", &LE::emergencyDeclareLog, kSwitch),
+    onOff<LE>("userInputLog", &LE::userInputLog, kSwitch),
+    onOff<LE>("batteryCapacityLog", &LE::batteryCapacityLog, kSwitch),
+    onOff<LE>("channelTalkGroupSelectionLog", &LE::channelTalkGroupSelectionLog, kSwitch),
+    onOff<LE>("zoneSystemSelectionLog", &LE::zoneSystemSelectionLog, kSwitch),
+    onOff<LE>("missionPlanSelectionLog", &LE::missionPlanSelectionLog, kSwitch),
+    onOff<LE>("overTempEventLog", &LE::overTempEventLog, kSwitch),
 };
 
 const FeaturePart<LE> kLogEventsParts[] = {
-    {nullptr, "<logEventsConfig\n", kLogEventsXml, kLogEventsRead, "   />\n"},
+    {nullptr, "<logEventsConfig\n", kLogEvents, "   />\n"},
 };
 
-const Feature<LE> kLogEvents = {Gate::Extended, kLogEventsParts, "", kLogEventsChecks};
+const Feature<LE> kLogEventsFeature = {Gate::Extended, kLogEventsParts, ""};
 
 // ---- VideoSettingsConfig ---------------------------------------------------------------
 
 using VS = VideoSettings;
 
-const XmlAttr<VS> kVideoTriggerXml[] = {
-    {"   VideoTriggerEnable='", &VS::VideoTriggerEnable, &OnOffNames},
+const Field<VS> kVideoTrigger[] = {
+    onOff<VS>("VideoTriggerEnable", &VS::VideoTriggerEnable, kSwitch),
 };
-const XmlAttr<VS> kVideoAudioXml[] = {
-    {"   CameraOnAudioFile='", &VS::CameraOnAudioFile},
-    {"   cameraOffAudioFile='", &VS::cameraOffAudioFile},
-    {"   cameraConnectedAudioFile='", &VS::cameraConnectedAudioFile},
-    {"   cameraDisConnectedAudioFile='", &VS::cameraDisConnectedAudioFile},
+const Field<VS> kVideoAudio[] = {
+    number<VS>("CameraOnAudioFile", &VS::CameraOnAudioFile, 0, kMaxVoiceFile),
+    number<VS>("cameraOffAudioFile", &VS::cameraOffAudioFile, 0, kMaxVoiceFile),
+    number<VS>("cameraConnectedAudioFile", &VS::cameraConnectedAudioFile, 0, kMaxVoiceFile),
+    number<VS>("cameraDisConnectedAudioFile", &VS::cameraDisConnectedAudioFile, 0, kMaxVoiceFile),
 };
-const XmlAttr<VS> kBodyCamXml[] = {
-    {"   BodyCamEmergencyEnable='", &VS::BodyCamEmergencyEnable, &OnOffNames},
+const Field<VS> kBodyCam[] = {
+    onOff<VS>("BodyCamEmergencyEnable", &VS::BodyCamEmergencyEnable, kSwitch),
 };
-const XmlAttr<VS> kDashCamXml[] = {
-    {"   DashCamEmergencyEnable='", &VS::DashCamEmergencyEnable, &OnOffNames},
-};
-
-const ReadAttr<VS> kVideoTriggerRead[] = {
-    onOffRead<VS>("VideoTriggerEnable", &VS::VideoTriggerEnable),
-};
-const ReadAttr<VS> kVideoAudioRead[] = {
-    numberRead<VS>("CameraOnAudioFile", &VS::CameraOnAudioFile, 0, kMaxVoiceFile),
-    numberRead<VS>("cameraOffAudioFile", &VS::cameraOffAudioFile, 0, kMaxVoiceFile),
-    numberRead<VS>("cameraConnectedAudioFile", &VS::cameraConnectedAudioFile, 0, kMaxVoiceFile),
-    numberRead<VS>("cameraDisConnectedAudioFile", &VS::cameraDisConnectedAudioFile, 0,
-                   kMaxVoiceFile),
-};
-const ReadAttr<VS> kBodyCamRead[] = {
-    onOffRead<VS>("BodyCamEmergencyEnable", &VS::BodyCamEmergencyEnable),
-};
-const ReadAttr<VS> kDashCamRead[] = {
-    onOffRead<VS>("DashCamEmergencyEnable", &VS::DashCamEmergencyEnable),
-};
-
-const Check<VS> kVideoChecks[] = {
-    {"VideoTriggerEnable", &VS::VideoTriggerEnable, 0, 1},
-    {"BodyCamEmergencyEnable", &VS::BodyCamEmergencyEnable, 0, 1},
-    {"DashCamEmergencyEnable", &VS::DashCamEmergencyEnable, 0, 1},
-    {"CameraOnAudioFile", &VS::CameraOnAudioFile, 0, kMaxVoiceFile},
-    {"cameraOffAudioFile", &VS::cameraOffAudioFile, 0, kMaxVoiceFile},
-    {"cameraConnectedAudioFile", &VS::cameraConnectedAudioFile, 0, kMaxVoiceFile},
-    {"cameraDisConnectedAudioFile", &VS::cameraDisConnectedAudioFile, 0, kMaxVoiceFile},
+const Field<VS> kDashCam[] = {
+    onOff<VS>("DashCamEmergencyEnable", &VS::DashCamEmergencyEnable, kSwitch),
 };
 
 const FeaturePart<VS> kVideoParts[] = {
-    {nullptr, "<VideoSettingsConfig\n", kVideoTriggerXml, kVideoTriggerRead, " >\n"},
-    {"VoiceAnnunciation", "<VoiceAnnunciation\n", kVideoAudioXml, kVideoAudioRead, "   />\n"},
-    {"BodyCamTrigger", "<BodyCamTrigger\n", kBodyCamXml, kBodyCamRead, "   />\n"},
-    {"DashCamTrigger", "<DashCamTrigger\n", kDashCamXml, kDashCamRead, "   />\n"},
+    {nullptr, "<VideoSettingsConfig\n", kVideoTrigger, " >\n"},
+    {"VoiceAnnunciation", "<VoiceAnnunciation\n", kVideoAudio, "   />\n"},
+    {"BodyCamTrigger", "<BodyCamTrigger\n", kBodyCam, "   />\n"},
+    {"DashCamTrigger", "<DashCamTrigger\n", kDashCam, "   />\n"},
 };
 
-const Feature<VS> kVideo = {Gate::Extended, kVideoParts, "</VideoSettingsConfig>\n", kVideoChecks};
+// The check judges the switches before the voice files.
+const FeatureCheck<VS> kVideoChecks[] = {
+    {kVideoTrigger},
+    {kBodyCam},
+    {kDashCam},
+    {kVideoAudio},
+};
+
+const Feature<VS> kVideoFeature = {Gate::Extended, kVideoParts, "</VideoSettingsConfig>\n",
+                                   kVideoChecks};
 
 }  // namespace
 
 std::wostream& writeHazardConfig(std::wostream& os, const HazardConfig& hazard) {
-    return writeFeature(os, hazard, kHazard);
+    return writeFeature(os, hazard, kHazardFeature);
 }
 
 bool readHazardConfig(pugi::xml_node node, HazardConfig& hazard) {
-    return readFeature(node, hazard, kHazard);
+    return readFeature(node, hazard, kHazardFeature);
 }
 
 std::wostream& writeSelfCheckConfig(std::wostream& os, const SelfCheckConfig& check) {
-    return writeFeature(os, check, kSelfCheck);
+    return writeFeature(os, check, kSelfCheckFeature);
 }
 
 bool readSelfCheckConfig(pugi::xml_node node, SelfCheckConfig& check) {
-    return readFeature(node, check, kSelfCheck);
+    return readFeature(node, check, kSelfCheckFeature);
 }
 
 std::wostream& writeVrMobileConfig(std::wostream& os, const VrMobileConfig& vr) {
-    return writeFeature(os, vr, kVrMobile);
+    return writeFeature(os, vr, kVrMobileFeature);
 }
 
 bool readVrMobileConfig(pugi::xml_node node, VrMobileConfig& vr) {
-    return readFeature(node, vr, kVrMobile);
+    return readFeature(node, vr, kVrMobileFeature);
 }
 
 std::wostream& writeLogEventsConfig(std::wostream& os, const LogEventsConfig& log) {
-    return writeFeature(os, log, kLogEvents);
+    return writeFeature(os, log, kLogEventsFeature);
 }
 
 bool readLogEventsConfig(pugi::xml_node node, LogEventsConfig& log) {
-    return readFeature(node, log, kLogEvents);
+    return readFeature(node, log, kLogEventsFeature);
 }
 
 // The platform root never writes this section; the dispatcher reads it.
 std::wostream& writeVideoSettingsConfig(std::wostream& os, const VideoSettings& video) {
-    return writeFeature(os, video, kVideo);
+    return writeFeature(os, video, kVideoFeature);
 }
 
 bool readVideoSettingsConfig(pugi::xml_node node, VideoSettings& video) {
-    return readFeature(node, video, kVideo);
+    return readFeature(node, video, kVideoFeature);
 }
 
 }  // namespace tarin

@@ -10,87 +10,79 @@ namespace {
 
 using BT = BluetoothConfig;
 
-const XmlAttr<BT> kBluetoothXml[] = {
-    {"   btMode='", &BT::btMode, &OnOffNames},
-    {"   btMITMRequired='", &BT::btMITMRequired, &OnOffNames},
-    {"   btIndicatorLED='", &BT::btIndicatorLED, &OnOffNames},
-    {"   friendlyName='", &BT::friendlyName, nullptr, Gate::Classic},
-    {"   btAdminMode='", &BT::btAdminMode, &OnOffNames, Gate::Classic},
+constexpr Field<BT> btOnOff(const char* name, uint32_t BT::*member, Gate gate = Gate::All,
+                            std::optional<Judged> check = std::nullopt) {
+    return {.name = name, .member = member, .names = &OnOffNames, .gate = gate, .check = check};
+}
+
+const Field<BT> kBluetooth[] = {
+    btOnOff("btMode", &BT::btMode, Gate::All, Judged{0, 1}),
+    btOnOff("btMITMRequired", &BT::btMITMRequired, Gate::All, Judged{0, 1}),
+    btOnOff("btIndicatorLED", &BT::btIndicatorLED),
+    {.name = "friendlyName",
+     .member = &BT::friendlyName,
+     .gate = Gate::Classic,
+     .max = 39,
+     .check = Judged{1, 39}},
+    btOnOff("btAdminMode", &BT::btAdminMode, Gate::Classic, Judged{0, 1}),
 };
 
-enum { kBtAdminModeItem = 4 };
-const ReadAttr<BT> kBluetoothRead[] = {
-    {.name = "btMode", .field = &BT::btMode, .names = &OnOffNames},
-    {.name = "btMITMRequired", .field = &BT::btMITMRequired, .names = &OnOffNames},
-    {.name = "btIndicatorLED", .field = &BT::btIndicatorLED, .names = &OnOffNames},
-    {.name = "friendlyName", .field = &BT::friendlyName, .gate = Gate::Classic, .max = 39},
-    {.name = "btAdminMode", .field = &BT::btAdminMode, .names = &OnOffNames, .gate = Gate::Classic},
+// The check judges the admin mode second, and all but the mode for the classic codes only.
+const Visit kBluetoothChecks[] = {
+    {"btMode"},
+    {"btAdminMode", Gate::Classic},
+    {"btMITMRequired", Gate::Classic},
+    {"friendlyName", Gate::Classic},
 };
 
-const Check<BT> kBluetoothChecks[] = {
-    {"btMode", &BT::btMode, 0, 1},
-    {"btAdminMode", &BT::btAdminMode, 0, 1, Gate::Classic},
-    {"btMITMRequired", &BT::btMITMRequired, 0, 1, Gate::Classic},
-    {"friendlyName", &BT::friendlyName, 1, 39, Gate::Classic},
+const SummaryVisit kBluetoothSummary[] = {
+    {"btMode", "{ Mode: "},
+    {"btAdminMode", ", Admin Mode: ", Shown::Number, Gate::Classic},
+    {"friendlyName", ", Friendly Name: \"", Shown::Quoted, Gate::Classic},
+    {"btMITMRequired", "}{ MITM: ", Shown::Number, Gate::Extended},
 };
 
 // ---- gpsConfig -------------------------------------------------------------------------
 
+// A GPS setting written and read as a name of `names`, judged in `check` where given.
+template <class R>
+constexpr Field<R> named(const char* name, uint32_t R::*member, const VocabTable& names,
+                         std::optional<Judged> check = std::nullopt) {
+    return {.name = name, .member = member, .names = &names, .check = check};
+}
+
 using Gps = GpsConfig;
 
-const XmlAttr<Gps> kGpsXml[] = {
-    {"   gpsMode='", &Gps::gpsMode, &OnOffNames},
-    {"   nmeaOverUsb='", &Gps::nmeaOverUsb, &OnOffNames},
-    {"   type='", &Gps::type, &GpsTypeNames},
-    {"   operationMode='", &Gps::operationMode, &GpsOperationModeNames},
-    {"   mapDatum='", &Gps::mapDatum, &MapDatumNames},
-    {"   positionFormat='", &Gps::positionFormat, &PositionFormatNames},
-    {"   linearUnits='", &Gps::linearUnits, &LinearUnitsNames},
-    {"   angularUnits='", &Gps::angularUnits, &AngularUnitsNames},
-    {"   elevationBasis='", &Gps::elevationBasis, &ElevationBasisNames},
-    {"   gridDigits='", &Gps::gridDigits},
-    {"   northing='", &Gps::northing, &NorthingNames},
+const Field<Gps> kGps[] = {
+    named<Gps>("gpsMode", &Gps::gpsMode, OnOffNames, Judged{0, 1}),
+    {.name = "nmeaOverUsb",
+     .member = &Gps::nmeaOverUsb,
+     .names = &OnOffNames,
+     .use = Use::Optional,
+     .check = Judged{0, 1}},
+    named<Gps>("type", &Gps::type, GpsTypeNames, Judged{0, 0}),
+    named<Gps>("operationMode", &Gps::operationMode, GpsOperationModeNames, Judged{1, 1}),
+    named<Gps>("mapDatum", &Gps::mapDatum, MapDatumNames),
+    named<Gps>("positionFormat", &Gps::positionFormat, PositionFormatNames, Judged{0, 4}),
+    named<Gps>("linearUnits", &Gps::linearUnits, LinearUnitsNames, Judged{0, 2}),
+    named<Gps>("angularUnits", &Gps::angularUnits, AngularUnitsNames, Judged{0, 2}),
+    named<Gps>("elevationBasis", &Gps::elevationBasis, ElevationBasisNames, Judged{0, 1}),
+    {.name = "gridDigits", .member = &Gps::gridDigits, .check = Judged{0, 99}},
+    named<Gps>("northing", &Gps::northing, NorthingNames, Judged{1, 4}),
 };
 
-const SummaryItem<Gps> kGpsSummary[] = {
-    {"{Config Mode: ", &Gps::gpsMode, Shown::Name, &OnOffNames},
-    {"  nmeaOverUsb='", &Gps::nmeaOverUsb, Shown::Name, &OnOffNames},
-    {"'\n, Type: ", &Gps::type, Shown::Name, &GpsTypeNames},
-    {", Op Mode: ", &Gps::operationMode, Shown::Name, &GpsOperationModeNames},
-    {", Map Datum: ", &Gps::mapDatum, Shown::Name, &MapDatumNames},
-    {", Position Format: ", &Gps::positionFormat, Shown::Name, &PositionFormatNames},
-    {", Linear Units: ", &Gps::linearUnits, Shown::Name, &LinearUnitsNames},
-    {", Angular Units: ", &Gps::angularUnits, Shown::Name, &AngularUnitsNames},
-    {", Elevation Basis: ", &Gps::elevationBasis, Shown::Name, &ElevationBasisNames},
-    {", Grid Digits: ", &Gps::gridDigits},
-    {", Northing: ", &Gps::northing, Shown::Name, &NorthingNames},
-};
-
-const ReadAttr<Gps> kGpsRead[] = {
-    {.name = "gpsMode", .field = &Gps::gpsMode, .names = &OnOffNames},
-    {.name = "nmeaOverUsb", .field = &Gps::nmeaOverUsb, .names = &OnOffNames, .use = Use::Optional},
-    {.name = "type", .field = &Gps::type, .names = &GpsTypeNames},
-    {.name = "operationMode", .field = &Gps::operationMode, .names = &GpsOperationModeNames},
-    {.name = "mapDatum", .field = &Gps::mapDatum, .names = &MapDatumNames},
-    {.name = "positionFormat", .field = &Gps::positionFormat, .names = &PositionFormatNames},
-    {.name = "linearUnits", .field = &Gps::linearUnits, .names = &LinearUnitsNames},
-    {.name = "angularUnits", .field = &Gps::angularUnits, .names = &AngularUnitsNames},
-    {.name = "elevationBasis", .field = &Gps::elevationBasis, .names = &ElevationBasisNames},
-    {.name = "gridDigits", .field = &Gps::gridDigits},
-    {.name = "northing", .field = &Gps::northing, .names = &NorthingNames},
-};
-
-const Check<Gps> kGpsChecks[] = {
-    {"gpsMode", &Gps::gpsMode, 0, 1},
-    {"nmeaOverUsb", &Gps::nmeaOverUsb, 0, 1},
-    {"type", &Gps::type, 0, 0},
-    {"operationMode", &Gps::operationMode, 1, 1},
-    {"positionFormat", &Gps::positionFormat, 0, 4},
-    {"linearUnits", &Gps::linearUnits, 0, 2},
-    {"angularUnits", &Gps::angularUnits, 0, 2},
-    {"elevationBasis", &Gps::elevationBasis, 0, 1},
-    {"gridDigits", &Gps::gridDigits, 0, 99},
-    {"northing", &Gps::northing, 1, 4},
+const SummaryVisit kGpsSummary[] = {
+    {"gpsMode", "{Config Mode: ", Shown::Name},
+    {"nmeaOverUsb", "  nmeaOverUsb='", Shown::Name},
+    {"type", "'\n, Type: ", Shown::Name},
+    {"operationMode", ", Op Mode: ", Shown::Name},
+    {"mapDatum", ", Map Datum: ", Shown::Name},
+    {"positionFormat", ", Position Format: ", Shown::Name},
+    {"linearUnits", ", Linear Units: ", Shown::Name},
+    {"angularUnits", ", Angular Units: ", Shown::Name},
+    {"elevationBasis", ", Elevation Basis: ", Shown::Name},
+    {"gridDigits", ", Grid Digits: "},
+    {"northing", ", Northing: ", Shown::Name},
 };
 
 // ---- mobile gpsConfig ------------------------------------------------------------------
@@ -102,49 +94,33 @@ uint32_t shownMobileGpsType(uint32_t type) {
     return type == 0 ? 1 : type;
 }
 
-const XmlAttr<MGps> kMobileGpsXml[] = {
-    {"   operationMode='", &MGps::operationMode, &GpsOperationModeNames},
-    {"   mapDatum='", &MGps::mapDatum, &MapDatumNames},
-    {"   positionFormat='", &MGps::positionFormat, &PositionFormatNames},
-    {"   linearUnits='", &MGps::linearUnits, &LinearUnitsNames},
-    {"   angularUnits='", &MGps::angularUnits, &AngularUnitsNames},
-    {"   elevationBasis='", &MGps::elevationBasis, &ElevationBasisNames},
-    {"   gridDigits='", &MGps::gridDigits},
-    {"   northing='", &MGps::northing, &NorthingNames},
+const Field<MGps> kMobileGps[] = {
+    named<MGps>("type", &MGps::type, MobileGpsTypeNames, Judged{0, 1}),
+    named<MGps>("operationMode", &MGps::operationMode, GpsOperationModeNames, Judged{0, 3}),
+    named<MGps>("mapDatum", &MGps::mapDatum, MapDatumNames),
+    named<MGps>("positionFormat", &MGps::positionFormat, PositionFormatNames, Judged{0, 4}),
+    named<MGps>("linearUnits", &MGps::linearUnits, LinearUnitsNames, Judged{0, 2}),
+    named<MGps>("angularUnits", &MGps::angularUnits, AngularUnitsNames, Judged{0, 2}),
+    named<MGps>("elevationBasis", &MGps::elevationBasis, ElevationBasisNames, Judged{0, 1}),
+    {.name = "gridDigits", .member = &MGps::gridDigits, .check = Judged{0, 99}},
+    named<MGps>("northing", &MGps::northing, NorthingNames, Judged{1, 4}),
 };
 
-const SummaryItem<MGps> kMobileGpsSummary[] = {
-    {", Op Mode: ", &MGps::operationMode, Shown::Name, &GpsOperationModeNames},
-    {", Map Datum: ", &MGps::mapDatum, Shown::Name, &MapDatumNames},
-    {", Position Format: ", &MGps::positionFormat, Shown::Name, &PositionFormatNames},
-    {", Linear Units: ", &MGps::linearUnits, Shown::Name, &LinearUnitsNames},
-    {", Angular Units: ", &MGps::angularUnits, Shown::Name, &AngularUnitsNames},
-    {", Elevation Basis: ", &MGps::elevationBasis, Shown::Name, &ElevationBasisNames},
-    {", Grid Digits: ", &MGps::gridDigits},
-    {", Northing: ", &MGps::northing, Shown::Name, &NorthingNames},
+// The writer puts the type itself, as shownMobileGpsType has it.
+const Visit kMobileGpsXml[] = {
+    {"operationMode"}, {"mapDatum"},       {"positionFormat"}, {"linearUnits"},
+    {"angularUnits"},  {"elevationBasis"}, {"gridDigits"},     {"northing"},
 };
 
-const ReadAttr<MGps> kMobileGpsRead[] = {
-    {.name = "type", .field = &MGps::type, .names = &MobileGpsTypeNames},
-    {.name = "operationMode", .field = &MGps::operationMode, .names = &GpsOperationModeNames},
-    {.name = "mapDatum", .field = &MGps::mapDatum, .names = &MapDatumNames},
-    {.name = "positionFormat", .field = &MGps::positionFormat, .names = &PositionFormatNames},
-    {.name = "linearUnits", .field = &MGps::linearUnits, .names = &LinearUnitsNames},
-    {.name = "angularUnits", .field = &MGps::angularUnits, .names = &AngularUnitsNames},
-    {.name = "elevationBasis", .field = &MGps::elevationBasis, .names = &ElevationBasisNames},
-    {.name = "gridDigits", .field = &MGps::gridDigits},
-    {.name = "northing", .field = &MGps::northing, .names = &NorthingNames},
-};
-
-const Check<MGps> kMobileGpsChecks[] = {
-    {"type", &MGps::type, 0, 1},
-    {"operationMode", &MGps::operationMode, 0, 3},
-    {"positionFormat", &MGps::positionFormat, 0, 4},
-    {"linearUnits", &MGps::linearUnits, 0, 2},
-    {"angularUnits", &MGps::angularUnits, 0, 2},
-    {"elevationBasis", &MGps::elevationBasis, 0, 1},
-    {"gridDigits", &MGps::gridDigits, 0, 99},
-    {"northing", &MGps::northing, 1, 4},
+const SummaryVisit kMobileGpsSummary[] = {
+    {"operationMode", ", Op Mode: ", Shown::Name},
+    {"mapDatum", ", Map Datum: ", Shown::Name},
+    {"positionFormat", ", Position Format: ", Shown::Name},
+    {"linearUnits", ", Linear Units: ", Shown::Name},
+    {"angularUnits", ", Angular Units: ", Shown::Name},
+    {"elevationBasis", ", Elevation Basis: ", Shown::Name},
+    {"gridDigits", ", Grid Digits: "},
+    {"northing", ", Northing: ", Shown::Name},
 };
 
 }  // namespace
@@ -152,69 +128,72 @@ const Check<MGps> kMobileGpsChecks[] = {
 std::wostream& writeBluetoothConfig(std::wostream& os, const BluetoothConfig& bt) {
     if (isXmlMode(os)) {
         os << "<bluetoothConfig\n";
-        writeXmlAttrs<BT>(os, bt, kBluetoothXml);
+        writeXmlFields<BT>(os, bt, kBluetooth, 3);
         os << " />\n";
-    } else if (isClassicCode(currentRadioType())) {
-        os << "{ Mode: " << bt.btMode << ", Admin Mode: " << bt.btAdminMode << ", Friendly Name: \""
-           << bt.friendlyName << "\"}";
     } else {
-        os << "{ Mode: " << bt.btMode << "}{ MITM: " << bt.btMITMRequired << "}";
+        writeSummaryFields<BT>(os, bt, kBluetooth, kBluetoothSummary);
+        os << "}";
     }
     return os;
 }
 
+// The attributes are taken in document order; without btAdminMode the admin mode follows
+// the mode.
 bool readBluetoothConfig(pugi::xml_node node, BluetoothConfig& bt) {
-    bool seen[std::size(kBluetoothRead)] = {};
-    if (!walkAttrs<BT>(node, bt, kBluetoothRead, seen)) return false;
-    if (!seen[kBtAdminModeItem]) bt.btAdminMode = bt.btMode;
-    return checkRanges<BT>(bt, kBluetoothChecks);
+    bool seen[std::size(kBluetooth)] = {};
+    if (!walkFields<BT>(node, bt, kBluetooth, seen)) return false;
+    const Field<BT>* adminMode = &fieldOf<BT>(kBluetooth, "btAdminMode");
+    if (!seen[adminMode - kBluetooth]) bt.btAdminMode = bt.btMode;
+    return checkFields<BT>(bt, kBluetooth, kBluetoothChecks);
 }
 
 std::wostream& writeGpsConfig(std::wostream& os, const GpsConfig& gps) {
     if (isXmlMode(os)) {
         os << "<gpsConfig\n";
-        writeXmlAttrs<Gps>(os, gps, kGpsXml);
+        writeXmlFields<Gps>(os, gps, kGps, 3);
         os << " />\n";
     } else {
-        writeSummaryItems<Gps>(os, gps, kGpsSummary);
+        writeSummaryFields<Gps>(os, gps, kGps, kGpsSummary);
         os << "}";
     }
     return os;
 }
 
 bool validateGpsConfig(const GpsConfig& gps) {
+    const Field<Gps>& datum = fieldOf<Gps>(kGps, "mapDatum");
     // DATUM_WGD, DATUM_WGS, DATUM_NAR_C, DATUM_NAS_C
-    return checkRanges<Gps>(gps, kGpsChecks) &&
-           expect(isOneOf(gps.mapDatum, {1, 2, 128, 134}), "mapDatum", [&] {
-               return std::string("mapDatum=") + lookupName(gps.mapDatum, MapDatumNames) +
+    return checkFields<Gps>(gps, kGps) &&
+           expect(isOneOf(gps.mapDatum, {1, 2, 128, 134}), datum.name, [&] {
+               return std::string(datum.name) + "=" + lookupName(gps.mapDatum, *datum.names) +
                       " is not DATUM_WGD, DATUM_WGS, DATUM_NAR_C or DATUM_NAS_C";
            });
 }
 
 bool readGpsConfig(pugi::xml_node node, GpsConfig& gps) {
-    return readAttrs<Gps>(node, gps, kGpsRead) && validateGpsConfig(gps);
+    return readFields<Gps>(node, gps, kGps) && validateGpsConfig(gps);
 }
 
 std::wostream& writeMobileGpsConfig(std::wostream& os, const MobileGpsConfig& gps) {
-    const char* type = lookupName(shownMobileGpsType(gps.type), MobileGpsTypeNames);
+    const Field<MGps>& typeRow = fieldOf<MGps>(kMobileGps, "type");
+    const char* type = lookupName(shownMobileGpsType(gps.type), *typeRow.names);
     if (isXmlMode(os)) {
-        os << "<gpsConfig\n   type='" << type << "'\n";
-        writeXmlAttrs<MGps>(os, gps, kMobileGpsXml);
+        os << "<gpsConfig\n   " << typeRow.name << "='" << type << "'\n";
+        writeXmlFields<MGps>(os, gps, kMobileGps, 3, kMobileGpsXml);
         os << " />\n";
     } else {
         os << "{Config Type: " << type;
-        writeSummaryItems<MGps>(os, gps, kMobileGpsSummary);
+        writeSummaryFields<MGps>(os, gps, kMobileGps, kMobileGpsSummary);
         os << "}";
     }
     return os;
 }
 
 bool validateMobileGpsConfig(const MobileGpsConfig& gps) {
-    return checkRanges<MGps>(gps, kMobileGpsChecks);
+    return checkFields<MGps>(gps, kMobileGps);
 }
 
 bool readMobileGpsConfig(pugi::xml_node node, MobileGpsConfig& gps) {
-    return readAttrs<MGps>(node, gps, kMobileGpsRead) && validateMobileGpsConfig(gps);
+    return readFields<MGps>(node, gps, kMobileGps) && validateMobileGpsConfig(gps);
 }
 
 }  // namespace tarin

@@ -1,3 +1,5 @@
+#include <array>
+
 #include "TarinTranslator/platform_xml/Layout.h"
 #include "TarinTranslator/platform_xml/ProgBtnFields.h"
 #include "TarinTranslator/platform_xml/Sections.h"
@@ -12,109 +14,71 @@ namespace {
 
 // ---- ICS -------------------------------------------------------------------------------
 
-const XmlAttr<IcsConfig> kIcsXml[] = {
-    {"   ICSMode='", &IcsConfig::ICSMode, &OnOffNames},
-    {"   userParTimeout='", &IcsConfig::userParTimeout},
-    {"   parAudio='", &IcsConfig::parAudio},
-    {"   parMinVolume='", &IcsConfig::parMinVolume},
-    {"   hysteresisTimer='", &IcsConfig::hysteresisTimer},
+// A number whose base follows its text, read and checked in [min, max].
+constexpr Field<IcsConfig> icsNumber(const char* name, uint32_t IcsConfig::*member, int64_t min,
+                                     int64_t max) {
+    return {.name = name,
+            .member = member,
+            .min = min,
+            .max = max,
+            .base = 0,
+            .check = Judged{min, max}};
+}
+
+const Field<IcsConfig> kIcs[] = {
+    {.name = "ICSMode", .member = &IcsConfig::ICSMode, .names = &OnOffNames, .check = Judged{0, 1}},
+    icsNumber("userParTimeout", &IcsConfig::userParTimeout, 10, 60),
+    icsNumber("parAudio", &IcsConfig::parAudio, 0, 5000),
+    icsNumber("parMinVolume", &IcsConfig::parMinVolume, 9, 18),
+    icsNumber("hysteresisTimer", &IcsConfig::hysteresisTimer, 30, 120),
 };
 
-// The numbers take their base from the text.
-const ReadAttr<IcsConfig> kIcsRead[] = {
-    {.name = "ICSMode", .field = &IcsConfig::ICSMode, .names = &OnOffNames},
-    {.name = "userParTimeout",
-     .field = &IcsConfig::userParTimeout,
-     .min = 10,
-     .max = 60,
-     .base = 0},
-    {.name = "parAudio", .field = &IcsConfig::parAudio, .min = 0, .max = 5000, .base = 0},
-    {.name = "parMinVolume", .field = &IcsConfig::parMinVolume, .min = 9, .max = 18, .base = 0},
-    {.name = "hysteresisTimer",
-     .field = &IcsConfig::hysteresisTimer,
-     .min = 30,
-     .max = 120,
-     .base = 0},
+const Field<IcsAlertEntry> kAlert[] = {
+    {.name = "ICSSensor", .member = &IcsAlertEntry::ICSSensor},
+    {.name = "ICSEnabled", .member = &IcsAlertEntry::ICSEnabled, .names = &OnOffNames},
+    {.name = "ICSWarning", .member = &IcsAlertEntry::ICSWarning},
+    {.name = "ICSCritical", .member = &IcsAlertEntry::ICSCritical},
 };
 
-const Check<IcsConfig> kIcsChecks[] = {
-    {"ICSMode", &IcsConfig::ICSMode, 0, 1},
-    {"userParTimeout", &IcsConfig::userParTimeout, 10, 60},
-    {"parAudio", &IcsConfig::parAudio, 0, 5000},
-    {"parMinVolume", &IcsConfig::parMinVolume, 9, 18},
-    {"hysteresisTimer", &IcsConfig::hysteresisTimer, 30, 120},
+const Field<IcsStatusEntry> kStatus[] = {
+    {.name = "ICSStatus", .member = &IcsStatusEntry::ICSStatus},
+    {.name = "ICSStatusValDec", .member = &IcsStatusEntry::ICSStatusValDec},
 };
 
-const XmlAttr<IcsAlertEntry> kAlertXml[] = {
-    {"   ICSSensor='", &IcsAlertEntry::ICSSensor},
-    {"   ICSEnabled='", &IcsAlertEntry::ICSEnabled, &OnOffNames},
-    {"   ICSWarning='", &IcsAlertEntry::ICSWarning},
-    {"   ICSCritical='", &IcsAlertEntry::ICSCritical},
+const Field<ApplianceMenuEntry> kAppliance[] = {
+    {.name = "Code", .member = &ApplianceMenuEntry::Code},
+    {.name = "Appliance", .member = &ApplianceMenuEntry::Appliance},
 };
 
-const ReadAttr<IcsAlertEntry> kAlertRead[] = {
-    {.name = "ICSSensor", .field = &IcsAlertEntry::ICSSensor},
-    {.name = "ICSEnabled", .field = &IcsAlertEntry::ICSEnabled, .names = &OnOffNames},
-    {.name = "ICSWarning", .field = &IcsAlertEntry::ICSWarning},
-    {.name = "ICSCritical", .field = &IcsAlertEntry::ICSCritical},
-};
-
-const XmlAttr<IcsStatusEntry> kStatusXml[] = {
-    {"  ICSStatus='", &IcsStatusEntry::ICSStatus},
-    {"  ICSStatusValDec='", &IcsStatusEntry::ICSStatusValDec},
-};
-
-const ReadAttr<IcsStatusEntry> kStatusRead[] = {
-    {.name = "ICSStatus", .field = &IcsStatusEntry::ICSStatus},
-    {.name = "ICSStatusValDec", .field = &IcsStatusEntry::ICSStatusValDec},
-};
-
-const XmlAttr<ApplianceMenuEntry> kApplianceXml[] = {
-    {"  Code='", &ApplianceMenuEntry::Code},
-    {"  Appliance='", &ApplianceMenuEntry::Appliance},
-};
-
-const ReadAttr<ApplianceMenuEntry> kApplianceRead[] = {
-    {.name = "Code", .field = &ApplianceMenuEntry::Code},
-    {.name = "Appliance", .field = &ApplianceMenuEntry::Appliance},
-};
-
-const XmlAttr<SeatMenuEntry> kSeatXml[] = {
-    {"  Code='", &SeatMenuEntry::Code},
-    {"  Seat='", &SeatMenuEntry::Seat},
-};
-
-const ReadAttr<SeatMenuEntry> kSeatRead[] = {
-    {.name = "Code", .field = &SeatMenuEntry::Code},
-    {.name = "Seat", .field = &SeatMenuEntry::Seat},
+const Field<SeatMenuEntry> kSeat[] = {
+    {.name = "Code", .member = &SeatMenuEntry::Code},
+    {.name = "Seat", .member = &SeatMenuEntry::Seat},
 };
 
 // A table whose element does not occur keeps its content; otherwise its elements replace it.
 template <class E>
-bool readIcsTable(pugi::xml_node ics, const char* element, std::span<const ReadAttr<E>> items,
+bool readIcsTable(pugi::xml_node ics, const char* element, std::span<const Field<E>> rows,
                   std::map<int32_t, E>& table) {
-    return !ics.child(element) || readIndexedList<E>(ics, element, items, table);
+    return !ics.child(element) || readIndexedListOfFields<E>(ics, element, rows, table);
 }
 
 // ---- SystemConfig ----------------------------------------------------------------------
 
 using SO = SystemOptionEntry;
 
-const XmlAttr<SO> kOptBtnXml[] = {
-    {" sysindex ='", &SO::sysindex},
-};
+// The system index, -1 to 512, under the attribute `name`: documents spell it sysindex or,
+// failing that, sysIndex. The writer spells it sysindex, with a blank before the "=".
+constexpr std::array<Field<SO>, 1> optBtnFields(const char* name) {
+    return {{{.name = name,
+              .member = &SO::sysindex,
+              .min = -1,
+              .max = 512,
+              .check = Judged{-1, 512},
+              .literal = " sysindex ='"}}};
+}
 
-// sysindex, or failing that sysIndex: -1 to 512.
-const ReadAttr<SO> kSysindexRead[] = {
-    {.name = "sysindex", .field = &SO::sysindex, .min = -1, .max = 512},
-};
-const ReadAttr<SO> kSysIndexRead[] = {
-    {.name = "sysIndex", .field = &SO::sysindex, .min = -1, .max = 512},
-};
-
-const Check<SO> kOptBtnChecks[] = {
-    {"sysindex", &SO::sysindex, -1, 512},
-};
+const auto kOptBtn = optBtnFields("sysindex");
+const auto kOptBtnOtherSpelling = optBtnFields("sysIndex");
 
 // The two option buttons of a system: element, field and the text that opens it.
 struct OptionButton {
@@ -143,30 +107,28 @@ bool readOptionButton(pugi::xml_node node, ProgBtnEntry& button) {
 std::wostream& writeIcsConfig(std::wostream& os, const IcsConfig& ics) {
     if (!isXmlMode(os) || !gateOpen(Gate::Extended)) return os;
     os << "<ICS\n";
-    writeXmlAttrs<IcsConfig>(os, ics, kIcsXml);
+    writeXmlFields<IcsConfig>(os, ics, kIcs, 3);
     os << " >\n";
-    writeXmlEntries<IcsAlertEntry>(os, ics.ICSAlertTable, "<ICSAlertTable \n", kAlertXml,
-                                   "    />\n");
-    writeXmlEntries<IcsStatusEntry>(os, ics.ICSStatusTable, "<ICSStatusTable \n", kStatusXml,
-                                    "  />\n");
-    writeXmlEntries<ApplianceMenuEntry>(os, ics.ApplianceMenu, "<ApplianceMenu \n", kApplianceXml,
-                                        "  />\n");
-    writeXmlEntries<SeatMenuEntry>(os, ics.SeatMenu, "<SeatMenu \n", kSeatXml, "  />\n");
+    writeXmlEntriesOfFields<IcsAlertEntry>(os, ics.ICSAlertTable, "<ICSAlertTable \n", kAlert, 3,
+                                           "    />\n");
+    writeXmlEntriesOfFields<IcsStatusEntry>(os, ics.ICSStatusTable, "<ICSStatusTable \n", kStatus,
+                                            2, "  />\n");
+    writeXmlEntriesOfFields<ApplianceMenuEntry>(os, ics.ApplianceMenu, "<ApplianceMenu \n",
+                                                kAppliance, 2, "  />\n");
+    writeXmlEntriesOfFields<SeatMenuEntry>(os, ics.SeatMenu, "<SeatMenu \n", kSeat, 2, "  />\n");
     return os << "</ICS>\n";
 }
 
 // Every value is tried whatever failed before it; the check runs on what the record holds.
 bool readIcsConfig(pugi::xml_node node, IcsConfig& ics) {
     if (!node) return true;
-    bool ok = readEveryAttr<IcsConfig>(node, ics, kIcsRead);
-    ok = readIcsTable<IcsAlertEntry>(node, "ICSAlertTable", kAlertRead, ics.ICSAlertTable) && ok;
-    ok =
-        readIcsTable<IcsStatusEntry>(node, "ICSStatusTable", kStatusRead, ics.ICSStatusTable) && ok;
-    ok = readIcsTable<ApplianceMenuEntry>(node, "ApplianceMenu", kApplianceRead,
-                                          ics.ApplianceMenu) &&
+    bool ok = readEveryField<IcsConfig>(node, ics, kIcs);
+    ok = readIcsTable<IcsAlertEntry>(node, "ICSAlertTable", kAlert, ics.ICSAlertTable) && ok;
+    ok = readIcsTable<IcsStatusEntry>(node, "ICSStatusTable", kStatus, ics.ICSStatusTable) && ok;
+    ok = readIcsTable<ApplianceMenuEntry>(node, "ApplianceMenu", kAppliance, ics.ApplianceMenu) &&
          ok;
-    ok = readIcsTable<SeatMenuEntry>(node, "SeatMenu", kSeatRead, ics.SeatMenu) && ok;
-    return ok && checkRanges<IcsConfig>(ics, kIcsChecks);
+    ok = readIcsTable<SeatMenuEntry>(node, "SeatMenu", kSeat, ics.SeatMenu) && ok;
+    return ok && checkFields<IcsConfig>(ics, kIcs);
 }
 
 std::wostream& writeSystemConfig(std::wostream& os, const SystemOptionMap& systems) {
@@ -174,7 +136,7 @@ std::wostream& writeSystemConfig(std::wostream& os, const SystemOptionMap& syste
     os << "<SystemConfig>\n";
     for (const auto& [key, system] : systems) {
         os << "<OptBtn\n";
-        writeXmlAttrs<SO>(os, system, kOptBtnXml);
+        writeXmlFields<SO>(os, system, kOptBtn, 1);
         os << " >\n";
         for (const OptionButton& option : kOptionButtons) {
             os << option.open;
@@ -193,11 +155,12 @@ bool readSystemConfig(pugi::xml_node node, SystemOptionMap& systems) {
     for (pugi::xml_node child : node.children("OptBtn")) {
         SO system;
         // Without the other spelling, why sysindex failed is the reason.
-        bool ok = readAttrs<SO>(child, system, kSysindexRead) ||
-                  (child.attribute("sysIndex") && readAttrs<SO>(child, system, kSysIndexRead));
+        bool ok = readFields<SO>(child, system, kOptBtn) ||
+                  (child.attribute(kOptBtnOtherSpelling[0].name) &&
+                   readFields<SO>(child, system, kOptBtnOtherSpelling));
         for (const OptionButton& option : kOptionButtons)
             ok = ok && readOptionButton(child.child(option.element), system.*option.field);
-        if (!ok || !checkRanges<SO>(system, kOptBtnChecks) || !checkProgBtnEntry(system.OPT1) ||
+        if (!ok || !checkFields<SO>(system, kOptBtn) || !checkProgBtnEntry(system.OPT1) ||
             !checkProgBtnEntry(system.OPT2))
             return false;
         const auto key = static_cast<int32_t>(systems.size());

@@ -18,37 +18,29 @@ namespace {
 constexpr int64_t kMaxDnp3Port = 65519;
 constexpr std::size_t kMaxDirtEntries = 64;
 
-// DynamicRouting is written "true" or "false" and read from those or "1" and "0".
+// DynamicRouting is read from "true", "false", "1" or "0" and written as the first name of
+// its value, "true" or "false".
 const VocabEntry kBoolEntries[] = {{"true", 1}, {"1", 1}, {"false", 0}, {"0", 0}};
 const VocabTable kBoolNames = {kBoolEntries, std::size(kBoolEntries)};
 
-const XmlAttr<Dnp3Config> kDnp3Xml[] = {
-    {"   DynamicRouting='", &Dnp3Config::DynamicRouting, &TrueFalseNames},
+const Field<Dnp3Config> kDnp3[] = {
+    {.name = "DynamicRouting", .member = &Dnp3Config::DynamicRouting, .names = &kBoolNames},
 };
 
-const ReadAttr<Dnp3Config> kDnp3Read[] = {
-    {.name = "DynamicRouting", .field = &Dnp3Config::DynamicRouting, .names = &kBoolNames},
-};
-
-const XmlAttr<DirtEntry> kDirtXml[] = {
-    {"   HostDNP3Addr='", &DirtEntry::HostDNP3Addr},
-    {"   HostDNP3Port='", &DirtEntry::HostDNP3Port},
-    {"   NetDNP3Addr='", &DirtEntry::NetDNP3Addr},
-    {"   NetDNP3Port='", &DirtEntry::NetDNP3Port},
-    {"   NetIPAddr='", &DirtEntry::NetIPAddr},
-};
-
-const ReadAttr<DirtEntry> kDirtRead[] = {
-    {.name = "HostDNP3Addr", .field = &DirtEntry::HostDNP3Addr, .min = 0, .max = 65535},
-    {.name = "HostDNP3Port", .field = &DirtEntry::HostDNP3Port, .min = 0, .max = kMaxDnp3Port},
-    {.name = "NetDNP3Addr", .field = &DirtEntry::NetDNP3Addr, .min = 0, .max = 65535},
-    {.name = "NetDNP3Port", .field = &DirtEntry::NetDNP3Port, .min = 0, .max = kMaxDnp3Port},
-    {.name = "NetIPAddr", .field = &DirtEntry::NetIPAddr},
-};
-
-const Check<DirtEntry> kDirtChecks[] = {
-    {"HostDNP3Port", &DirtEntry::HostDNP3Port, 0, kMaxDnp3Port},
-    {"NetDNP3Port", &DirtEntry::NetDNP3Port, 0, kMaxDnp3Port},
+const Field<DirtEntry> kDirt[] = {
+    {.name = "HostDNP3Addr", .member = &DirtEntry::HostDNP3Addr, .min = 0, .max = 65535},
+    {.name = "HostDNP3Port",
+     .member = &DirtEntry::HostDNP3Port,
+     .min = 0,
+     .max = kMaxDnp3Port,
+     .check = Judged{0, kMaxDnp3Port}},
+    {.name = "NetDNP3Addr", .member = &DirtEntry::NetDNP3Addr, .min = 0, .max = 65535},
+    {.name = "NetDNP3Port",
+     .member = &DirtEntry::NetDNP3Port,
+     .min = 0,
+     .max = kMaxDnp3Port,
+     .check = Judged{0, kMaxDnp3Port}},
+    {.name = "NetIPAddr", .member = &DirtEntry::NetIPAddr},
 };
 
 // ---- SerTnlCfg -------------------------------------------------------------------------
@@ -57,62 +49,32 @@ using ST = SerTnlConfig;
 using STN = SerTnlNetEntry;
 
 constexpr int64_t kMaxPort = 65535;
+constexpr Judged kPort{0, kMaxPort};
 constexpr std::size_t kMaxSerTnlEntries = 64;
 constexpr std::wstring_view kSerTnlModes[] = {L"Static", L"NiST", L"CiST"};
 
-const XmlAttr<ST> kSerTnlXml[] = {
-    {"   SerTnlMode='", &ST::SerTnlMode},
-    {"   SerTnlPacketSize='", &ST::SerTnlPacketSize},
-    {"   SerTnlPacketTime='", &ST::SerTnlPacketTime},
-    {"   SerTnlWaitTime='", &ST::SerTnlWaitTime},
-    {"   SerTnlDiscTime='", &ST::SerTnlDiscTime},
-    {"   SerTnlDestAddr='", &ST::SerTnlDestAddr},
-    {"   SerTnlDestPort='", &ST::SerTnlDestPort},
-    {"   SerTnlSrcPort='", &ST::SerTnlSrcPort},
-    {"   SerTnlNetPort='", &ST::SerTnlNetPort},
-    {"   SerTnlClientPort='", &ST::SerTnlClientPort},
-};
-
 // Any 32-bit number converts; the check judges the ranges.
-const ReadAttr<ST> kSerTnlRead[] = {
-    {.name = "SerTnlMode", .field = &ST::SerTnlMode},
-    {.name = "SerTnlPacketSize", .field = &ST::SerTnlPacketSize},
-    {.name = "SerTnlPacketTime", .field = &ST::SerTnlPacketTime},
-    {.name = "SerTnlWaitTime", .field = &ST::SerTnlWaitTime},
-    {.name = "SerTnlDiscTime", .field = &ST::SerTnlDiscTime},
-    {.name = "SerTnlDestAddr", .field = &ST::SerTnlDestAddr},
-    {.name = "SerTnlDestPort", .field = &ST::SerTnlDestPort},
-    {.name = "SerTnlSrcPort", .field = &ST::SerTnlSrcPort},
-    {.name = "SerTnlNetPort", .field = &ST::SerTnlNetPort},
-    {.name = "SerTnlClientPort", .field = &ST::SerTnlClientPort},
+const Field<ST> kSerTnl[] = {
+    {.name = "SerTnlMode", .member = &ST::SerTnlMode},
+    {.name = "SerTnlPacketSize", .member = &ST::SerTnlPacketSize, .check = Judged{1, 480}},
+    {.name = "SerTnlPacketTime", .member = &ST::SerTnlPacketTime, .check = Judged{1, 1000}},
+    {.name = "SerTnlWaitTime", .member = &ST::SerTnlWaitTime, .check = Judged{1, 300}},
+    {.name = "SerTnlDiscTime", .member = &ST::SerTnlDiscTime, .check = Judged{1, 300}},
+    {.name = "SerTnlDestAddr", .member = &ST::SerTnlDestAddr},
+    {.name = "SerTnlDestPort", .member = &ST::SerTnlDestPort, .check = kPort},
+    {.name = "SerTnlSrcPort", .member = &ST::SerTnlSrcPort, .check = kPort},
+    {.name = "SerTnlNetPort", .member = &ST::SerTnlNetPort, .check = kPort},
+    {.name = "SerTnlClientPort", .member = &ST::SerTnlClientPort, .check = kPort},
 };
 
-const Check<ST> kSerTnlChecks[] = {
-    {"SerTnlPacketSize", &ST::SerTnlPacketSize, 1, 480},
-    {"SerTnlPacketTime", &ST::SerTnlPacketTime, 1, 1000},
-    {"SerTnlWaitTime", &ST::SerTnlWaitTime, 1, 300},
-    {"SerTnlDiscTime", &ST::SerTnlDiscTime, 1, 300},
-    {"SerTnlDestPort", &ST::SerTnlDestPort, 0, kMaxPort},
-    {"SerTnlSrcPort", &ST::SerTnlSrcPort, 0, kMaxPort},
-    {"SerTnlNetPort", &ST::SerTnlNetPort, 0, kMaxPort},
-    {"SerTnlClientPort", &ST::SerTnlClientPort, 0, kMaxPort},
-};
-
-const XmlAttr<STN> kSerTnlNetXml[] = {
-    {"   SerTnlTblIdx='", &STN::SerTnlTblIdx},
-    {"   SerTnlTblIPAddr='", &STN::SerTnlTblIPAddr},
-    {"   SerTnlTblPort='", &STN::SerTnlTblPort},
-};
-
-const ReadAttr<STN> kSerTnlNetRead[] = {
-    {.name = "SerTnlTblIdx", .field = &STN::SerTnlTblIdx, .min = 0, .max = 65535},
-    {.name = "SerTnlTblIPAddr", .field = &STN::SerTnlTblIPAddr},
-    {.name = "SerTnlTblPort", .field = &STN::SerTnlTblPort},
-};
-
-const Check<STN> kSerTnlNetChecks[] = {
-    {"SerTnlTblIdx", &STN::SerTnlTblIdx, 0, 64},
-    {"SerTnlTblPort", &STN::SerTnlTblPort, 0, kMaxPort},
+const Field<STN> kSerTnlNet[] = {
+    {.name = "SerTnlTblIdx",
+     .member = &STN::SerTnlTblIdx,
+     .min = 0,
+     .max = 65535,
+     .check = Judged{0, 64}},
+    {.name = "SerTnlTblIPAddr", .member = &STN::SerTnlTblIPAddr},
+    {.name = "SerTnlTblPort", .member = &STN::SerTnlTblPort, .check = kPort},
 };
 
 // ---- KeystoreConfig --------------------------------------------------------------------
@@ -121,29 +83,21 @@ using KS = KeystoreConfigEntry;
 
 constexpr std::size_t kMaxKeystores = 5;
 
-const XmlAttr<KS> kKeystoreXml[] = {
-    {"   name='", &KS::name},
+const Field<KS> kKeystore[] = {
+    {.name = "name", .member = &KS::name, .max = 16, .check = Judged{0, 16}},
 };
 
-const ReadAttr<KS> kKeystoreRead[] = {
-    {.name = "name", .field = &KS::name, .max = 16},
-};
-
-const Check<KS> kKeystoreChecks[] = {
-    {"name", &KS::name, 0, 16},
-};
-
-// True when the list has at most `max` entries and each passes `checks`.
+// True when the list has at most `max` entries and each passes the check of `rows`.
 template <class E>
 bool checkList(const std::map<int32_t, E>& list, const char* element, std::size_t max,
-               std::span<const Check<E>> checks) {
+               std::span<const Field<E>> rows) {
     return expect(list.size() <= max, element,
                   [&] {
                       return std::to_string(list.size()) + " " + element + " entries, more than " +
                              std::to_string(max);
                   }) &&
-           std::ranges::all_of(
-               list, [&](const auto& item) { return checkRanges<E>(item.second, checks); });
+           std::ranges::all_of(list,
+                               [&](const auto& item) { return checkFields<E>(item.second, rows); });
 }
 
 }  // namespace
@@ -151,59 +105,60 @@ bool checkList(const std::map<int32_t, E>& list, const char* element, std::size_
 std::wostream& writeDnp3Config(std::wostream& os, const Dnp3Config& dnp3) {
     if (!isXmlMode(os) || !gateOpen(Gate::Extended)) return os;
     os << "<DNP3Cfg\n";
-    writeXmlAttrs<Dnp3Config>(os, dnp3, kDnp3Xml);
+    writeXmlFields<Dnp3Config>(os, dnp3, kDnp3, 3);
     os << " >\n";
-    writeXmlEntries<DirtEntry>(os, dnp3.DIRT, "<DIRT \n", kDirtXml, "    />\n");
+    writeXmlEntriesOfFields<DirtEntry>(os, dnp3.DIRT, "<DIRT \n", kDirt, 3, "    />\n");
     return os << "</DNP3Cfg>\n";
 }
 
 // A DIRT child that lacks an attribute is passed over; one that does not convert fails.
 bool readDnp3Config(pugi::xml_node node, Dnp3Config& dnp3) {
     if (!node) return true;
-    const bool routing = readEveryAttr<Dnp3Config>(node, dnp3, kDnp3Read);
-    const bool table = readIndexedList<DirtEntry>(node, "DIRT", kDirtRead, dnp3.DIRT, true);
-    return routing && table &&
-           checkList<DirtEntry>(dnp3.DIRT, "DIRT", kMaxDirtEntries, kDirtChecks);
+    const bool routing = readEveryField<Dnp3Config>(node, dnp3, kDnp3);
+    const bool table = readIndexedListOfFields<DirtEntry>(node, "DIRT", kDirt, dnp3.DIRT, true);
+    return routing && table && checkList<DirtEntry>(dnp3.DIRT, "DIRT", kMaxDirtEntries, kDirt);
 }
 
 std::wostream& writeSerTnlConfig(std::wostream& os, const SerTnlConfig& sertnl) {
     if (!isXmlMode(os) || !gateOpen(Gate::Extended)) return os;
     os << "<SerTnlCfg\n";
-    writeXmlAttrs<ST>(os, sertnl, kSerTnlXml);
+    writeXmlFields<ST>(os, sertnl, kSerTnl, 3);
     os << " >\n";
-    writeXmlEntries<STN>(os, sertnl.SerTnlNetTbl, "<SerTnlNetTbl \n", kSerTnlNetXml, "    />\n");
+    writeXmlEntriesOfFields<STN>(os, sertnl.SerTnlNetTbl, "<SerTnlNetTbl \n", kSerTnlNet, 3,
+                                 "    />\n");
     return os << "</SerTnlCfg>\n";
 }
 
 bool readSerTnlConfig(pugi::xml_node node, SerTnlConfig& sertnl) {
     if (!node) return true;
-    const bool fields = readEveryAttr<ST>(node, sertnl, kSerTnlRead);
+    const bool fields = readEveryField<ST>(node, sertnl, kSerTnl);
     const bool table =
-        readIndexedList<STN>(node, "SerTnlNetTbl", kSerTnlNetRead, sertnl.SerTnlNetTbl);
+        readIndexedListOfFields<STN>(node, "SerTnlNetTbl", kSerTnlNet, sertnl.SerTnlNetTbl);
+    const Field<ST>& mode = fieldOf<ST>(kSerTnl, "SerTnlMode");
     return fields && table &&
-           checkList<STN>(sertnl.SerTnlNetTbl, "SerTnlNetTbl", kMaxSerTnlEntries,
-                          kSerTnlNetChecks) &&
+           checkList<STN>(sertnl.SerTnlNetTbl, "SerTnlNetTbl", kMaxSerTnlEntries, kSerTnlNet) &&
            expect(std::ranges::find(kSerTnlModes, sertnl.SerTnlMode) != std::end(kSerTnlModes),
-                  "SerTnlMode",
+                  mode.name,
                   [&] {
-                      return "SerTnlMode=" + quoted(pugi::as_utf8(sertnl.SerTnlMode)) +
+                      return std::string(mode.name) + "=" +
+                             quoted(pugi::as_utf8(sertnl.SerTnlMode)) +
                              " is not Static, NiST or CiST";
                   }) &&
-           checkRanges<ST>(sertnl, kSerTnlChecks);
+           checkFields<ST>(sertnl, kSerTnl);
 }
 
 std::wostream& writeKeystoreConfig(std::wostream& os, const KeystoreConfigMap& keystores) {
     if (!isXmlMode(os) || !gateOpen(Gate::Extended)) return os;
     os << "<KeystoreConfig>\n";
-    writeXmlEntries<KS>(os, keystores, "<Keystore \n", kKeystoreXml, "    />\n");
+    writeXmlEntriesOfFields<KS>(os, keystores, "<Keystore \n", kKeystore, 3, "    />\n");
     return os << "</KeystoreConfig>\n";
 }
 
 // A Keystore child without a name is passed over.
 bool readKeystoreConfig(pugi::xml_node node, KeystoreConfigMap& keystores) {
     if (!node) return true;
-    readIndexedList<KS>(node, "Keystore", kKeystoreRead, keystores, true);
-    return checkList<KS>(keystores, "Keystore", kMaxKeystores, kKeystoreChecks);
+    readIndexedListOfFields<KS>(node, "Keystore", kKeystore, keystores, true);
+    return checkList<KS>(keystores, "Keystore", kMaxKeystores, kKeystore);
 }
 
 }  // namespace tarin

@@ -534,4 +534,90 @@ bool checkFields(const R& rec, std::span<const Field<R>> rows, std::span<const V
     return ok;
 }
 
+// ---------------------------------------------------------------------------------------
+// Rows in lists, in document order and as element text.
+
+// Visits the attributes of `node` in document order and converts those that match a row
+// whose gate is open; others are skipped. `seen` (optional) gets one flag per row
+// converted, by the row's position in `rows`.
+template <class R>
+bool walkFields(pugi::xml_node node, R& rec, std::span<const Field<R>> rows, bool* seen = nullptr) {
+    for (pugi::xml_attribute attr : node.attributes()) {
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            const Field<R>& row = rows[i];
+            if (!gateOpen(row.gate) || !hasName(attr, row.name)) continue;
+            const auto item = readItemOf(row, row.gate);
+            if (!convertAttr(attr, rec, item)) {
+                if (readLog()) noteConversion(node, attr, conversionProblem(attr.value(), item));
+                return false;
+            }
+            if (seen) seen[i] = true;
+            break;
+        }
+    }
+    return true;
+}
+
+// Reads the `element` children of `node`, in document order, into a new list under the
+// running keys 0, 1, 2, ...; an entry starts with its constructed values and is added when
+// all its rows read. With `skipIncomplete` a child lacking any row is passed over;
+// otherwise it fails like one that does not convert. The new list replaces `list` in any
+// case; false when an entry failed.
+template <class E>
+bool readIndexedListOfFields(pugi::xml_node node, const char* element,
+                             std::span<const Field<E>> rows, std::map<int32_t, E>& list,
+                             bool skipIncomplete = false) {
+    std::map<int32_t, E> working;
+    bool ok = true;
+    for (pugi::xml_node child : node.children(element)) {
+        if (skipIncomplete && !allFieldsPresent<E>(child, rows)) continue;
+        E entry{};
+        if (readFields<E>(child, entry, rows)) {
+            const auto key = static_cast<int32_t>(working.size());
+            working.emplace(key, std::move(entry));
+        } else {
+            ok = false;
+        }
+    }
+    list = std::move(working);
+    return ok;
+}
+
+// Per entry of `list`, in key order: `open`, the entry's attribute lines (indented by
+// `indent`), `close`.
+template <class E>
+void writeXmlEntriesOfFields(std::wostream& os, const std::map<int32_t, E>& list, const char* open,
+                             std::span<const Field<E>> rows, int indent, const char* close) {
+    for (const auto& [key, entry] : list) {
+        os << open;
+        writeXmlFields<E>(os, entry, rows, indent);
+        os << close;
+    }
+}
+
+// Rows held as element text: per visited row whose gate is open, "<name>", the value and
+// "</name>\n".
+template <class R>
+void writeXmlTextFields(std::wostream& os, const R& rec, std::span<const Field<R>> rows,
+                        std::span<const Visit> order = {}) {
+    forEachVisit<R>(rows, order, [&](const Field<R>& row, Gate gate) {
+        if (!gateOpen(gate)) return;
+        os << "<" << row.name << ">";
+        writeXmlValue(os, rec, row.member, row.names);
+        os << "</" << row.name << ">\n";
+    });
+}
+
+// Converts the text of the first child of `parent` named as each visited row whose gate is
+// open; a missing child is empty text. A text that does not convert leaves its field,
+// whatever the row's use.
+template <class R>
+void readTextFields(pugi::xml_node parent, R& rec, std::span<const Field<R>> rows,
+                    std::span<const Visit> order = {}) {
+    forEachVisit<R>(rows, order, [&](const Field<R>& row, Gate gate) {
+        if (!gateOpen(gate)) return;
+        convertText(elementText(parent.child(row.name)).c_str(), rec, readItemOf(row, gate));
+    });
+}
+
 }  // namespace tarin

@@ -9,276 +9,217 @@ namespace tarin {
 
 namespace {
 
+constexpr Judged kSwitch{0, 1};
+
+// Every attribute of miscConfig, the display ones included, is optional on reading.
+template <class R, class T>
+constexpr Field<R> optionalField(const char* name, T R::*member, const VocabTable* names = nullptr,
+                                 Gate gate = Gate::All,
+                                 std::optional<Judged> check = std::nullopt) {
+    return {.name = name,
+            .member = member,
+            .names = names,
+            .gate = gate,
+            .use = Use::Optional,
+            .check = check};
+}
+
+template <class R>
+constexpr Field<R> onOff(const char* name, uint32_t R::*member, Gate gate = Gate::All,
+                         std::optional<Judged> check = std::nullopt) {
+    return optionalField<R>(name, member, &OnOffNames, gate, check);
+}
+
 // ---- top display -----------------------------------------------------------------------
 
 using Top = TopDisplayConfig;
 
-const XmlAttr<Top> kTopXml[] = {
-    {"   topFpMode='", &Top::topFpMode, &BacklightModeNames},
-    {"   topFpOrient='", &Top::topFpOrient, &TopDisplayOrientationNames},
-    {"   topFpIntensity='", &Top::topFpIntensity},
-    {"   topFpTimeout='", &Top::topFpTimeout},
-};
-
-const SummaryItem<Top> kTopSummary[] = {
-    {"{ Backlight: ", &Top::topFpMode, Shown::Name, &BacklightModeNames},
-    {", Intensity: ", &Top::topFpIntensity},
-    {", Orientation: ", &Top::topFpOrient, Shown::Name, &TopDisplayOrientationNames},
-    {", Timeout: ", &Top::topFpTimeout},
-};
-
-const ReadAttr<Top> kTopRead[] = {
-    {.name = "topFpIntensity", .field = &Top::topFpIntensity, .use = Use::Optional},
-    {.name = "topFpTimeout", .field = &Top::topFpTimeout, .use = Use::Optional},
-    {.name = "topFpOrient",
-     .field = &Top::topFpOrient,
-     .names = &TopDisplayOrientationNames,
-     .use = Use::Optional},
-    {.name = "topFpMode",
-     .field = &Top::topFpMode,
-     .names = &BacklightModeNames,
-     .use = Use::Optional},
-};
-
 // The top panel takes only the first three backlight modes.
-const Check<Top> kTopChecks[] = {
-    {"topFpIntensity", &Top::topFpIntensity, 0, 10},
-    {"topFpOrient", &Top::topFpOrient, 0, 2},
-    {"topFpMode", &Top::topFpMode, 0, 2},
-    {"topFpTimeout", &Top::topFpTimeout, 1, 60},
+const Field<Top> kTop[] = {
+    optionalField<Top>("topFpMode", &Top::topFpMode, &BacklightModeNames, Gate::All, Judged{0, 2}),
+    optionalField<Top>("topFpOrient", &Top::topFpOrient, &TopDisplayOrientationNames, Gate::All,
+                       Judged{0, 2}),
+    optionalField<Top>("topFpIntensity", &Top::topFpIntensity, nullptr, Gate::All, Judged{0, 10}),
+    optionalField<Top>("topFpTimeout", &Top::topFpTimeout, nullptr, Gate::All, Judged{1, 60}),
+};
+
+const Visit kTopRead[] = {{"topFpIntensity"}, {"topFpTimeout"}, {"topFpOrient"}, {"topFpMode"}};
+const Visit kTopChecks[] = {{"topFpIntensity"}, {"topFpOrient"}, {"topFpMode"}, {"topFpTimeout"}};
+
+const SummaryVisit kTopSummary[] = {
+    {"topFpMode", "{ Backlight: ", Shown::Name},
+    {"topFpIntensity", ", Intensity: "},
+    {"topFpOrient", ", Orientation: ", Shown::Name},
+    {"topFpTimeout", ", Timeout: "},
 };
 
 // ---- front display ---------------------------------------------------------------------
 
 using Front = FrontDisplayConfig;
 
-const XmlAttr<Front> kFrontXml[] = {
-    {"   frontFpMode='", &Front::frontFpMode, &BacklightModeNames},
-    {"   frontFpIntensity='", &Front::frontFpIntensity},
-    {"   frontFpTimeout='", &Front::frontFpTimeout},
+const Field<Front> kFront[] = {
+    optionalField<Front>("frontFpMode", &Front::frontFpMode, &BacklightModeNames, Gate::All,
+                         Judged{0, 5}),
+    optionalField<Front>("frontFpIntensity", &Front::frontFpIntensity, nullptr, Gate::All,
+                         Judged{0, 10}),
+    optionalField<Front>("frontFpTimeout", &Front::frontFpTimeout, nullptr, Gate::All,
+                         Judged{1, 60}),
 };
 
-const SummaryItem<Front> kFrontSummary[] = {
-    {"{ Intensity: ", &Front::frontFpIntensity},
-    {", Backlight: ", &Front::frontFpMode, Shown::Name, &BacklightModeNames},
-    {", Timeout: ", &Front::frontFpTimeout},
-};
+const Visit kFrontRead[] = {{"frontFpMode"}, {"frontFpTimeout"}, {"frontFpIntensity"}};
+const Visit kFrontChecks[] = {{"frontFpIntensity"}, {"frontFpMode"}, {"frontFpTimeout"}};
 
-const ReadAttr<Front> kFrontRead[] = {
-    {.name = "frontFpMode",
-     .field = &Front::frontFpMode,
-     .names = &BacklightModeNames,
-     .use = Use::Optional},
-    {.name = "frontFpTimeout", .field = &Front::frontFpTimeout, .use = Use::Optional},
-    {.name = "frontFpIntensity", .field = &Front::frontFpIntensity, .use = Use::Optional},
-};
-
-const Check<Front> kFrontChecks[] = {
-    {"frontFpIntensity", &Front::frontFpIntensity, 0, 10},
-    {"frontFpMode", &Front::frontFpMode, 0, 5},
-    {"frontFpTimeout", &Front::frontFpTimeout, 1, 60},
+const SummaryVisit kFrontSummary[] = {
+    {"frontFpIntensity", "{ Intensity: "},
+    {"frontFpMode", ", Backlight: ", Shown::Name},
+    {"frontFpTimeout", ", Timeout: "},
 };
 
 // ---- miscConfig ------------------------------------------------------------------------
 
 using MC = MiscConfig;
 
-const XmlAttr<MC> kPasswordXml[] = {
-    {"   password='", &MC::password, nullptr, Gate::All, true},
-    {"   maintenancePassword='", &MC::maintenancePassword, nullptr, Gate::All, true},
+constexpr Judged kPasswordLength{0, 15};
+constexpr Judged kVoiceFile{0, 5000};
+
+// In writing order: the passwords, then (after the display lines) the rest. The classic
+// codes end with keypadTones.
+const Field<MC> kMisc[] = {
+    {.name = "password",
+     .member = &MC::password,
+     .use = Use::Optional,
+     .max = kPasswordLength.max,
+     .check = kPasswordLength,
+     .omitEmpty = true},
+    {.name = "maintenancePassword",
+     .member = &MC::maintenancePassword,
+     .use = Use::Optional,
+     .max = kPasswordLength.max,
+     .check = kPasswordLength,
+     .omitEmpty = true},
+    onOff<MC>("enableTriColorLed", &MC::enableTriColorLed, Gate::All, kSwitch),
+    onOff<MC>("enableStatusBasedLighting", &MC::enableStatusBasedLighting, Gate::Extended, kSwitch),
+    optionalField<MC>("enableSystemLIDDisplay", &MC::enableSystemLIDDisplay, &SystemDisplayNames,
+                      Gate::Extended, Judged{0, 2}),
+    onOff<MC>("topColorInvert", &MC::topColorInvert, Gate::All, kSwitch),
+    optionalField<MC>("batteryType", &MC::batteryType, &BatteryTypeNames, Gate::All, Judged{1, 5}),
+    optionalField<MC>("frontFpDayNightMode", &MC::frontFpDayNightMode, &DayNightModeNames,
+                      Gate::VrMobile, Judged{0, 2}),
+    onOff<MC>("p25Optimize", &MC::p25Optimize, Gate::Classic, kSwitch),
+    onOff<MC>("mobileTopLevelMenu", &MC::mobileTopLevelMenu, Gate::All, kSwitch),
+    onOff<MC>("keypadTones", &MC::keypadTones, Gate::All, kSwitch),
+    onOff<MC>("highPowerEmergency", &MC::highPowerEmergency, Gate::Hazard, kSwitch),
+    onOff<MC>("enableSystemDCELookup", &MC::enableSystemDCELookup, Gate::Extended, kSwitch),
+    onOff<MC>("hideSystems", &MC::hideSystems, Gate::Extended, kSwitch),
+    onOff<MC>("enableSystemTopDisplay", &MC::enableSystemTopDisplay, Gate::Extended, kSwitch),
+    onOff<MC>("followNFPALedIndication", &MC::followNFPALedIndication, Gate::Extended, kSwitch),
+    onOff<MC>("flashBLOutOfRange", &MC::flashBLOutOfRange, Gate::Extended, kSwitch),
+    optionalField<MC>("transBLTimeout", &MC::transBLTimeout, nullptr, Gate::Extended),
+    optionalField<MC>("recvBLTimeout", &MC::recvBLTimeout, nullptr, Gate::Extended),
+    optionalField<MC>("emerRecvBLTimeout", &MC::emerRecvBLTimeout, nullptr, Gate::Extended),
+    optionalField<MC>("overTemperatureBLTimeout", &MC::overTemperatureBLTimeout, nullptr,
+                      Gate::Extended),
+    optionalField<MC>("outOfRangeBLTimeout", &MC::outOfRangeBLTimeout, nullptr, Gate::Extended),
+    optionalField<MC>("fsmFailureBLTimeout", &MC::fsmFailureBLTimeout, nullptr, Gate::Extended),
+    optionalField<MC>("emerClearDelay", &MC::emerClearDelay, nullptr, Gate::Extended),
+    optionalField<MC>("emerCancelationDelay", &MC::emerCancelationDelay, nullptr, Gate::Extended),
+    optionalField<MC>("emergencyMinVolume", &MC::emergencyMinVolume, nullptr, Gate::Extended),
+    onOff<MC>("twoActionPowerOff", &MC::twoActionPowerOff, Gate::Extended, kSwitch),
+    optionalField<MC>("RadioOTVA", &MC::RadioOTVA, nullptr, Gate::Extended, kVoiceFile),
+    optionalField<MC>("RadioLongExposureOTVA", &MC::RadioLongExposureOTVA, nullptr, Gate::Extended,
+                      kVoiceFile),
+    optionalField<MC>("RSMLongExposureOTVA", &MC::RSMLongExposureOTVA, nullptr, Gate::Extended,
+                      kVoiceFile),
 };
 
-// After the display lines. The classic codes end with keypadTones.
-const XmlAttr<MC> kMiscXml[] = {
-    {"   enableTriColorLed='", &MC::enableTriColorLed, &OnOffNames},
-    {"   enableStatusBasedLighting='", &MC::enableStatusBasedLighting, &OnOffNames, Gate::Extended},
-    {"   enableSystemLIDDisplay='", &MC::enableSystemLIDDisplay, &SystemDisplayNames,
-     Gate::Extended},
-    {"   topColorInvert='", &MC::topColorInvert, &OnOffNames},
-    {"   batteryType='", &MC::batteryType, &BatteryTypeNames},
-    {"   frontFpDayNightMode='", &MC::frontFpDayNightMode, &DayNightModeNames, Gate::VrMobile},
-    {"   p25Optimize='", &MC::p25Optimize, &OnOffNames, Gate::Classic},
-    {"   mobileTopLevelMenu='", &MC::mobileTopLevelMenu, &OnOffNames},
-    {"   keypadTones='", &MC::keypadTones, &OnOffNames},
-    {"   highPowerEmergency='", &MC::highPowerEmergency, &OnOffNames, Gate::Hazard},
-    {"   enableSystemDCELookup='", &MC::enableSystemDCELookup, &OnOffNames, Gate::Extended},
-    {"   hideSystems='", &MC::hideSystems, &OnOffNames, Gate::Extended},
-    {"   enableSystemTopDisplay='", &MC::enableSystemTopDisplay, &OnOffNames, Gate::Extended},
-    {"   followNFPALedIndication='", &MC::followNFPALedIndication, &OnOffNames, Gate::Extended},
-    {"   flashBLOutOfRange='", &MC::flashBLOutOfRange, &OnOffNames, Gate::Extended},
-    {"   transBLTimeout='", &MC::transBLTimeout, nullptr, Gate::Extended},
-    {"   recvBLTimeout='", &MC::recvBLTimeout, nullptr, Gate::Extended},
-    {"   emerRecvBLTimeout='", &MC::emerRecvBLTimeout, nullptr, Gate::Extended},
-    {"   overTemperatureBLTimeout='", &MC::overTemperatureBLTimeout, nullptr, Gate::Extended},
-    {"   outOfRangeBLTimeout='", &MC::outOfRangeBLTimeout, nullptr, Gate::Extended},
-    {"   fsmFailureBLTimeout='", &MC::fsmFailureBLTimeout, nullptr, Gate::Extended},
-    {"   emerClearDelay='", &MC::emerClearDelay, nullptr, Gate::Extended},
-    {"   emerCancelationDelay='", &MC::emerCancelationDelay, nullptr, Gate::Extended},
-    {"   emergencyMinVolume='", &MC::emergencyMinVolume, nullptr, Gate::Extended},
-    {"   twoActionPowerOff='", &MC::twoActionPowerOff, &OnOffNames, Gate::Extended},
-    {"   RadioOTVA='", &MC::RadioOTVA, nullptr, Gate::Extended},
-    {"   RadioLongExposureOTVA='", &MC::RadioLongExposureOTVA, nullptr, Gate::Extended},
-    {"   RSMLongExposureOTVA='", &MC::RSMLongExposureOTVA, nullptr, Gate::Extended},
+// The rows written before the display lines.
+constexpr std::size_t kPasswordRows = 2;
+
+// After the display attributes, up to and including keypadTones. The day/night mode, the
+// backlight timeouts and the voice files are read for every radio type.
+const Visit kMiscRead[] = {
+    {"enableTriColorLed"},
+    {"frontFpDayNightMode", Gate::All},
+    {"enableStatusBasedLighting"},
+    {"enableSystemLIDDisplay"},
+    {"enableSystemDCELookup"},
+    {"hideSystems"},
+    {"enableSystemTopDisplay"},
+    {"followNFPALedIndication"},
+    {"flashBLOutOfRange"},
+    {"emerClearDelay"},
+    {"emerCancelationDelay"},
+    {"emergencyMinVolume"},
+    {"transBLTimeout", Gate::All},
+    {"recvBLTimeout", Gate::All},
+    {"emerRecvBLTimeout", Gate::All},
+    {"overTemperatureBLTimeout", Gate::All},
+    {"outOfRangeBLTimeout", Gate::All},
+    {"fsmFailureBLTimeout", Gate::All},
+    {"RadioOTVA", Gate::All},
+    {"RadioLongExposureOTVA", Gate::All},
+    {"RSMLongExposureOTVA", Gate::All},
+    {"topColorInvert"},
+    {"batteryType"},
+    {"password"},
+    {"maintenancePassword"},
+    {"p25Optimize"},
+    {"mobileTopLevelMenu"},
+    {"keypadTones"},
+};
+
+const Visit kMiscReadLast[] = {{"twoActionPowerOff"}, {"highPowerEmergency"}};
+
+// The ranges that hold for every radio type.
+const Visit kMiscChecks[] = {
+    {"enableTriColorLed"},
+    {"topColorInvert"},
+    {"batteryType"},
+    {"password"},
+    {"maintenancePassword"},
+    {"keypadTones"},
+    {"frontFpDayNightMode"},
+    {"mobileTopLevelMenu"},
+    {"hideSystems"},
+    {"RadioOTVA"},
+    {"RadioLongExposureOTVA"},
+    {"RSMLongExposureOTVA"},
+    {"enableSystemTopDisplay"},
+    {"followNFPALedIndication"},
+    {"flashBLOutOfRange"},
+    {"twoActionPowerOff"},
+    {"highPowerEmergency"},
+};
+
+// The checks that depend on the radio type, made by the reader.
+const Visit kMiscTypeChecks[] = {
+    {"p25Optimize", Gate::Classic},
+    {"enableStatusBasedLighting", Gate::Extended},
+    {"enableSystemLIDDisplay", Gate::Extended},
+    {"enableSystemDCELookup", Gate::Extended},
+    {"hideSystems", Gate::Extended},
 };
 
 // After the display summaries. Each number up to topColorInvert is closed by a double
 // quote, which the next literal opens with.
-const SummaryItem<MC> kMiscSummary[] = {
-    {", enableTriColorLed: ", &MC::enableTriColorLed},
-    {"\", enableStatusBasedLighting: ", &MC::enableStatusBasedLighting, Shown::Number, nullptr,
-     Gate::Extended},
-    {"\", enableSystemLIDDisplay: ", &MC::enableSystemLIDDisplay, Shown::Number, nullptr,
-     Gate::Extended},
-    {"\", enableSystemDCELookup: ", &MC::enableSystemDCELookup, Shown::Number, nullptr,
-     Gate::Extended},
-    {"\", topColorInvert: ", &MC::topColorInvert},
-    {" \", Battery: ", &MC::batteryType, Shown::Name, &BatteryTypeNames},
-    {", Password: \"", &MC::password, Shown::Quoted},
-    {", Maint. Password: \"", &MC::maintenancePassword, Shown::Quoted},
-};
-
-// After the display attributes, up to and including keypadTones.
-const ReadAttr<MC> kMiscRead[] = {
-    {.name = "enableTriColorLed",
-     .field = &MC::enableTriColorLed,
-     .names = &OnOffNames,
-     .use = Use::Optional},
-    {.name = "frontFpDayNightMode",
-     .field = &MC::frontFpDayNightMode,
-     .names = &DayNightModeNames,
-     .use = Use::Optional},
-    {.name = "enableStatusBasedLighting",
-     .field = &MC::enableStatusBasedLighting,
-     .names = &OnOffNames,
-     .use = Use::Optional,
-     .gate = Gate::Extended},
-    {.name = "enableSystemLIDDisplay",
-     .field = &MC::enableSystemLIDDisplay,
-     .names = &SystemDisplayNames,
-     .use = Use::Optional,
-     .gate = Gate::Extended},
-    {.name = "enableSystemDCELookup",
-     .field = &MC::enableSystemDCELookup,
-     .names = &OnOffNames,
-     .use = Use::Optional,
-     .gate = Gate::Extended},
-    {.name = "hideSystems",
-     .field = &MC::hideSystems,
-     .names = &OnOffNames,
-     .use = Use::Optional,
-     .gate = Gate::Extended},
-    {.name = "enableSystemTopDisplay",
-     .field = &MC::enableSystemTopDisplay,
-     .names = &OnOffNames,
-     .use = Use::Optional,
-     .gate = Gate::Extended},
-    {.name = "followNFPALedIndication",
-     .field = &MC::followNFPALedIndication,
-     .names = &OnOffNames,
-     .use = Use::Optional,
-     .gate = Gate::Extended},
-    {.name = "flashBLOutOfRange",
-     .field = &MC::flashBLOutOfRange,
-     .names = &OnOffNames,
-     .use = Use::Optional,
-     .gate = Gate::Extended},
-    {.name = "emerClearDelay",
-     .field = &MC::emerClearDelay,
-     .use = Use::Optional,
-     .gate = Gate::Extended},
-    {.name = "emerCancelationDelay",
-     .field = &MC::emerCancelationDelay,
-     .use = Use::Optional,
-     .gate = Gate::Extended},
-    {.name = "emergencyMinVolume",
-     .field = &MC::emergencyMinVolume,
-     .use = Use::Optional,
-     .gate = Gate::Extended},
-    {.name = "transBLTimeout", .field = &MC::transBLTimeout, .use = Use::Optional},
-    {.name = "recvBLTimeout", .field = &MC::recvBLTimeout, .use = Use::Optional},
-    {.name = "emerRecvBLTimeout", .field = &MC::emerRecvBLTimeout, .use = Use::Optional},
-    {.name = "overTemperatureBLTimeout",
-     .field = &MC::overTemperatureBLTimeout,
-     .use = Use::Optional},
-    {.name = "outOfRangeBLTimeout", .field = &MC::outOfRangeBLTimeout, .use = Use::Optional},
-    {.name = "fsmFailureBLTimeout", .field = &MC::fsmFailureBLTimeout, .use = Use::Optional},
-    {.name = "RadioOTVA", .field = &MC::RadioOTVA, .use = Use::Optional},
-    {.name = "RadioLongExposureOTVA", .field = &MC::RadioLongExposureOTVA, .use = Use::Optional},
-    {.name = "RSMLongExposureOTVA", .field = &MC::RSMLongExposureOTVA, .use = Use::Optional},
-    {.name = "topColorInvert",
-     .field = &MC::topColorInvert,
-     .names = &OnOffNames,
-     .use = Use::Optional},
-    {.name = "batteryType",
-     .field = &MC::batteryType,
-     .names = &BatteryTypeNames,
-     .use = Use::Optional},
-    {.name = "password", .field = &MC::password, .use = Use::Optional, .max = 15},
-    {.name = "maintenancePassword",
-     .field = &MC::maintenancePassword,
-     .use = Use::Optional,
-     .max = 15},
-    {.name = "p25Optimize",
-     .field = &MC::p25Optimize,
-     .names = &OnOffNames,
-     .use = Use::Optional,
-     .gate = Gate::Classic},
-    {.name = "mobileTopLevelMenu",
-     .field = &MC::mobileTopLevelMenu,
-     .names = &OnOffNames,
-     .use = Use::Optional},
-    {.name = "keypadTones", .field = &MC::keypadTones, .names = &OnOffNames, .use = Use::Optional},
-};
-
-const ReadAttr<MC> kMiscReadLast[] = {
-    {.name = "twoActionPowerOff",
-     .field = &MC::twoActionPowerOff,
-     .names = &OnOffNames,
-     .use = Use::Optional,
-     .gate = Gate::Extended},
-    {.name = "highPowerEmergency",
-     .field = &MC::highPowerEmergency,
-     .names = &OnOffNames,
-     .use = Use::Optional,
-     .gate = Gate::Hazard},
-};
-
-const Check<MC> kMiscChecks[] = {
-    {"enableTriColorLed", &MC::enableTriColorLed, 0, 1},
-    {"topColorInvert", &MC::topColorInvert, 0, 1},
-    {"batteryType", &MC::batteryType, 1, 5},
-    {"password", &MC::password, 0, 15},
-    {"maintenancePassword", &MC::maintenancePassword, 0, 15},
-    {"keypadTones", &MC::keypadTones, 0, 1},
-    {"frontFpDayNightMode", &MC::frontFpDayNightMode, 0, 2},
-    {"mobileTopLevelMenu", &MC::mobileTopLevelMenu, 0, 1},
-    {"hideSystems", &MC::hideSystems, 0, 1},
-    {"RadioOTVA", &MC::RadioOTVA, 0, 5000},
-    {"RadioLongExposureOTVA", &MC::RadioLongExposureOTVA, 0, 5000},
-    {"RSMLongExposureOTVA", &MC::RSMLongExposureOTVA, 0, 5000},
-    {"enableSystemTopDisplay", &MC::enableSystemTopDisplay, 0, 1},
-    {"followNFPALedIndication", &MC::followNFPALedIndication, 0, 1},
-    {"flashBLOutOfRange", &MC::flashBLOutOfRange, 0, 1},
-    {"twoActionPowerOff", &MC::twoActionPowerOff, 0, 1},
-    {"highPowerEmergency", &MC::highPowerEmergency, 0, 1},
-};
-
-// The checks that depend on the radio type, made by the reader.
-const Check<MC> kMiscTypeChecks[] = {
-    {"p25Optimize", &MC::p25Optimize, 0, 1, Gate::Classic},
-    {"enableStatusBasedLighting", &MC::enableStatusBasedLighting, 0, 1, Gate::Extended},
-    {"enableSystemLIDDisplay", &MC::enableSystemLIDDisplay, 0, 2, Gate::Extended},
-    {"enableSystemDCELookup", &MC::enableSystemDCELookup, 0, 1, Gate::Extended},
-    {"hideSystems", &MC::hideSystems, 0, 1, Gate::Extended},
+const SummaryVisit kMiscSummary[] = {
+    {"enableTriColorLed", ", enableTriColorLed: "},
+    {"enableStatusBasedLighting", "\", enableStatusBasedLighting: ", Shown::Number, Gate::Extended},
+    {"enableSystemLIDDisplay", "\", enableSystemLIDDisplay: ", Shown::Number, Gate::Extended},
+    {"enableSystemDCELookup", "\", enableSystemDCELookup: ", Shown::Number, Gate::Extended},
+    {"topColorInvert", "\", topColorInvert: "},
+    {"batteryType", " \", Battery: ", Shown::Name},
+    {"password", ", Password: \"", Shown::Quoted},
+    {"maintenancePassword", ", Maint. Password: \"", Shown::Quoted},
 };
 
 }  // namespace
 
 std::wostream& writeTopDisplay(std::wostream& os, const TopDisplayConfig& top) {
     if (isXmlMode(os)) {
-        writeXmlAttrs<Top>(os, top, kTopXml);
+        writeXmlFields<Top>(os, top, kTop, 3);
     } else {
-        writeSummaryItems<Top>(os, top, kTopSummary);
+        writeSummaryFields<Top>(os, top, kTop, kTopSummary);
         os << " }";
     }
     return os;
@@ -286,48 +227,49 @@ std::wostream& writeTopDisplay(std::wostream& os, const TopDisplayConfig& top) {
 
 std::wostream& writeFrontDisplay(std::wostream& os, const FrontDisplayConfig& front) {
     if (isXmlMode(os)) {
-        writeXmlAttrs<Front>(os, front, kFrontXml);
+        writeXmlFields<Front>(os, front, kFront, 3);
     } else {
-        writeSummaryItems<Front>(os, front, kFrontSummary);
+        writeSummaryFields<Front>(os, front, kFront, kFrontSummary);
         os << " }";
     }
     return os;
 }
 
 bool validateMiscConfig(const MiscConfig& misc) {
-    return checkRanges<Top>(misc.topDisplay, kTopChecks) &&
-           checkRanges<Front>(misc.frontDisplay, kFrontChecks) &&
-           checkRanges<MC>(misc, kMiscChecks);
+    return checkFields<Top>(misc.topDisplay, kTop, kTopChecks) &&
+           checkFields<Front>(misc.frontDisplay, kFront, kFrontChecks) &&
+           checkFields<MC>(misc, kMisc, kMiscChecks);
 }
 
 std::wostream& writeMiscConfig(std::wostream& os, const MiscConfig& misc) {
+    const std::span<const Field<MC>> rows(kMisc);
     if (isXmlMode(os)) {
         os << "<miscConfig\n";
-        writeXmlAttrs<MC>(os, misc, kPasswordXml);
+        writeXmlFields<MC>(os, misc, rows.first(kPasswordRows), 3);
         writeTopDisplay(os, misc.topDisplay);
         writeFrontDisplay(os, misc.frontDisplay);
-        writeXmlAttrs<MC>(os, misc, kMiscXml);
+        writeXmlFields<MC>(os, misc, rows.subspan(kPasswordRows), 3);
         os << " />\n";
     } else {
         os << "{ Top Panel: ";
         writeTopDisplay(os, misc.topDisplay);
         os << ", Front Panel: ";
         writeFrontDisplay(os, misc.frontDisplay);
-        writeSummaryItems<MC>(os, misc, kMiscSummary);
+        writeSummaryFields<MC>(os, misc, kMisc, kMiscSummary);
         os << " }";
     }
     return os;
 }
 
 bool readMiscConfig(pugi::xml_node node, MiscConfig& misc) {
-    if (!readAttrs<Top>(node, misc.topDisplay, kTopRead) ||
-        !readAttrs<Front>(node, misc.frontDisplay, kFrontRead) ||
-        !readAttrs<MC>(node, misc, kMiscRead))
+    if (!readFields<Top>(node, misc.topDisplay, kTop, kTopRead) ||
+        !readFields<Front>(node, misc.frontDisplay, kFront, kFrontRead) ||
+        !readFields<MC>(node, misc, kMisc, kMiscRead))
         return false;
     // An absent keypadTones means OFF, whatever the record held.
-    if (!node.attribute("keypadTones")) misc.keypadTones = 0;
-    if (!readAttrs<MC>(node, misc, kMiscReadLast)) return false;
-    return validateMiscConfig(misc) && checkRanges<MC>(misc, kMiscTypeChecks);
+    if (!node.attribute(fieldOf<MC>(kMisc, "keypadTones").name)) misc.keypadTones = 0;
+    if (!readFields<MC>(node, misc, kMisc, kMiscReadLast)) return false;
+    return validateMiscConfig(misc) && checkFields<MC>(misc, kMisc, kMiscTypeChecks);
 }
 
 }  // namespace tarin

@@ -12,33 +12,57 @@ namespace {
 
 using MA = MobileAudioConfig;
 
-const XmlAttr<MA> kMobileAudioXml[] = {
-    {"   noiseCancellation='", &MA::noiseCancellation, &OnOffNames},
-    {"   cctTimer='", &MA::cctTimer},
-    {"   masterVolumeControl='", &MA::masterVolumeControl, &OnOffNames},
+// The audioConfig element's fields of the record.
+const Field<MA> kMobileAudio[] = {
+    {.name = "noiseCancellation",
+     .member = &MA::noiseCancellation,
+     .names = &OnOffNames,
+     .check = Judged{0, 1}},
+    {.name = "cctTimer", .member = &MA::cctTimer, .min = 0, .max = 360, .check = Judged{0, 360}},
+    {.name = "masterVolumeControl",
+     .member = &MA::masterVolumeControl,
+     .names = &OnOffNames,
+     .check = Judged{0, 1}},
 };
 
-const XmlAttr<MA> kMobileMicXml[] = {
-    {"      alc='", &MA::alc, &OnOffNames},
-    {"      gain='", &MA::gain},
+// The microphone element's fields of the record. The reader takes the gain itself: an
+// absent one is 0.
+const Field<MA> kMobileMic[] = {
+    {.name = "alc", .member = &MA::alc, .names = &OnOffNames, .check = Judged{0, 1}},
+    {.name = "gain",
+     .member = &MA::gain,
+     .use = Use::Optional,
+     .min = -12,
+     .max = 12,
+     .check = Judged{-12, 12}},
 };
 
-const SummaryItem<MA> kMobileAudioSummary[] = {
-    {"{ Noise Cancellation: ", &MA::noiseCancellation},
-    {", ALC: ", &MA::alc},
-    {", CCT Timer: ", &MA::cctTimer},
-    {", Mic Gain: ", &MA::gain},
-    {", Master Vol. Control: ", &MA::masterVolumeControl},
+const Visit kMobileMicRead[] = {{"alc"}};
+
+// The check and the summary visit the fields of both elements, interleaved.
+struct MobileAudioVisit {
+    std::span<const Field<MA>> fields;
+    Visit visit;
+};
+struct MobileAudioSummaryVisit {
+    std::span<const Field<MA>> fields;
+    SummaryVisit visit;
 };
 
-const ReadAttr<MA> kMobileMicRead[] = {
-    {.name = "alc", .field = &MA::alc, .names = &OnOffNames},
+const MobileAudioVisit kMobileAudioChecks[] = {
+    {kMobileAudio, {"noiseCancellation"}},
+    {kMobileMic, {"alc"}},
+    {kMobileAudio, {"cctTimer"}},
+    {kMobileMic, {"gain"}},
+    {kMobileAudio, {"masterVolumeControl"}},
 };
 
-const ReadAttr<MA> kMobileAudioRead[] = {
-    {.name = "noiseCancellation", .field = &MA::noiseCancellation, .names = &OnOffNames},
-    {.name = "cctTimer", .field = &MA::cctTimer, .min = 0, .max = 360},
-    {.name = "masterVolumeControl", .field = &MA::masterVolumeControl, .names = &OnOffNames},
+const MobileAudioSummaryVisit kMobileAudioSummary[] = {
+    {kMobileAudio, {"noiseCancellation", "{ Noise Cancellation: "}},
+    {kMobileMic, {"alc", ", ALC: "}},
+    {kMobileAudio, {"cctTimer", ", CCT Timer: "}},
+    {kMobileMic, {"gain", ", Mic Gain: "}},
+    {kMobileAudio, {"masterVolumeControl", ", Master Vol. Control: "}},
 };
 
 // Fields 6 to 19 are checked by position.
@@ -49,65 +73,55 @@ constexpr Range kReservedRanges[14] = {{-12, 12}, {-12, 12}, {0, 12},   {0, 12},
                                        {0, 12},   {-12, 12}, {-16, 16}, {0, 1},  {-12, 12},
                                        {0, 12},   {0, 1},    {-12, 12}, {0, 12}};
 
-const Check<MA> kMobileAudioChecks[] = {
-    {"noiseCancellation", &MA::noiseCancellation, 0, 1},
-    {"alc", &MA::alc, 0, 1},
-    {"cctTimer", &MA::cctTimer, 0, 360},
-    {"gain", &MA::gain, -12, 12},
-    {"masterVolumeControl", &MA::masterVolumeControl, 0, 1},
-};
-
 // ---- mobile miscConfig -----------------------------------------------------------------
 
 using MM = MobileMiscConfig;
 
-const XmlAttr<MM> kMobileMiscXml[] = {
-    {"   password='", &MM::password, nullptr, Gate::All, true},
-    {"   maintenancePassword='", &MM::maintenancePassword, nullptr, Gate::All, true},
-    {"   frontFpIntensity='", &MM::frontFpIntensity},
-    {"   frontFpContrast='", &MM::frontFpContrast},
-    {"   buttonBacklight='", &MM::buttonBacklight, &ButtonBacklightNames},
-    {"   accKeypadBacklight='", &MM::accKeypadBacklight, &OnOffNames},
-};
-
-const SummaryItem<MM> kMobileMiscSummary[] = {
-    {"{ Intensity: ", &MM::frontFpIntensity},
-    {"Contrast: ", &MM::frontFpContrast},
-    {"Button Backlight: ", &MM::buttonBacklight},
-    {"Acc Keypad Backlight ", &MM::accKeypadBacklight},
-    {", Password: \"", &MM::password, Shown::Quoted},
-    {", Maint. Password: \"", &MM::maintenancePassword, Shown::Quoted},
-};
-
-const ReadAttr<MM> kMobileMiscRead[] = {
-    {.name = "frontFpIntensity", .field = &MM::frontFpIntensity},
-    {.name = "frontFpContrast", .field = &MM::frontFpContrast},
-    {.name = "password", .field = &MM::password, .use = Use::Optional, .max = 15},
-    {.name = "maintenancePassword",
-     .field = &MM::maintenancePassword,
+// In the order the reader and the check take them.
+const Field<MM> kMobileMisc[] = {
+    {.name = "frontFpIntensity", .member = &MM::frontFpIntensity, .check = Judged{0, 10}},
+    {.name = "frontFpContrast", .member = &MM::frontFpContrast, .check = Judged{0, 10}},
+    {.name = "password",
+     .member = &MM::password,
      .use = Use::Optional,
-     .max = 15},
+     .max = 15,
+     .check = Judged{0, 15},
+     .omitEmpty = true},
+    {.name = "maintenancePassword",
+     .member = &MM::maintenancePassword,
+     .use = Use::Optional,
+     .max = 15,
+     .check = Judged{0, 15},
+     .omitEmpty = true},
     {.name = "buttonBacklight",
-     .field = &MM::buttonBacklight,
+     .member = &MM::buttonBacklight,
      .names = &ButtonBacklightNames,
-     .use = Use::Optional},
+     .use = Use::Optional,
+     .check = Judged{0, 2}},
     {.name = "accKeypadBacklight",
-     .field = &MM::accKeypadBacklight,
+     .member = &MM::accKeypadBacklight,
      .names = &OnOffNames,
-     .use = Use::Optional},
+     .use = Use::Optional,
+     .check = Judged{0, 1}},
     {.name = "frontFpDayNightMode",
-     .field = &MM::frontFpDayNightMode,
+     .member = &MM::frontFpDayNightMode,
      .names = &DayNightModeNames,
      .use = Use::Optional},
 };
 
-const Check<MM> kMobileMiscChecks[] = {
-    {"frontFpIntensity", &MM::frontFpIntensity, 0, 10},
-    {"frontFpContrast", &MM::frontFpContrast, 0, 10},
-    {"password", &MM::password, 0, 15},
-    {"maintenancePassword", &MM::maintenancePassword, 0, 15},
-    {"buttonBacklight", &MM::buttonBacklight, 0, 2},
-    {"accKeypadBacklight", &MM::accKeypadBacklight, 0, 1},
+// The writer puts the passwords first and leaves the day/night mode out.
+const Visit kMobileMiscXml[] = {
+    {"password"},        {"maintenancePassword"}, {"frontFpIntensity"},
+    {"frontFpContrast"}, {"buttonBacklight"},     {"accKeypadBacklight"},
+};
+
+const SummaryVisit kMobileMiscSummary[] = {
+    {"frontFpIntensity", "{ Intensity: "},
+    {"frontFpContrast", "Contrast: "},
+    {"buttonBacklight", "Button Backlight: "},
+    {"accKeypadBacklight", "Acc Keypad Backlight "},
+    {"password", ", Password: \"", Shown::Quoted},
+    {"maintenancePassword", ", Maint. Password: \"", Shown::Quoted},
 };
 
 }  // namespace
@@ -118,18 +132,21 @@ bool validateMobileAudioConfig(const MobileAudioConfig& audio) {
             audio.reserved[i] > kReservedRanges[i].max)
             return false;
     }
-    return checkRanges<MA>(audio, kMobileAudioChecks);
+    for (const MobileAudioVisit& check : kMobileAudioChecks)
+        if (!checkFields<MA>(audio, check.fields, std::span(&check.visit, 1))) return false;
+    return true;
 }
 
 std::wostream& writeMobileAudioConfig(std::wostream& os, const MobileAudioConfig& audio) {
     if (isXmlMode(os)) {
         os << "<audioConfig\n";
-        writeXmlAttrs<MA>(os, audio, kMobileAudioXml);
+        writeXmlFields<MA>(os, audio, kMobileAudio, 3);
         os << " >\n   <microphone\n";
-        writeXmlAttrs<MA>(os, audio, kMobileMicXml);
+        writeXmlFields<MA>(os, audio, kMobileMic, 6);
         os << "    />\n</audioConfig>\n";
     } else {
-        writeSummaryItems<MA>(os, audio, kMobileAudioSummary);
+        for (const MobileAudioSummaryVisit& item : kMobileAudioSummary)
+            writeSummaryFields<MA>(os, audio, item.fields, std::span(&item.visit, 1));
         os << "}";
     }
     return os;
@@ -138,32 +155,35 @@ std::wostream& writeMobileAudioConfig(std::wostream& os, const MobileAudioConfig
 bool readMobileAudioConfig(pugi::xml_node node, MobileAudioConfig& audio) {
     pugi::xml_node mic = node.child("microphone");
     if (!mic) return true;
-    if (!readAttrs<MA>(mic, audio, kMobileMicRead)) return false;
+    if (!readFields<MA>(mic, audio, kMobileMic, kMobileMicRead)) return false;
+    const Field<MA>& gainRow = fieldOf<MA>(kMobileMic, "gain");
     int32_t gain = 0;
-    if (pugi::xml_attribute attr = mic.attribute("gain"); attr && !readLong(attr, gain, -12, 12))
+    if (pugi::xml_attribute attr = mic.attribute(gainRow.name);
+        attr &&
+        !readLong(attr, gain, static_cast<int32_t>(gainRow.min), static_cast<int32_t>(gainRow.max)))
         return false;
     audio.gain = gain;
-    return readAttrs<MA>(node, audio, kMobileAudioRead) && validateMobileAudioConfig(audio);
+    return readFields<MA>(node, audio, kMobileAudio) && validateMobileAudioConfig(audio);
 }
 
 std::wostream& writeMobileMiscConfig(std::wostream& os, const MobileMiscConfig& misc) {
     if (isXmlMode(os)) {
         os << "<miscConfig\n";
-        writeXmlAttrs<MM>(os, misc, kMobileMiscXml);
+        writeXmlFields<MM>(os, misc, kMobileMisc, 3, kMobileMiscXml);
         os << " />\n";
     } else {
-        writeSummaryItems<MM>(os, misc, kMobileMiscSummary);
+        writeSummaryFields<MM>(os, misc, kMobileMisc, kMobileMiscSummary);
         os << " }";
     }
     return os;
 }
 
 bool validateMobileMiscConfig(const MobileMiscConfig& misc) {
-    return checkRanges<MM>(misc, kMobileMiscChecks);
+    return checkFields<MM>(misc, kMobileMisc);
 }
 
 bool readMobileMiscConfig(pugi::xml_node node, MobileMiscConfig& misc) {
-    return readAttrs<MM>(node, misc, kMobileMiscRead) && validateMobileMiscConfig(misc);
+    return readFields<MM>(node, misc, kMobileMisc) && validateMobileMiscConfig(misc);
 }
 
 }  // namespace tarin

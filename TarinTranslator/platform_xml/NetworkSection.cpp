@@ -1,3 +1,4 @@
+#include <array>
 #include <cstddef>
 #include <map>
 #include <span>
@@ -20,36 +21,62 @@ namespace {
 
 constexpr int64_t kMaxPort = 65535;
 
-// Every attribute of this section is read tolerantly.
+// Every attribute and element text of this section is read tolerantly.
 template <class R, class T>
-constexpr ReadAttr<R> tolerant(const char* name, T R::*field, const VocabTable* names = nullptr,
-                               int64_t min = kLongMin, int64_t max = kULongMax) {
-    return {
-        .name = name, .field = field, .names = names, .use = Use::Tolerant, .min = min, .max = max};
+constexpr Field<R> tolerant(const char* name, T R::*member, const VocabTable* names = nullptr,
+                            int64_t min = kLongMin, int64_t max = kULongMax) {
+    return {.name = name,
+            .member = member,
+            .names = names,
+            .use = Use::Tolerant,
+            .min = min,
+            .max = max};
 }
 
-// An element with attributes only: its opening and closing literals, its attribute lines
-// and the attributes its reader converts.
+// A mode switch: OFF or ON, and the check holds it to that.
+template <class R>
+constexpr Field<R> modeSwitch(const char* name, uint32_t R::*member) {
+    Field<R> row = tolerant(name, member, &OnOffNames);
+    row.check = Judged{0, 1};
+    return row;
+}
+
+// `row` written after `literal` instead of the line's indentation and name.
+template <class R>
+constexpr Field<R> withLiteral(Field<R> row, const char* literal) {
+    row.literal = literal;
+    return row;
+}
+
+// An element with attributes only: its opening and closing literals, its rows (written
+// with `indent` blanks) and the order its reader takes them in where that differs.
 template <class R>
 struct Element {
     const char* name;
     const char* open;
-    std::span<const XmlAttr<R>> xml;
+    std::span<const Field<R>> fields;
+    int indent;
     const char* close;
-    std::span<const ReadAttr<R>> read;
+    std::span<const Visit> read = {};
 };
 
 template <class R>
 void writeElement(std::wostream& os, const R& rec, const Element<R>& e) {
     os << e.open;
-    writeXmlAttrs<R>(os, rec, e.xml);
+    writeXmlFields<R>(os, rec, e.fields, e.indent);
     os << e.close;
+}
+
+// The rows of the element on `node`.
+template <class R>
+void readElementOn(pugi::xml_node node, R& rec, const Element<R>& e) {
+    readFields<R>(node, rec, e.fields, e.read);
 }
 
 // The first child of `parent` with the element's name; a missing child changes nothing.
 template <class R>
 void readElement(pugi::xml_node parent, R& rec, const Element<R>& e) {
-    readAttrs<R>(parent.child(e.name), rec, e.read);
+    readElementOn(parent.child(e.name), rec, e);
 }
 
 template <class Entry>
@@ -65,140 +92,87 @@ void readList(pugi::xml_node parent, std::map<int32_t, Entry>& list, const Eleme
     int32_t key = 0;
     for (pugi::xml_node child : parent.children(e.name)) {
         Entry entry;
-        readAttrs<Entry>(child, entry, e.read);
+        readElementOn(child, entry, e);
         fresh.emplace(key++, std::move(entry));
     }
     list = std::move(fresh);
 }
 
-// Elements with text content, one per item: "<name>" value "</name>\n". On reading, a
-// missing child is empty text.
-template <class R>
-void writeTexts(std::wostream& os, const R& rec, std::span<const ReadAttr<R>> items) {
-    for (const ReadAttr<R>& item : items) {
-        os << "<" << item.name << ">";
-        writeXmlValue(os, rec, item.field, item.names);
-        os << "</" << item.name << ">\n";
-    }
-}
-
-template <class R>
-void readTexts(pugi::xml_node parent, R& rec, std::span<const ReadAttr<R>> items) {
-    for (const ReadAttr<R>& item : items)
-        convertText(elementText(parent.child(item.name)).c_str(), rec, item);
-}
-
 // ---- CCM, LTEConfig, APN ---------------------------------------------------------------
 
 using Ccm = CcmConfig;
-const XmlAttr<Ccm> kCcmXml[] = {{"     AlwaysPowerOnCCM='", &Ccm::AlwaysPowerOnCCM, &OnOffNames}};
-const ReadAttr<Ccm> kCcmRead[] = {
-    tolerant("AlwaysPowerOnCCM", &Ccm::AlwaysPowerOnCCM, &OnOffNames)};
-const Element<Ccm> kCcm = {"CCM", "   <CCM\n", kCcmXml, "    />\n", kCcmRead};
+const Field<Ccm> kCcmFields[] = {modeSwitch("AlwaysPowerOnCCM", &Ccm::AlwaysPowerOnCCM)};
+const Element<Ccm> kCcm = {"CCM", "   <CCM\n", kCcmFields, 5, "    />\n"};
 
 using Lte = LteConfig;
-const XmlAttr<Lte> kLteXml[] = {
-    {" enabled='", &Lte::enabled, &OnOffNames},
-    {" alwaysOn='", &Lte::alwaysOn, &OnOffNames},
-    {" operator='", &Lte::operator_, &LteOperatorNames},
-    {" Sim_Select='", &Lte::Sim_Select, &SimSelectNames},
-    {" LTEMaxPower='", &Lte::LTEMaxPower, &LteMaxPowerNames},
-};
-const ReadAttr<Lte> kLteRead[] = {
+const Field<Lte> kLteFields[] = {
     tolerant("enabled", &Lte::enabled, &OnOffNames),
     tolerant("alwaysOn", &Lte::alwaysOn, &OnOffNames),
     tolerant("operator", &Lte::operator_, &LteOperatorNames),
     tolerant("Sim_Select", &Lte::Sim_Select, &SimSelectNames),
     tolerant("LTEMaxPower", &Lte::LTEMaxPower, &LteMaxPowerNames),
 };
-const Element<Lte> kLte = {"LTEConfig", "<LTEConfig\n", kLteXml, "  />\n", kLteRead};
+const Element<Lte> kLte = {"LTEConfig", "<LTEConfig\n", kLteFields, 1, "  />\n"};
 
-const XmlAttr<ApnEntry> kApnXml[] = {
-    {" Name ='", &ApnEntry::Name},
-    {" IP_Type ='", &ApnEntry::IP_Type, &ApnIpTypeNames},
-    {" Enabled ='", &ApnEntry::Enabled, &OnOffNames},
-    {" External_vlan_id ='", &ApnEntry::External_vlan_id},
-    {" AuthType ='", &ApnEntry::AuthType, &ApnAuthTypeNames},
-    {" AuthName ='", &ApnEntry::AuthName},
-    {" AuthPwd ='", &ApnEntry::AuthPwd},
-    {" AuthHostname ='", &ApnEntry::AuthHostname},
+// Each line has a blank before the "=".
+const Field<ApnEntry> kApnFields[] = {
+    withLiteral(tolerant("Name", &ApnEntry::Name), " Name ='"),
+    withLiteral(tolerant("IP_Type", &ApnEntry::IP_Type, &ApnIpTypeNames), " IP_Type ='"),
+    withLiteral(tolerant("Enabled", &ApnEntry::Enabled, &OnOffNames), " Enabled ='"),
+    withLiteral(tolerant("External_vlan_id", &ApnEntry::External_vlan_id), " External_vlan_id ='"),
+    withLiteral(tolerant("AuthType", &ApnEntry::AuthType, &ApnAuthTypeNames), " AuthType ='"),
+    withLiteral(tolerant("AuthName", &ApnEntry::AuthName), " AuthName ='"),
+    withLiteral(tolerant("AuthPwd", &ApnEntry::AuthPwd), " AuthPwd ='"),
+    withLiteral(tolerant("AuthHostname", &ApnEntry::AuthHostname), " AuthHostname ='"),
 };
-const ReadAttr<ApnEntry> kApnRead[] = {
-    tolerant("Name", &ApnEntry::Name),
-    tolerant("External_vlan_id", &ApnEntry::External_vlan_id),
-    tolerant("AuthName", &ApnEntry::AuthName),
-    tolerant("AuthPwd", &ApnEntry::AuthPwd),
-    tolerant("AuthHostname", &ApnEntry::AuthHostname),
-    tolerant("IP_Type", &ApnEntry::IP_Type, &ApnIpTypeNames),
-    tolerant("Enabled", &ApnEntry::Enabled, &OnOffNames),
-    tolerant("AuthType", &ApnEntry::AuthType, &ApnAuthTypeNames),
-};
-const Element<ApnEntry> kApn = {"APN", "<APN\n", kApnXml, "   />\n", kApnRead};
+// The texts first, then the names.
+const Visit kApnRead[] = {{"Name"},         {"External_vlan_id"}, {"AuthName"}, {"AuthPwd"},
+                          {"AuthHostname"}, {"IP_Type"},          {"Enabled"},  {"AuthType"}};
+const Element<ApnEntry> kApn = {"APN", "<APN\n", kApnFields, 1, "   />\n", kApnRead};
 
 // ---- RouterConfig ----------------------------------------------------------------------
 
 using PF = PortForwardEntry;
-const XmlAttr<PF> kPortForwardXml[] = {
-    {"   source='", &PF::source},
-    {"   protocol='", &PF::protocol, &PortForwardProtocolNames},
-    {"   from='", &PF::from},
-    {"   to='", &PF::to},
-    {"   destination='", &PF::destination},
-};
-const ReadAttr<PF> kPortForwardRead[] = {
+const Field<PF> kPortForwardFields[] = {
     tolerant("source", &PF::source),
+    tolerant("protocol", &PF::protocol, &PortForwardProtocolNames),
     tolerant("from", &PF::from),
     tolerant("to", &PF::to),
     tolerant("destination", &PF::destination),
-    tolerant("protocol", &PF::protocol, &PortForwardProtocolNames),
 };
-const Element<PF> kPortForward = {"portForwarding", "<portForwarding\n", kPortForwardXml,
-                                  "    />\n", kPortForwardRead};
+const Visit kPortForwardRead[] = {{"source"}, {"from"}, {"to"}, {"destination"}, {"protocol"}};
+const Element<PF> kPortForward = {"portForwarding", "<portForwarding\n", kPortForwardFields, 3,
+                                  "    />\n",       kPortForwardRead};
 
 using MacR = MacReservationEntry;
-const XmlAttr<MacR> kMacXml[] = {{"   MACAddress='", &MacR::MACAddress}, {"   IP='", &MacR::IP}};
-const ReadAttr<MacR> kMacRead[] = {tolerant("MACAddress", &MacR::MACAddress),
-                                   tolerant("IP", &MacR::IP)};
-const Element<MacR> kMac = {"MACReservation", "<MACReservation\n", kMacXml, "    />\n", kMacRead};
+const Field<MacR> kMacFields[] = {tolerant("MACAddress", &MacR::MACAddress),
+                                  tolerant("IP", &MacR::IP)};
+const Element<MacR> kMac = {"MACReservation", "<MACReservation\n", kMacFields, 3, "    />\n"};
 
-const XmlAttr<DhcpServer> kDhcpServerXml[] = {
-    {"  AddressSpace='", &DhcpServer::AddressSpace},
-    {"  LowAddress='", &DhcpServer::LowAddress},
-    {" HighAddress='", &DhcpServer::HighAddress},
-};
-const ReadAttr<DhcpServer> kDhcpServerRead[] = {
+const Field<DhcpServer> kDhcpServerFields[] = {
     tolerant("AddressSpace", &DhcpServer::AddressSpace),
     tolerant("LowAddress", &DhcpServer::LowAddress),
-    tolerant("HighAddress", &DhcpServer::HighAddress),
+    withLiteral(tolerant("HighAddress", &DhcpServer::HighAddress), " HighAddress='"),
 };
-const Element<DhcpServer> kDhcpServer = {"DHCPServer", "<DHCPServer\n", kDhcpServerXml, "  />\n",
-                                         kDhcpServerRead};
+const Element<DhcpServer> kDhcpServer = {"DHCPServer", "<DHCPServer\n", kDhcpServerFields, 2,
+                                         "  />\n"};
 
-const XmlAttr<DmzConfig> kDmzXml[] = {
-    {"  enable='", &DmzConfig::enable, &OnOffNames},
-    {"  hostAddress='", &DmzConfig::hostAddress},
-};
-const ReadAttr<DmzConfig> kDmzRead[] = {
+const Field<DmzConfig> kDmzFields[] = {
     tolerant("enable", &DmzConfig::enable, &OnOffNames),
     tolerant("hostAddress", &DmzConfig::hostAddress),
 };
-const Element<DmzConfig> kDmz = {"DMZ", "<DMZ\n", kDmzXml, "  />\n", kDmzRead};
+const Element<DmzConfig> kDmz = {"DMZ", "<DMZ\n", kDmzFields, 2, "  />\n"};
 
 using Vpn = VpnPassthrough;
-const XmlAttr<Vpn> kVpnXml[] = {
-    {"  IPSec='", &Vpn::IPSec, &OnOffNames},
-    {"  L2TP='", &Vpn::L2TP, &OnOffNames},
-    {" PPTP='", &Vpn::PPTP, &OnOffNames},
-};
-const ReadAttr<Vpn> kVpnRead[] = {
+const Field<Vpn> kVpnFields[] = {
     tolerant("IPSec", &Vpn::IPSec, &OnOffNames),
     tolerant("L2TP", &Vpn::L2TP, &OnOffNames),
-    tolerant("PPTP", &Vpn::PPTP, &OnOffNames),
+    withLiteral(tolerant("PPTP", &Vpn::PPTP, &OnOffNames), " PPTP='"),
 };
-const Element<Vpn> kVpn = {"VPNPassthrough", "<VPNPassthrough\n", kVpnXml, "  />\n", kVpnRead};
+const Element<Vpn> kVpn = {"VPNPassthrough", "<VPNPassthrough\n", kVpnFields, 2, "  />\n"};
 
 // PrimaryDNS and SecondaryDNS: elements with text content.
-const ReadAttr<NetworkConfig> kDnsTexts[] = {
+const Field<NetworkConfig> kDnsTexts[] = {
     tolerant("PrimaryDNS", &NetworkConfig::PrimaryDNS),
     tolerant("SecondaryDNS", &NetworkConfig::SecondaryDNS),
 };
@@ -206,10 +180,10 @@ const ReadAttr<NetworkConfig> kDnsTexts[] = {
 // ---- wifiAPCfg -------------------------------------------------------------------------
 
 // The access point's settings are elements with text content, in writing order; the Channel
-// element stands between the two lists. A missing child is empty text: a text field becomes
-// empty, and only security and encryption have a name for it.
+// element stands after the first kApTextsBeforeChannel of them. A missing child is empty
+// text: a text field becomes empty, and only security and encryption have a name for it.
 using Ap = WifiApConfig;
-const ReadAttr<Ap> kApTextsBeforeChannel[] = {
+const Field<Ap> kApTexts[] = {
     tolerant("enabled", &Ap::enabled, &OnOffNames),
     tolerant("SavePowerUpState", &Ap::SavePowerUpState, &OnOffNames),
     tolerant("securityType", &Ap::securityType, &WifiSecurityTypeNames),
@@ -221,8 +195,6 @@ const ReadAttr<Ap> kApTextsBeforeChannel[] = {
     tolerant("mode", &Ap::mode, &WifiModeNames),
     tolerant("ssid", &Ap::ssid),
     tolerant("numberOfStations", &Ap::numberOfStations, nullptr, 5, 10),
-};
-const ReadAttr<Ap> kApTextsAfterChannel[] = {
     tolerant("shortGI", &Ap::shortGI, &OnOffNames),
     tolerant("preamble", &Ap::preamble, &OnOffNames),
     tolerant("Greenfield", &Ap::Greenfield, &OnOffNames),
@@ -231,28 +203,17 @@ const ReadAttr<Ap> kApTextsAfterChannel[] = {
     tolerant("WMMPS_enabled", &Ap::WMMPS_enabled, &OnOffNames),
     tolerant("WMM_enabled", &Ap::WMM_enabled, &OnOffNames),
 };
+constexpr std::size_t kApTextsBeforeChannel = 11;
 
 using Chan = WifiChannel;
-const XmlAttr<Chan> kChannelXml[] = {
-    {" select='", &Chan::select, &WifiChannelSelectNames},
-    {" number='", &Chan::number},
-};
-const ReadAttr<Chan> kChannelRead[] = {
+const Field<Chan> kChannelFields[] = {
     tolerant("select", &Chan::select, &WifiChannelSelectNames),
     tolerant("number", &Chan::number, nullptr, 0, 165),
 };
-const Element<Chan> kChannel = {"Channel", "<Channel\n", kChannelXml, "  />\n", kChannelRead};
+const Element<Chan> kChannel = {"Channel", "<Channel\n", kChannelFields, 1, "  />\n"};
 
 // A value outside its range is not stored.
-const XmlAttr<WmmEntry> kWmmXml[] = {
-    {"   option='", &WmmEntry::option, &WmmOptionNames},
-    {"   CWMin='", &WmmEntry::CWMin},
-    {"   CWMax='", &WmmEntry::CWMax},
-    {"   AIFSN='", &WmmEntry::AIFSN},
-    {"   TXOPLimit='", &WmmEntry::TXOPLimit},
-    {"   ACM='", &WmmEntry::ACM},
-};
-const ReadAttr<WmmEntry> kWmmRead[] = {
+const Field<WmmEntry> kWmmFields[] = {
     tolerant("option", &WmmEntry::option, &WmmOptionNames),
     tolerant("CWMin", &WmmEntry::CWMin, nullptr, 2, 15),
     tolerant("CWMax", &WmmEntry::CWMax, nullptr, 3, 1023),
@@ -260,39 +221,22 @@ const ReadAttr<WmmEntry> kWmmRead[] = {
     tolerant("TXOPLimit", &WmmEntry::TXOPLimit, nullptr, 0, 188),
     tolerant("ACM", &WmmEntry::ACM, nullptr, 0, 0),
 };
-const Element<WmmEntry> kWmm = {"WMM", "<WMM\n", kWmmXml, "    />\n", kWmmRead};
+const Element<WmmEntry> kWmm = {"WMM", "<WMM\n", kWmmFields, 3, "    />\n"};
 
 // ---- wifiCfg, wpa, ndisCfg -------------------------------------------------------------
 
 using Client = WifiClientConfig;
-const XmlAttr<Client> kClientXml[] = {
-    {"   wifiMode='", &Client::wifiMode, &OnOffNames},
-    {"   ccmControlWifi='", &Client::ccmControlWifi, &OnOffNames},
+const Field<Client> kClientFields[] = {
+    modeSwitch("wifiMode", &Client::wifiMode),
+    modeSwitch("ccmControlWifi", &Client::ccmControlWifi),
 };
-const ReadAttr<Client> kClientRead[] = {
-    tolerant("wifiMode", &Client::wifiMode, &OnOffNames),
-    tolerant("ccmControlWifi", &Client::ccmControlWifi, &OnOffNames),
-};
-const Element<Client> kClient = {"wifiCfg", "<wifiCfg\n", kClientXml, " >\n", kClientRead};
+const Element<Client> kClient = {"wifiCfg", "<wifiCfg\n", kClientFields, 3, " >\n"};
 
-const XmlAttr<WpaConfig> kWpaXml[] = {{"   wpaSuppMode='", &WpaConfig::wpaSuppMode, &OnOffNames}};
-const ReadAttr<WpaConfig> kWpaRead[] = {
-    tolerant("wpaSuppMode", &WpaConfig::wpaSuppMode, &OnOffNames)};
-const Element<WpaConfig> kWpa = {"wpa", "<wpa\n", kWpaXml, " >\n", kWpaRead};
+const Field<WpaConfig> kWpaFields[] = {modeSwitch("wpaSuppMode", &WpaConfig::wpaSuppMode)};
+const Element<WpaConfig> kWpa = {"wpa", "<wpa\n", kWpaFields, 3, " >\n"};
 
 // A new item starts with the texts an absent attribute reads as (ca.pem, user.pem, ...).
-const XmlAttr<WpaItem> kWpaItemXml[] = {
-    {"   protocol='", &WpaItem::protocol, &WpaProtocolNames},
-    {"   ssid='", &WpaItem::ssid},
-    {"   pass='", &WpaItem::pass},
-    {"   cacertfilename='", &WpaItem::cacertfilename},
-    {"   usercertfilename='", &WpaItem::usercertfilename},
-    {"   privatekeyfilename='", &WpaItem::privatekeyfilename},
-    {"   privatekeypassword='", &WpaItem::privatekeypassword},
-    {"   identity='", &WpaItem::identity},
-    {"   priority='", &WpaItem::priority},
-};
-const ReadAttr<WpaItem> kWpaItemRead[] = {
+const Field<WpaItem> kWpaItemFields[] = {
     tolerant("protocol", &WpaItem::protocol, &WpaProtocolNames),
     tolerant("ssid", &WpaItem::ssid),
     tolerant("pass", &WpaItem::pass),
@@ -303,44 +247,37 @@ const ReadAttr<WpaItem> kWpaItemRead[] = {
     tolerant("identity", &WpaItem::identity),
     tolerant("priority", &WpaItem::priority),
 };
-const Element<WpaItem> kWpaItem = {"wpaItem", "<wpaItem\n", kWpaItemXml, "    />\n", kWpaItemRead};
+const Element<WpaItem> kWpaItem = {"wpaItem", "<wpaItem\n", kWpaItemFields, 3, "    />\n"};
 
-const SummaryItem<WpaItem> kWpaItemSummary[] = {
-    {"   protocol='", &WpaItem::protocol},
-    {"'\n   ssid='", &WpaItem::ssid, Shown::Raw},
-    {"'\n   pass='", &WpaItem::pass, Shown::Raw},
-    {"'\n   priority='", &WpaItem::priority, Shown::Raw},
+const SummaryVisit kWpaItemSummary[] = {
+    {"protocol", "   protocol='"},
+    {"ssid", "'\n   ssid='", Shown::Raw},
+    {"pass", "'\n   pass='", Shown::Raw},
+    {"priority", "'\n   priority='", Shown::Raw},
 };
 
-const XmlAttr<NdisConfig> kNdisXml[] = {{"   ndisMode='", &NdisConfig::ndisMode, &OnOffNames}};
-const ReadAttr<NdisConfig> kNdisRead[] = {tolerant("ndisMode", &NdisConfig::ndisMode, &OnOffNames)};
-const Element<NdisConfig> kNdis = {"ndisCfg", "<ndisCfg\n", kNdisXml, " />\n", kNdisRead};
+const Field<NdisConfig> kNdisFields[] = {modeSwitch("ndisMode", &NdisConfig::ndisMode)};
+const Element<NdisConfig> kNdis = {"ndisCfg", "<ndisCfg\n", kNdisFields, 3, " />\n"};
 
 // ---- networkServiceCfg -----------------------------------------------------------------
 
 using ND = NetDiscoveryConfig;
-const XmlAttr<ND> kNetDiscoveryXml[] = {
-    {"      serviceName='", &ND::serviceName},
-    {"      port='", &ND::port},
-    {"      ndMode='", &ND::ndMode, &OnOffNames},
-};
-const ReadAttr<ND> kNetDiscoveryRead[] = {
+const Field<ND> kNetDiscoveryFields[] = {
     tolerant("serviceName", &ND::serviceName),
     tolerant("port", &ND::port, nullptr, 0, kMaxPort),
-    tolerant("ndMode", &ND::ndMode, &OnOffNames),
+    modeSwitch("ndMode", &ND::ndMode),
 };
-const Element<ND> kNetDiscovery = {"netDiscoveryCfg", "   <netDiscoveryCfg\n", kNetDiscoveryXml,
-                                   "    />\n", kNetDiscoveryRead};
-const SummaryItem<ND> kNetDiscoverySummary[] = {
-    {", serviceName: ", &ND::serviceName, Shown::Raw},
-    {", port: ", &ND::port},
-    {", ndMode: ", &ND::ndMode},
+const Element<ND> kNetDiscovery = {"netDiscoveryCfg", "   <netDiscoveryCfg\n", kNetDiscoveryFields,
+                                   6, "    />\n"};
+const SummaryVisit kNetDiscoverySummary[] = {
+    {"serviceName", ", serviceName: ", Shown::Raw},
+    {"port", ", port: "},
+    {"ndMode", ", ndMode: "},
 };
 
-const XmlAttr<GeneralConfig> kGeneralXml[] = {{"      domain='", &GeneralConfig::domain}};
-const ReadAttr<GeneralConfig> kGeneralRead[] = {tolerant("domain", &GeneralConfig::domain)};
-const Element<GeneralConfig> kGeneral = {"generalCfg", "   <generalCfg\n", kGeneralXml, "    />\n",
-                                         kGeneralRead};
+const Field<GeneralConfig> kGeneralFields[] = {tolerant("domain", &GeneralConfig::domain)};
+const Element<GeneralConfig> kGeneral = {"generalCfg", "   <generalCfg\n", kGeneralFields, 6,
+                                         "    />\n"};
 
 // The services with a port and (but for netSaCfg) a mode attribute, in writing order;
 // generalCfg stands after the first kServicesBeforeGeneral of them.
@@ -365,19 +302,27 @@ const Service kServices[] = {
 };
 constexpr std::size_t kServicesBeforeGeneral = 4;
 
-const XmlAttr<ServicePort> kServicePortXml[] = {{"      port='", &ServicePort::port}};
+// A service's port and its mode, whose attribute `modeName` is named after the service
+// (nullptr: the service has none, and the row goes unused).
+constexpr std::array<Field<ServicePort>, 2> servicePortFields(const char* modeName) {
+    return {{tolerant("port", &ServicePort::port, nullptr, 0, kMaxPort),
+             modeSwitch(modeName ? modeName : "", &ServicePort::mode)}};
+}
+
+// The check names the mode by the record's field.
+const auto kCheckedServicePort = servicePortFields("mode");
+
+// The rows of service `s`'s element: the port, then the mode attribute where it has one.
+template <class Rows>
+std::span<const Field<ServicePort>> serviceRows(const Rows& rows, const Service& s) {
+    return std::span(rows).first(s.modeName ? 2 : 1);
+}
 
 void writeServices(std::wostream& os, const NetworkConfig& net, std::span<const Service> services) {
     for (const Service& s : services) {
-        const ServicePort& svc = net.*s.member;
         os << "   <" << s.element << "\n";
-        writeXmlAttrs<ServicePort>(os, svc, kServicePortXml);
-        if (s.modeName) {
-            const std::string literal = std::string("      ") + s.modeName + "='";
-            const XmlAttr<ServicePort> mode[] = {
-                {literal.c_str(), &ServicePort::mode, &OnOffNames}};
-            writeXmlAttrs<ServicePort>(os, svc, mode);
-        }
+        const auto rows = servicePortFields(s.modeName);
+        writeXmlFields<ServicePort>(os, net.*s.member, serviceRows(rows, s), 6);
         os << "    />\n";
     }
 }
@@ -390,30 +335,13 @@ void summarizeServices(std::wostream& os, const NetworkConfig& net,
     }
 }
 
-// The port, then the mode attribute.
 void readService(pugi::xml_node parent, NetworkConfig& net, const Service& s) {
-    const ReadAttr<ServicePort> items[] = {
-        tolerant("port", &ServicePort::port, nullptr, 0, kMaxPort),
-        tolerant(s.modeName, &ServicePort::mode, &OnOffNames),
-    };
-    readAttrs<ServicePort>(parent.child(s.element), net.*s.member,
-                           std::span(items).first(s.modeName ? 2 : 1));
+    const auto rows = servicePortFields(s.modeName);
+    readFields<ServicePort>(parent.child(s.element), net.*s.member, serviceRows(rows, s));
 }
 
 using Dhcp = DhcpServerConfig;
-const XmlAttr<Dhcp> kDhcpCfgXml[] = {
-    {"      serverEnable='", &Dhcp::serverEnable, &OnOffNames},
-    {"      subnetAddress='", &Dhcp::subnetAddress},
-    {"      lowIPAddress='", &Dhcp::lowIPAddress},
-    {"      highIPAddress='", &Dhcp::highIPAddress},
-    {"      routerAddress='", &Dhcp::routerAddress},
-    {"      primaryDns='", &Dhcp::primaryDns},
-    {"      secondaryDns='", &Dhcp::secondaryDns},
-    {"      defaultGatewayEnableWithoutCCM='", &Dhcp::defaultGatewayEnableWithoutCCM, &OnOffNames},
-    {"      defaultGatewayUseAsCcmIp='", &Dhcp::defaultGatewayUseAsCcmIp, &OnOffNames},
-    {"      useCCMforDHCP='", &Dhcp::useCCMforDHCP, &OnOffNames},
-};
-const ReadAttr<Dhcp> kDhcpCfgRead[] = {
+const Field<Dhcp> kDhcpCfgFields[] = {
     tolerant("serverEnable", &Dhcp::serverEnable, &OnOffNames),
     tolerant("subnetAddress", &Dhcp::subnetAddress),
     tolerant("lowIPAddress", &Dhcp::lowIPAddress),
@@ -425,28 +353,28 @@ const ReadAttr<Dhcp> kDhcpCfgRead[] = {
     tolerant("defaultGatewayUseAsCcmIp", &Dhcp::defaultGatewayUseAsCcmIp, &OnOffNames),
     tolerant("useCCMforDHCP", &Dhcp::useCCMforDHCP, &OnOffNames),
 };
-const Element<Dhcp> kDhcpCfg = {"DhcpServerCfg", "   <DhcpServerCfg\n", kDhcpCfgXml, "    />\n",
-                                kDhcpCfgRead};
+const Element<Dhcp> kDhcpCfg = {"DhcpServerCfg", "   <DhcpServerCfg\n", kDhcpCfgFields, 6,
+                                "    />\n"};
+
+// ---- summary ---------------------------------------------------------------------------
+
+const SummaryVisit kClientSummary[] = {{"wifiMode", "{wifiCfg: "}};
+const SummaryVisit kWpaSummary[] = {{"wpaSuppMode", ", wpaSuppMode: "}};
+const SummaryVisit kNdisSummary[] = {{"ndisMode", "{wifiCfg: "}};
+const SummaryVisit kGeneralSummary[] = {{"domain", ", domain: ", Shown::Raw}};
 
 // ---- check -----------------------------------------------------------------------------
 
 // The mode switches are each OFF or ON.
-const Check<Client> kClientChecks[] = {{"wifiMode", &Client::wifiMode, 0, 1},
-                                       {"ccmControlWifi", &Client::ccmControlWifi, 0, 1}};
-const Check<WpaConfig> kWpaChecks[] = {{"wpaSuppMode", &WpaConfig::wpaSuppMode, 0, 1}};
-const Check<NdisConfig> kNdisChecks[] = {{"ndisMode", &NdisConfig::ndisMode, 0, 1}};
-const Check<ND> kNetDiscoveryChecks[] = {{"ndMode", &ND::ndMode, 0, 1}};
-const Check<ServicePort> kServiceChecks[] = {{"mode", &ServicePort::mode, 0, 1}};
-const Check<Ccm> kCcmChecks[] = {{"AlwaysPowerOnCCM", &Ccm::AlwaysPowerOnCCM, 0, 1}};
-
 bool validateNetworkConfig(const NetworkConfig& net) {
     for (const Service& s : kServices)
-        if (s.checked && !checkRanges<ServicePort>(net.*s.member, kServiceChecks)) return false;
-    return checkRanges<Client>(net.wifiCfg, kClientChecks) &&
-           checkRanges<WpaConfig>(net.wpa, kWpaChecks) &&
-           checkRanges<NdisConfig>(net.ndisCfg, kNdisChecks) &&
-           checkRanges<ND>(net.netDiscoveryCfg, kNetDiscoveryChecks) &&
-           checkRanges<Ccm>(net.CCM, kCcmChecks);
+        if (s.checked && !checkFields<ServicePort>(net.*s.member, kCheckedServicePort))
+            return false;
+    return checkFields<Client>(net.wifiCfg, kClient.fields) &&
+           checkFields<WpaConfig>(net.wpa, kWpa.fields) &&
+           checkFields<NdisConfig>(net.ndisCfg, kNdis.fields) &&
+           checkFields<ND>(net.netDiscoveryCfg, kNetDiscovery.fields) &&
+           checkFields<Ccm>(net.CCM, kCcm.fields);
 }
 
 // ---- writers of the parts --------------------------------------------------------------
@@ -456,17 +384,18 @@ void writeRouter(std::wostream& os, const NetworkConfig& net) {
     writeList(os, net.portForwarding, kPortForward);
     writeList(os, net.MACReservation, kMac);
     writeElement(os, net.DHCPServer, kDhcpServer);
-    writeTexts<NetworkConfig>(os, net, kDnsTexts);
+    writeXmlTextFields<NetworkConfig>(os, net, kDnsTexts);
     writeElement(os, net.DMZ, kDmz);
     writeElement(os, net.VPNPassthrough, kVpn);
     os << "</RouterConfig>\n";
 }
 
 void writeAccessPoint(std::wostream& os, const NetworkConfig& net) {
+    const std::span<const Field<Ap>> texts(kApTexts);
     os << "<wifiAPCfg>\n";
-    writeTexts<Ap>(os, net.wifiAPCfg, kApTextsBeforeChannel);
+    writeXmlTextFields<Ap>(os, net.wifiAPCfg, texts.first(kApTextsBeforeChannel));
     writeElement(os, net.Channel, kChannel);
-    writeTexts<Ap>(os, net.wifiAPCfg, kApTextsAfterChannel);
+    writeXmlTextFields<Ap>(os, net.wifiAPCfg, texts.subspan(kApTextsBeforeChannel));
     writeList(os, net.WMM, kWmm);
     os << "</wifiAPCfg>\n";
 }
@@ -496,16 +425,17 @@ void writeXml(std::wostream& os, const NetworkConfig& net) {
 
 // The Wi-Fi client, NDIS and the network services; the rest has no summary.
 void writeSummary(std::wostream& os, const NetworkConfig& net) {
-    os << "{wifiCfg: " << net.wifiCfg.wifiMode << ", wpaSuppMode: " << net.wpa.wpaSuppMode;
+    writeSummaryFields<Client>(os, net.wifiCfg, kClient.fields, kClientSummary);
+    writeSummaryFields<WpaConfig>(os, net.wpa, kWpa.fields, kWpaSummary);
     for (const auto& [key, item] : net.wpaItem) {
-        writeSummaryItems<WpaItem>(os, item, kWpaItemSummary);
+        writeSummaryFields<WpaItem>(os, item, kWpaItem.fields, kWpaItemSummary);
         os << "'\n    />\n";
     }
-    os << "{wifiCfg: " << net.ndisCfg.ndisMode;
-    writeSummaryItems<ND>(os, net.netDiscoveryCfg, kNetDiscoverySummary);
+    writeSummaryFields<NdisConfig>(os, net.ndisCfg, kNdis.fields, kNdisSummary);
+    writeSummaryFields<ND>(os, net.netDiscoveryCfg, kNetDiscovery.fields, kNetDiscoverySummary);
     const std::span<const Service> services(kServices);
     summarizeServices(os, net, services.first(kServicesBeforeGeneral));
-    os << ", domain: " << net.generalCfg.domain;
+    writeSummaryFields<GeneralConfig>(os, net.generalCfg, kGeneral.fields, kGeneralSummary);
     summarizeServices(os, net, services.subspan(kServicesBeforeGeneral));
     os << "}";
 }
@@ -528,21 +458,22 @@ bool readNetworkConfig(pugi::xml_node node, NetworkConfig& net) {
         readList(router, net.portForwarding, kPortForward);
         readList(router, net.MACReservation, kMac);
         readElement(router, net.DHCPServer, kDhcpServer);
-        readTexts<NetworkConfig>(router, net, kDnsTexts);
+        readTextFields<NetworkConfig>(router, net, kDnsTexts);
         readElement(router, net.DMZ, kDmz);
         readElement(router, net.VPNPassthrough, kVpn);
     }
     if (pugi::xml_node ap = node.child("wifiAPCfg")) {
-        readTexts<Ap>(ap, net.wifiAPCfg, kApTextsBeforeChannel);
+        const std::span<const Field<Ap>> texts(kApTexts);
+        readTextFields<Ap>(ap, net.wifiAPCfg, texts.first(kApTextsBeforeChannel));
         readElement(ap, net.Channel, kChannel);
-        readTexts<Ap>(ap, net.wifiAPCfg, kApTextsAfterChannel);
+        readTextFields<Ap>(ap, net.wifiAPCfg, texts.subspan(kApTextsBeforeChannel));
         readList(ap, net.WMM, kWmm);
     }
-    if (pugi::xml_node client = node.child("wifiCfg")) {
-        readAttrs<Client>(client, net.wifiCfg, kClientRead);
+    if (pugi::xml_node client = node.child(kClient.name)) {
+        readElementOn(client, net.wifiCfg, kClient);
         // Each wpa element in turn, so the last one decides.
-        for (pugi::xml_node wpa : client.children("wpa")) {
-            readAttrs<WpaConfig>(wpa, net.wpa, kWpaRead);
+        for (pugi::xml_node wpa : client.children(kWpa.name)) {
+            readElementOn(wpa, net.wpa, kWpa);
             readList(wpa, net.wpaItem, kWpaItem);
         }
     }
