@@ -548,7 +548,9 @@ bool walkFields(pugi::xml_node node, R& rec, std::span<const Field<R>> rows, boo
             if (!gateOpen(row.gate) || !hasName(attr, row.name)) continue;
             const auto item = readItemOf(row, row.gate);
             if (!convertAttr(attr, rec, item)) {
-                if (readLog()) noteConversion(node, attr, conversionProblem(attr.value(), item));
+                if (readLog())
+                    noteConversion(node, attr, conversionProblem(attr.value(), item),
+                                   conversionCode(item));
                 return false;
             }
             if (seen) seen[i] = true;
