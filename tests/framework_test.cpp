@@ -142,41 +142,66 @@ struct Sample {
     std::wstring label = L"x";
 };
 
-const XmlAttr<Sample> kSampleXml[] = {
-    {"   mode='", &Sample::mode, &OnOffNames},
-    {"   level='", &Sample::level},
-    {"   label='", &Sample::label, nullptr, Gate::Classic, true},
+// One row per field: the writer, the reader, the check and the summary take it from the
+// same rows, each in its own order and under its own gate where a visit list says so.
+const Field<Sample> kSample[] = {
+    {.name = "mode", .member = &Sample::mode, .names = &OnOffNames, .check = Judged{0, 1}},
+    {.name = "level",
+     .member = &Sample::level,
+     .use = Use::Optional,
+     .min = -5,
+     .max = 5,
+     .check = Judged{-4, 4}},
+    {.name = "label",
+     .member = &Sample::label,
+     .gate = Gate::Classic,
+     .use = Use::Tolerant,
+     .check = Judged{0, 3},
+     .literal = " label ='",
+     .omitEmpty = true},
 };
+const Visit kLabelFirst[] = {{"label", Gate::All}, {"mode"}};
+const SummaryVisit kSampleSummary[] = {{"mode", "{ mode: ", Shown::Name},
+                                       {"label", ", label: \"", Shown::Quoted, Gate::Extended}};
 
-const ReadAttr<Sample> kSampleRead[] = {
-    {.name = "mode", .field = &Sample::mode, .names = &OnOffNames},
-    {.name = "level", .field = &Sample::level, .use = Use::Optional, .min = -5, .max = 5},
-    {.name = "label", .field = &Sample::label, .use = Use::Tolerant},
-};
-
-TEST(Layout, WritesGatedAttributesAndReadsByUse) {
+TEST(Layout, OneRowServesEveryUseInItsOwnOrderAndGate) {
     Sample s;
-    auto attrs = [&](uint32_t code) {
-        return test::written([&](std::wostream& os) { writeXmlAttrs<Sample>(os, s, kSampleXml); },
-                             code);
+    auto attrs = [&](uint32_t code, std::span<const Visit> order = {}) {
+        return test::written(
+            [&](std::wostream& os) { writeXmlFields<Sample>(os, s, kSample, 3, order); }, code);
     };
-    EXPECT_EQ(attrs(0), L"   mode='ON'\n   level='-3'\n   label='x'\n");
+    EXPECT_EQ(attrs(0), L"   mode='ON'\n   level='-3'\n label ='x'\n");
     EXPECT_EQ(attrs(146), L"   mode='ON'\n   level='-3'\n");
+    EXPECT_EQ(attrs(146, kLabelFirst), L" label ='x'\n   mode='ON'\n");
+    EXPECT_EQ(
+        test::written(
+            [&](std::wostream& os) { writeSummaryFields<Sample>(os, s, kSample, kSampleSummary); },
+            146),
+        L"{ mode: ON, label: \"x\"");
     s.label.clear();
     EXPECT_EQ(attrs(0), L"   mode='ON'\n   level='-3'\n");
 
     pugi::xml_document doc;
     Sample r;
-    ASSERT_TRUE(test::load(doc, L"<e mode='OFF' />"));
-    EXPECT_TRUE(readAttrs<Sample>(doc.child("e"), r, kSampleRead));
+    ASSERT_TRUE(test::load(doc, L"<e mode='OFF' label='toolong' />"));
+    currentRadioType() = 0;
+    EXPECT_TRUE(readFields<Sample>(doc.child("e"), r, kSample));
     EXPECT_EQ(r.mode, 0u);
     EXPECT_EQ(r.level, -3) << "an absent optional attribute leaves its field";
+    // The check judges every row with a range, whatever the radio type.
+    currentRadioType() = 146;
+    EXPECT_FALSE(checkFields<Sample>(r, kSample));
+    r.label = L"ok";
+    r.level = 5;
+    EXPECT_FALSE(checkFields<Sample>(r, kSample)) << "level 5 is outside -4..4";
+    EXPECT_TRUE(checkFields<Sample>(r, kSample, kLabelFirst));
 
     ASSERT_TRUE(test::load(doc, L"<e mode='OFF' level='9' />"));
-    EXPECT_FALSE(readAttrs<Sample>(doc.child("e"), r, kSampleRead));
+    EXPECT_FALSE(readFields<Sample>(doc.child("e"), r, kSample));
     ASSERT_TRUE(test::load(doc, L"<e level='2' />"));
-    EXPECT_FALSE(readAttrs<Sample>(doc.child("e"), r, kSampleRead)) << "mode is required";
-    EXPECT_FALSE(readAttrs<Sample>(pugi::xml_node(), r, kSampleRead));
+    EXPECT_FALSE(readFields<Sample>(doc.child("e"), r, kSample)) << "mode is required";
+    EXPECT_FALSE(readFields<Sample>(pugi::xml_node(), r, kSample));
+    EXPECT_THROW(fieldOf<Sample>(kSample, "none"), std::logic_error);
 }
 
 // Line and column of offsets in texts of every density of line feeds, across the index's
