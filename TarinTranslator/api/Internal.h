@@ -291,7 +291,7 @@ Kind impliedKind(std::string_view missionLoad, const std::vector<std::string>& s
 void explainKind(ReadResult& result, const ReadLog& log, const ReadAs& as, bool platformFile);
 // The result of a read into `plan` that `log` followed, with a warning for each section
 // the document holds that the radio type does not keep.
-ReadResult checkedResult(const ReadLog& log, const ReadPlan& plan, bool ok, const ReadAs& as);
+ReadResult checkedResult(const ReadLog& log, bool ok, const ReadAs& as);
 // The result of a platform text that does not read.
 ReadResult platformFailure(const ReadLog& log, const ReadAs& as);
 // A plan text as a plan keeps it: at most `characters` characters of the attribute.

@@ -222,32 +222,45 @@ ReadResult resultOf(const ReadLog& log, bool ok) {
     return result;
 }
 
-constexpr const char* kHazardSections[] = {"accessoryConfig", "manDownConfig", "progSwitches",
-                                           "hazardConfig"};
-constexpr const char* kVrMobileSections[] = {"eioOutputCfg", "VRMobileConfig"};
-constexpr const char* kClassicSections[] = {"progButtons", "shortMenu"};
-constexpr const char* kExtendedSections[] = {"progBtns", "statusIcons", "menuConfig"};
-constexpr uint32_t kHazardCode = 146;
-constexpr uint32_t kVrMobileCode = 151;
+// The kinds a document may hold, each with a radio type of its group.
+const Kind kKinds[] = {{{false, std::nullopt}, "classic"},
+                       {{false, 146}, "hazard"},
+                       {{false, 151}, "VR-mobile"},
+                       {{true, std::nullopt}, "mobile"}};
 
-// What a MissionLoad element (empty for a platform file) and the sections below it imply.
+// Whether plans of `kind` hold the section `element`.
+bool holdsSection(const Kind& kind, std::string_view element) {
+    const std::optional<Gate> gate = sectionWrittenFor(element, kind.as.mobile);
+    return gate && gateOpen(*gate, kind.as.radioType.value_or(kClassicRadioType));
+}
+
+// How many of `sections` plans of `kind` do not hold.
+std::size_t sectionsNotHeld(const Kind& kind, const std::vector<std::string>& sections) {
+    std::size_t missing = 0;
+    for (const std::string& section : sections) missing += !holdsSection(kind, section);
+    return missing;
+}
+
+// What a MissionLoad element (empty for a platform file) and the sections below it imply:
+// of the kinds the element allows, the one that holds the most of the sections and, among
+// those, the fewest others.
 Kind impliedKind(std::string_view missionLoad, const std::vector<std::string>& sections) {
-    auto holds = [&](const auto& names) {
-        return std::any_of(std::begin(names), std::end(names), [&](const char* name) {
-            return std::find(sections.begin(), sections.end(), name) != sections.end();
-        });
-    };
-    const bool extended =
-        missionLoad == "MissionLoad" ||
-        (missionLoad.empty() && !holds(kClassicSections) &&
-         (holds(kExtendedSections) || holds(kHazardSections) || holds(kVrMobileSections)));
-    if (extended)
-        return holds(kVrMobileSections) && !holds(kHazardSections)
-                   ? Kind{{false, kVrMobileCode}, "VR-mobile"}
-                   : Kind{{false, kHazardCode}, "hazard"};
-    if (missionLoad == "qd470PMissionLoad" || (missionLoad.empty() && holds(kClassicSections)))
-        return {{false, std::nullopt}, "classic"};
-    return {{true, std::nullopt}, "mobile"};
+    if (missionLoad == "MissionLoadQD470M") return kKinds[3];
+    if (missionLoad == "qd470PMissionLoad") return kKinds[0];
+    const std::span<const Kind> candidates =
+        missionLoad.empty() ? std::span<const Kind>(kKinds) : std::span<const Kind>(kKinds + 1, 2);
+    const Kind* best = nullptr;
+    std::pair<std::size_t, std::size_t> bestScore;
+    for (const Kind& kind : candidates) {
+        const std::size_t missing = sectionsNotHeld(kind, sections);
+        std::size_t others = 0;
+        for (std::string_view element : sectionElements(kind.as.mobile))
+            others += holdsSection(kind, element) &&
+                      std::find(sections.begin(), sections.end(), element) == sections.end();
+        const std::pair score{missing, others};
+        if (!best || score < bestScore) best = &kind, bestScore = score;
+    }
+    return *best;
 }
 
 const char* groupOf(const ReadAs& as) {
@@ -276,7 +289,10 @@ void explainKind(ReadResult& result, const ReadLog& log, const ReadAs& as, bool 
             "--radio-type N";
         return;
     }
-    if (std::string_view(kind.group) == groupOf(as)) return;
+    // Only a kind that holds more of the sections than the one asked for is named.
+    if (std::string_view(kind.group) == groupOf(as) ||
+        sectionsNotHeld(kind, sections) >= sectionsNotHeld(Kind{as, ""}, sections))
+        return;
     static const std::pair<const char*, const char*> kReadBy[] = {
         {"classic", "a classic handheld radio (read without --mobile and --radio-type)"},
         {"hazard", "a hazard radio (radio types 146, 199, 265: --radio-type N)"},
@@ -391,17 +407,6 @@ ReadResult unpackMissionPlanFile(const std::filesystem::path& document,
 
 namespace detail {
 
-// The names of the sections a platformConfig text holds.
-std::set<std::string> sectionNames(const std::wstring& platformText) {
-    std::set<std::string> names;
-    pugi::xml_document doc;
-    const std::string text = toUtf8(platformText);
-    if (doc.load_buffer(text.data(), text.size(), kDocumentParseOptions, pugi::encoding_utf8))
-        for (pugi::xml_node child : doc.child("platformConfig").children())
-            names.insert(child.name());
-    return names;
-}
-
 std::string radioKind(const ReadAs& as) {
     if (as.mobile) return "a mobile radio";
     if (!as.radioType) return "a classic handheld radio";
@@ -421,13 +426,13 @@ namespace detail {
 
 // The result of a read into `plan` that `log` followed, with a warning for each section
 // the document holds that the radio type does not keep.
-ReadResult checkedResult(const ReadLog& log, const ReadPlan& plan, bool ok, const ReadAs& as) {
+ReadResult checkedResult(const ReadLog& log, bool ok, const ReadAs& as) {
     ReadResult result = resultOf(log, ok);
     explainKind(result, log, as, false);
     if (!ok) return result;
-    const std::set<std::string> kept = sectionNames(plan.platformText());
+    const Kind kind{as, ""};
     for (const Finding& section : log.sections()) {
-        if (kept.count(section.text)) continue;
+        if (holdsSection(kind, section.text)) continue;
         auto [line, column] = log.place(section.offset);
         result.warnings.push_back({"platformConfig/" + section.text + ": " + radioKind(as) +
                                        " does not keep this section; unpacking drops it",
@@ -477,7 +482,7 @@ ReadResult checkMissionPlan(std::string document, const ReadAs& as) {
         ReadLogScope scope(&log);
         ok = plan.read(document.data(), document.size());
     }
-    return checkedResult(log, plan, ok, as);
+    return checkedResult(log, ok, as);
 }
 
 PlanSummary inspectMissionPlan(std::string document, bool withBytes) {
@@ -530,7 +535,7 @@ PlanSummary inspectMissionPlan(std::string document, bool withBytes) {
         ReadLogScope scope(&log);
         ok = read.read(doc, text);
     }
-    s.check = checkedResult(log, read, ok, s.readAs);
+    s.check = checkedResult(log, ok, s.readAs);
     const ImageViews& views = read.images();
     s.eeprom =
         imageOf(load, "ee-data", views.eeReached, views.flReached || ok, views.ee, text, withBytes);

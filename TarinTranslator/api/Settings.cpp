@@ -88,7 +88,7 @@ void readConfiguration(Configuration::State& st, std::string text, std::optional
             ReadLogScope scope(&log);
             ok = state->record->read(doc, state->text);
         }
-        state->result = checkedResult(log, *state->record, ok, state->as);
+        state->result = checkedResult(log, ok, state->as);
         state->facts = planFacts(*state->record, load, ok);
     } else if (std::strcmp(root.name(), "platformConfig") == 0) {
         config = root;

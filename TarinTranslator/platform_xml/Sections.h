@@ -4,8 +4,11 @@
 // Writers produce XML or summary text by the stream's mode and return the stream;
 // readers take the section element (possibly null) and return true on success.
 
+#include <optional>
 #include <ostream>
 #include <pugixml.hpp>
+#include <string_view>
+#include <vector>
 
 #include "TarinTranslator/model/HandheldPlatform.h"
 #include "TarinTranslator/model/MobilePlatform.h"
@@ -13,6 +16,12 @@
 #include "TarinTranslator/platform_xml/XmlText.h"
 
 namespace tarin {
+
+// The radio groups whose platformConfig holds the section `element` (a handheld one, or
+// with `mobile` a mobile one): nullopt for a section no root writer writes.
+std::optional<Gate> sectionWrittenFor(std::string_view element, bool mobile = false);
+// The sections of a handheld (or a mobile) platformConfig element, in document order.
+std::vector<std::string_view> sectionElements(bool mobile = false);
 
 // audioConfig (handheld)
 std::wostream& writeAudioConfig(std::wostream& os, const AudioConfig& audio);
