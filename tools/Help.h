@@ -233,6 +233,18 @@ Exit status (as diff(1), unlike the other commands): 0 the same, 1 they differ,
 2 trouble (a file that cannot be read, or is neither a plan nor a platform file).
 )";
 
+inline constexpr const char* kDescribeHelp =
+    R"(Usage: tarin-translator describe PATH [--radio-type N | --mobile]
+
+Says what the setting PATH is for a radio kind (a classic handheld radio without
+options): on/off, a name of its table (with all its names), a number (with what the
+reader converts and what the section's check admits) or a text (with its limit); how the
+reader takes it (required, optional: kept when absent, tolerant: a value that does not
+read is kept as it was); its default for that radio kind; the radio groups whose
+documents carry it; and the section whose check judges it. A path without its last step
+lists the settings below that element, one a line. Paths are those of 'get'.
+)";
+
 inline constexpr const char* kShowHelp =
     R"(Usage: tarin-translator show FILE [--radio-type N] [--mobile]
 

@@ -168,6 +168,82 @@ int runDiff(const Options& o) {
     return differences.empty() ? 0 : 1;
 }
 
+namespace {
+
+std::string range(int64_t min, int64_t max, const char* unit = "") {
+    return std::to_string(min) + unit + ".." + std::to_string(max) + unit;
+}
+
+// What a setting is, in a few words: its kind and its values.
+std::string kindText(const SettingDescription& d) {
+    using Kind = SettingDescription::Kind;
+    std::string names;
+    for (const std::string& name : d.names) names += (names.empty() ? "" : ", ") + name;
+    switch (d.kind) {
+        case Kind::OnOff:
+            return "on/off: " + names;
+        case Kind::Name:
+            return "one of " + std::to_string(d.names.size()) + " names: " + names;
+        case Kind::Number:
+            return std::string(d.signedNumber ? "a signed" : "an unsigned") +
+                   " number; the reader takes " + range(d.readMin, d.readMax) +
+                   (d.base == 0    ? " (decimal, 0x hexadecimal or 0 octal)"
+                    : d.base == 16 ? " (hexadecimal)"
+                                   : "") +
+                   (d.checked ? ", the check admits " + range(d.checked->first, d.checked->second)
+                              : "");
+        case Kind::Text:
+            if (d.decimal)
+                return "a decimal number held as text; the check admits " +
+                       range(d.checked->first, d.checked->second, ".0");
+            return d.limit ? "a text of at most " + std::to_string(*d.limit) + " characters"
+                           : std::string("a text");
+        case Kind::Other:
+            break;
+    }
+    return "a value the writer writes by its own rule";
+}
+
+std::string kindOf(const ReadAs& as) {
+    if (as.mobile)
+        return as.radioType ? "a mobile radio of radio type " + std::to_string(*as.radioType)
+                            : "a mobile radio";
+    return as.radioType ? "radio type " + std::to_string(*as.radioType)
+                        : "a classic handheld radio";
+}
+
+}  // namespace
+
+int runDescribe(const Options& o) {
+    const ReadAs as = o.readAs();
+    const std::string& path = o.operands[0];
+    const std::vector<SettingDescription> settings = describeSettings(path, as);
+    if (settings.empty()) {
+        std::string nearest;
+        for (const std::string& p : nearestSettingPaths(path, as))
+            nearest += (nearest.empty() ? "" : ", ") + p;
+        throw JobFailure{printable(path) + " selects no setting of " + kindOf(as) +
+                         (nearest.empty() ? "" : "; the nearest paths: " + nearest)};
+    }
+    std::string out;
+    if (settings.size() == 1 && settings.front().path.find('@') != std::string::npos &&
+        o.operands[0].find('@') != std::string::npos) {
+        const SettingDescription& d = settings.front();
+        std::string groups;
+        for (const std::string& g : d.groups) groups += (groups.empty() ? "" : ", ") + g;
+        out = d.path + "\n  " + kindText(d) +
+              "\n  read: " + (d.reading.empty() ? std::string("by its own rule") : d.reading) +
+              "; judged by the check of " + d.section + "\n  default for " + kindOf(as) + ": " +
+              escapedSetting(d.defaultValue) + "\n  carried by: " + groups + "\n";
+    } else {
+        for (const SettingDescription& d : settings)
+            out +=
+                d.path + ": " + kindText(d) + " (default " + escapedSetting(d.defaultValue) + ")\n";
+    }
+    printOut(out);
+    return 0;
+}
+
 int runShow(const Options& o) {
     const Configuration c = readConfiguration(o, o.operands[0]);
     printOut(printableLines(toUtf8(c.summary())) + "\n");

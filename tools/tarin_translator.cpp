@@ -39,6 +39,7 @@ const Command kCommands[] = {
     {"get", kGet, {"FILE", "PATH..."}, kGetHelp, runGet},
     {"set", kSet, {"FILE", "PATH=VALUE..."}, kSetHelp, runSet},
     {"diff", kDiff, {"A", "B"}, kDiffHelp, runDiff},
+    {"describe", kDescribe, {"PATH"}, kDescribeHelp, runDescribe},
     {"show", kShow, {"FILE"}, kShowHelp, runShow},
 };
 

@@ -41,5 +41,13 @@ namespace detail {
 void readConfiguration(Configuration::State& state, std::string text, std::optional<ReadAs> as,
                        bool digestImages);
 
+// The lists (by their entries' paths without predicates) that take new entries.
+std::vector<std::string_view> listsTakingEntries();
+// Adds to `record` a default entry of `list` under `key` (for a list kept by a key) or after
+// its last; `parent` is the entry above, for a list below a list's entry. False when the
+// key does not read or the list takes no entries.
+bool addListEntry(std::string_view list, HandheldPlatform& record, const HandheldPlatform& defaults,
+                  std::string_view key, pugi::xml_node parent);
+
 }  // namespace detail
 }  // namespace tarin

@@ -165,6 +165,26 @@ const AddEntry* addEntryOf(std::string_view list) {
     return nullptr;
 }
 
+}  // namespace
+
+namespace detail {
+
+std::vector<std::string_view> listsTakingEntries() {
+    std::vector<std::string_view> lists;
+    for (const auto& [path, add] : kAddEntries) lists.push_back(path);
+    return lists;
+}
+
+bool addListEntry(std::string_view list, HandheldPlatform& record, const HandheldPlatform& defaults,
+                  std::string_view key, pugi::xml_node parent) {
+    const AddEntry* add = addEntryOf(list);
+    return add && (*add)(record, defaults, key, parent);
+}
+
+}  // namespace detail
+
+namespace {
+
 // ---- paths -----------------------------------------------------------------------------
 
 // One step of a path: the element, and its predicate as written ("" without one).

@@ -108,6 +108,32 @@ TARIN_API std::vector<Difference> compareConfigurations(const Configuration& a,
                                                         const Configuration& b,
                                                         bool withDate = false);
 
+// What a setting is, for a radio kind: how it is read, what its section's check admits,
+// its default and the radio groups whose documents carry it.
+struct SettingDescription {
+    enum class Kind { OnOff, Name, Number, Text, Other };
+    std::string path;
+    std::string defaultValue;  // as the defaults of the radio kind hold it
+    Kind kind = Kind::Other;
+    std::vector<std::string> names;    // OnOff and Name: the names of its table
+    bool signedNumber = false;         // Number
+    int64_t readMin = 0, readMax = 0;  // Number: what the reader converts (else the read fails
+    int base = 10;                     //   or, for a tolerant setting, the value stays)
+    bool decimal = false;              // Text: a decimal number held as text
+    std::optional<std::pair<int64_t, int64_t>> checked;  // what the section's check admits
+    std::optional<int64_t> limit;                        // Text: at most this many characters
+    std::string reading;              // "required", "optional" (absent: kept) or "tolerant"
+    std::vector<std::string> groups;  // "classic", "hazard", "VR-mobile", "mobile"
+    std::string section;              // whose check judges it (and whose reader reads it)
+};
+
+// The settings `path` selects in the configuration of the radio kind `as` (its defaults,
+// with an entry in every list that takes entries); none when it selects nothing.
+TARIN_API std::vector<SettingDescription> describeSettings(std::string_view path, const ReadAs& as);
+// Up to `count` setting paths of that configuration nearest to `path`.
+TARIN_API std::vector<std::string> nearestSettingPaths(std::string_view path, const ReadAs& as,
+                                                       std::size_t count = 3);
+
 // "PATH=VALUE" split at the first "=" outside brackets; nullopt without one.
 TARIN_API std::optional<SettingValue> parseAssignment(std::string_view text);
 

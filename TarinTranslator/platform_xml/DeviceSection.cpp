@@ -186,7 +186,9 @@ std::wostream& writeOverrides(std::wostream& os, const OverridesConfig& override
     if (!isXmlMode(os)) return os;
     os << "<overrides>\n<misc>\n   <radio_ip_address\n value ='";
     putEscaped(os, overrides.radio_ip_address);
-    os << "'\n   />\n</misc>\n<systems>\n";
+    os << "'\n";
+    recordFacts(os, FieldFacts{.name = "value", .kind = FieldFacts::Kind::Text});
+    os << "   />\n</misc>\n<systems>\n";
     for (const auto& [index, system] : overrides.systems) {
         os << "<system\n";
         writeXmlFields<Sys>(os, system, kSystem, 1);

@@ -178,6 +178,7 @@ std::wostream& writeMobileGpsConfig(std::wostream& os, const MobileGpsConfig& gp
     const char* type = lookupName(shownMobileGpsType(gps.type), *typeRow.names);
     if (isXmlMode(os)) {
         os << "<gpsConfig\n   " << typeRow.name << "='" << type << "'\n";
+        recordFacts(os, typeRow, typeRow.gate);
         writeXmlFields<MGps>(os, gps, kMobileGps, 3, kMobileGpsXml);
         os << " />\n";
     } else {

@@ -18,6 +18,7 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 #include "TarinTranslator/model/RadioType.h"
 #include "TarinTranslator/model/Vocabulary.h"
@@ -87,6 +88,57 @@ struct SummaryVisit {
     Shown shown = Shown::Number;
     std::optional<Gate> gate = {};
 };
+
+// ---- the facts of rows, for those who describe settings ---------------------------------
+
+// What a row says of its setting, without its record: what describing a setting and the
+// schema of a document take from the rows.
+struct FieldFacts {
+    enum class Kind : uint8_t { Name, Signed, Unsigned, Text };
+    std::string name;
+    Kind kind = Kind::Text;
+    const VocabTable* names = nullptr;
+    Gate gate = Gate::All;  // as the writer visited it
+    Use use = Use::Required;
+    int64_t min = kLongMin;
+    int64_t max = kULongMax;
+    int base = 10;
+    std::optional<Judged> check = {};
+};
+
+template <class R>
+FieldFacts factsOf(const Field<R>& row, Gate gate) {
+    FieldFacts facts{
+        row.name, FieldFacts::Kind::Text, row.names, gate, row.use, row.min, row.max, row.base,
+        row.check};
+    if (row.names) {
+        facts.kind = FieldFacts::Kind::Name;
+    } else if (std::holds_alternative<uint32_t R::*>(row.member)) {
+        facts.kind = FieldFacts::Kind::Unsigned;
+    } else if (std::holds_alternative<int32_t R::*>(row.member)) {
+        facts.kind = FieldFacts::Kind::Signed;
+    }
+    return facts;
+}
+
+// While one is installed on a thread, the writers note for each row they write where in
+// the text its line ends and its facts: a write of a record then says which row each
+// attribute (or element holding text) of the text comes from, as each ends its own line.
+struct FactsRecorder {
+    std::vector<std::pair<std::streamoff, FieldFacts>> rows;
+};
+FactsRecorder*& factsRecorder();
+
+// Notes, when a recorder listens, the facts of the line the writer has just ended.
+inline void recordFacts(std::wostream& os, const FieldFacts& facts) {
+    if (FactsRecorder* recorder = factsRecorder())
+        recorder->rows.emplace_back(static_cast<std::streamoff>(os.tellp()), facts);
+}
+
+template <class R>
+void recordFacts(std::wostream& os, const Field<R>& row, Gate gate) {
+    if (factsRecorder()) recordFacts(os, factsOf(row, gate));
+}
 
 // ---- one value ---------------------------------------------------------------------------
 
@@ -312,6 +364,7 @@ void writeXmlFields(std::wostream& os, const R& rec, std::span<const Field<R>> r
         }
         writeXmlValue(os, rec, row.member, row.names);
         os << "'\n";
+        recordFacts(os, row, gate);
     });
 }
 
@@ -444,6 +497,7 @@ void writeXmlTextFields(std::wostream& os, const R& rec, std::span<const Field<R
         os << "<" << row.name << ">";
         writeXmlValue(os, rec, row.member, row.names);
         os << "</" << row.name << ">\n";
+        recordFacts(os, row, gate);
     });
 }
 

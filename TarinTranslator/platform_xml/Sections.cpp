@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "TarinTranslator/platform_xml/Layout.h"
 #include "TarinTranslator/platform_xml/ReadLog.h"
 
 // The sections of a platformConfig element: one row each, with the radio groups whose
@@ -343,6 +344,11 @@ bool platformConfigPresent(pugi::xml_node node) {
 }
 
 }  // namespace
+
+FactsRecorder*& factsRecorder() {
+    thread_local FactsRecorder* recorder = nullptr;
+    return recorder;
+}
 
 std::optional<Gate> sectionWrittenFor(std::string_view element, bool mobile) {
     if (mobile) {

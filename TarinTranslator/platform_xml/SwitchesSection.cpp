@@ -112,8 +112,12 @@ void writeLockListXml(std::wostream& os, const RadioLockSequence& list,
                       const LockListLayout& layout) {
     if (list.empty()) return;
     os << layout.open;
-    for (uint32_t code : list)
+    for (uint32_t code : list) {
         os << layout.itemOpen << lookupName(code, layout.names) << layout.itemClose;
+        recordFacts(os, FieldFacts{.name = "RadioLockSelection",
+                                   .kind = FieldFacts::Kind::Name,
+                                   .names = &layout.names});
+    }
     os << layout.close;
 }
 
