@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <sstream>
 
 #include "TarinTranslator/api/TarinTranslator.h"
@@ -269,6 +270,25 @@ TEST_F(Repacking, AnEditedPlatformFileComesBack) {
         writeMissionPlanFromPlatform(dir / "p", readFile(dir / "c.pd"), {}, {true, 5})
             .reason.text.find("; it looks like the platform file of a classic handheld radio"),
         std::string::npos);
+}
+
+// Scripts match on the codes: each has its name once, and the JSON schema of the notes and
+// the README list every one.
+TEST(Messages, EveryReasonCodeIsNamedAndListed) {
+    const std::string schema =
+        readFile(std::filesystem::path(TARIN_TEST_DATA_DIR) / "../../schemas/common.schema.json");
+    const std::string readme =
+        readFile(std::filesystem::path(TARIN_TEST_DATA_DIR) / "../../README.md");
+    std::set<std::string> names;
+    for (int i = 0; i <= static_cast<int>(ReasonCode::NotAListEntry); ++i) {
+        const std::string name = reasonCodeName(static_cast<ReasonCode>(i));
+        EXPECT_TRUE(names.insert(name).second) << name;
+        EXPECT_NE(schema.find('"' + name + '"'), std::string::npos) << name;
+        if (i > 0) {
+            EXPECT_NE(readme.find('`' + name + '`'), std::string::npos) << name;
+        }
+    }
+    EXPECT_STREQ(reasonCodeName(static_cast<ReasonCode>(999)), "none");
 }
 
 }  // namespace

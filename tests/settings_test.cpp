@@ -234,6 +234,15 @@ TEST(SettingChanges, ChangeOnlyWhatIsAskedAndDiffFindsIt) {
     EXPECT_EQ(readFile(dir / "v.pd"), replaced(readFile(dir / "u.pd"), "zone='PST'", "zone='EST'"));
     EXPECT_TRUE(compareConfigurations(p, Configuration::read(readFile(dir / "v.pd"))).empty());
     EXPECT_EQ(compareConfigurations(p, q, true).size(), p.plan().date == q.plan().date ? 2u : 3u);
+    // One that does not read is compared as its document stands, with what the other's
+    // document holds (not what its reader made of it), images hashed all the same.
+    ASSERT_TRUE(writeHandheldMissionPlan(dir / "p", {}, 0));
+    const std::string classic = readFile(dir / "p.xml");
+    const Configuration bad = Configuration::read(replaced(classic, "zone='EST'", "zone='Mars'"));
+    ASSERT_FALSE(bad.result().ok);
+    EXPECT_EQ(bad.plan().flash.sha256, p.plan().flash.sha256);
+    EXPECT_EQ(compareConfigurations(Configuration::read(classic), bad),
+              (std::vector<Difference>{{"TimeDateCfg/@zone", "EST", "Mars"}}));
 }
 
 }  // namespace

@@ -398,7 +398,7 @@ TEST_F(Tool, UsageErrorsNameWhatIsWrongAndWriteNothing) {
         {"parse p.xml o --temp-dir", "--temp-dir applies only with --mobile"},
         {"defaults --name x", "--name does not apply to defaults"},
         {"parse p.xml o --name x", "--name does not apply to parse"},
-        {"check p.xml --json", "--json does not apply to check"},
+        {"parse p.xml o --json", "--json does not apply to parse"},
         {"info p.xml --radio-type 5", "--radio-type does not apply to info"},
         {"write q --radio-type 146 --radio-type 151", "--radio-type is given twice"},
         {"set p.xml TimeDateCfg/@zone=EST", "set writes either to -o OUT or --in-place"},
@@ -441,7 +441,8 @@ TEST_F(Tool, HelpVersionDefaultsAndTheManualPage) {
     man = std::regex_replace(man, std::regex(R"(\\f[BIRP])"), "");
     man = std::regex_replace(man, std::regex(R"(\\-)"), "-");
     for (const char* args : {"--help", "-h", "defaults --help", "write --help", "parse -h",
-                             "check --help", "info --help"}) {
+                             "check --help", "info --help", "get --help", "set --help",
+                             "diff --help", "describe --help", "show --help"}) {
         Outcome help = run(args);
         EXPECT_EQ(help.status, 0) << args;
         EXPECT_EQ(help.err, "") << args;

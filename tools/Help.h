@@ -10,7 +10,7 @@ inline constexpr const char* kGeneralHelp =
 
 Writes the mission plan of a Tarin two-way radio, an XML document holding its platform
 configuration and its two waveform images; unpacks, checks and describes mission plans;
-prints default platform configurations.
+reads, changes and compares their settings; prints default platform configurations.
 
   tarin-translator defaults [--radio-type N] [--mobile]
   tarin-translator write BASE [--radio-type N | --mobile --radio-type N]
@@ -18,8 +18,14 @@ prints default platform configurations.
                    [--notes T] [--author T] [--locale T] [--pin T] [--aac-version T]
                    [--domain]
   tarin-translator parse XMLFILE BASE [--radio-type N] [--mobile [--temp-dir]]
-  tarin-translator check XMLFILE [--radio-type N] [--mobile]
+  tarin-translator check XMLFILE [--radio-type N] [--mobile] [--json]
   tarin-translator info XMLFILE [--json]
+  tarin-translator get FILE [PATH...] [--json] [--radio-type N] [--mobile]
+  tarin-translator set FILE PATH=VALUE... (-o OUT | --in-place [--backup])
+                   [--remove PATH]... [text options] [--radio-type N] [--mobile]
+  tarin-translator diff A B [--json] [--date] [--radio-type N] [--mobile]
+  tarin-translator describe PATH [--radio-type N | --mobile]
+  tarin-translator show FILE [--radio-type N] [--mobile]
 
 Commands:
   defaults  print a default platform configuration (the text of a platform file)
@@ -27,6 +33,11 @@ Commands:
   parse     unpack the mission plan XMLFILE into BASE.fl, BASE.ee and BASE.pd
   check     read XMLFILE as parse would, and write nothing
   info      describe XMLFILE: texts, stamps, sections, images, and whether it reads
+  get       print settings of a plan or platform file as PATH=VALUE lines
+  set       change settings of a plan or platform file, checked as a read checks them
+  diff      compare two plans or platform files setting by setting (exit 1: they differ)
+  describe  say what a setting is: its kind, names or range, default and radio groups
+  show      print a configuration in the compact summary form
 'tarin-translator COMMAND --help' explains a command and its options.
 
 Files:
@@ -34,6 +45,9 @@ Files:
            image, BASE.pd the platform file, BASE.xml the mission plan; it names a
            file (not empty, not ending in '/'). Outputs replace regular files only.
   XMLFILE  a mission plan; '-' reads standard input; pipes and FIFOs work as files
+  FILE     a mission plan or a platform file (told apart by its root element)
+  PATH     a setting's path below platformConfig, an XPath expression too:
+           TimeDateCfg/@zone, audioConfig/microphone[@micType=EXTERNAL]/@gain
 
 Radio types (--radio-type N, a code from 0 to 4294967295) and their groups:
   hazard     146, 199, 265       handheld plans with a MissionLoad element
@@ -43,8 +57,9 @@ Radio types (--radio-type N, a code from 0 to 4294967295) and their groups:
   --mobile   a mobile radio's plan, with a MissionLoadQD470M element
 
 Options (the commands they apply to first):
-  --radio-type N   defaults, write, parse, check: the radio type code (see above)
-  --mobile         defaults, write, parse, check: a mobile radio's plan
+  --radio-type N   defaults, write, parse, check, get, set, diff, describe, show:
+                   the radio type code (see above)
+  --mobile         the same commands: a mobile radio's plan
   --platform FILE  write: the platform configuration from FILE, a .pd as parse writes
                    it, instead of the defaults
   --plan XMLFILE   write --platform: the plan texts, PIN, AAC version and domain from
@@ -54,7 +69,10 @@ Options (the commands they apply to first):
   --domain         write, classic handheld plans only: the domain TACCOM_RADIO01
   --temp-dir       parse --mobile: write the files into the system's temporary
                    directory ($TMPDIR, else /tmp), named by BASE, and print where
-  --json           info: print one JSON object
+  --json           check, info, get, diff: print one JSON object
+  -o OUT, --in-place, --backup, --remove PATH
+                   set: where the result goes, and list entries removed
+  --date           diff: compare the date stamps too
   -h, --help       show this help, or a command's help after the command
   -V, --version    show the version
   An option's value follows it (--name T) or an equals sign (--name=T); '--' ends the
@@ -68,6 +86,7 @@ Exit status:
        tarin-translator: FILE:LINE:COLUMN: reason
      or 'tarin-translator: FILE: reason' when the reason has no place in the file
   2  usage error: 'tarin-translator: reason'
+  diff exits as diff(1) does: 0 the same, 1 they differ, 2 trouble.
 Warnings of a job that succeeds take the form 'tarin-translator: FILE:LINE:COLUMN:
 warning: text'.
 )";
@@ -139,7 +158,7 @@ and BASE.pd: all three, or on failure none (the previous files stay as they were
 )";
 
 inline constexpr const char* kCheckHelp =
-    R"(Usage: tarin-translator check XMLFILE [--radio-type N] [--mobile]
+    R"(Usage: tarin-translator check XMLFILE [--radio-type N] [--mobile] [--json]
 
 Reads the mission plan XMLFILE ('-' reads standard input) as parse would with the same
 options, and writes nothing. Exits 0 when parse would unpack it, with a warning for
@@ -149,6 +168,9 @@ keep (parse drops it); exits 1 with the reason when parse would fail.
   (neither option)  read a classic handheld plan
   --radio-type N    read a handheld plan of radio type N
   --mobile          read a mobile plan (with --radio-type N, of radio type N)
+  --json            print one JSON object (file, read_as, ok, reason, warnings; each
+                    reason and warning with its code and, for a setting, its path)
+                    instead of the messages; the exit status stays as it is
 )";
 
 inline constexpr const char* kInfoHelp =

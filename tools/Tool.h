@@ -133,8 +133,12 @@ std::string fileFailure(const FileError& e);
 std::string placed(const ReadNote& note);
 // "FILE:LINE:COLUMN: text", or "FILE: text" where the place is unknown.
 std::string located(const std::string& file, const ReadNote& note);
-// A reason or warning as a JSON object: text, line, column.
+// A reason or warning as a JSON object: text, line, column, code and path.
 std::string noteJson(const ReadNote& note);
+// How a file was read, as a JSON object: mobile, radio_type.
+std::string readAsJson(const ReadAs& as);
+// A file's read as a JSON object: file, read_as, ok, reason and warnings.
+std::string resultJson(const std::string& file, const ReadAs& as, const ReadResult& result);
 // Ends a job with its result: the reason fails it (an output file that could not be
 // written is named as such), the warnings of a success are shown.
 void finish(const ReadResult& result, const std::string& file);

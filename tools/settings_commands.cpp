@@ -29,11 +29,6 @@ Configuration readConfiguration(const Options& o, const std::string& path, Input
     return c;
 }
 
-std::string readAsJson(const ReadAs& as) {
-    return jsonObject({{"mobile", jsonBool(as.mobile)},
-                       {"radio_type", as.radioType ? std::to_string(*as.radioType) : "null"}});
-}
-
 }  // namespace
 
 int runGet(const Options& o) {
@@ -125,13 +120,7 @@ int runDiff(const Options& o) {
     const std::vector<Difference> differences = compareConfigurations(a, b, o.has("--date"));
     if (o.has("--json")) {
         const auto side = [](const std::string& name, const Configuration& c) {
-            std::vector<std::string> warnings;
-            for (const ReadNote& w : c.result().warnings) warnings.push_back(noteJson(w));
-            return jsonObject({{"file", jsonString(name)},
-                               {"read_as", readAsJson(c.readAs())},
-                               {"ok", jsonBool(c.result().ok)},
-                               {"reason", c.result().ok ? "null" : noteJson(c.result().reason)},
-                               {"warnings", jsonArray(warnings)}});
+            return resultJson(name, c.readAs(), c.result());
         };
         std::vector<std::string> items;
         const auto value = [](const std::optional<std::string>& v) {

@@ -72,7 +72,7 @@ const KnownOption kOptions[] = {
     {"--aac-version", kWrite | kSet, Takes::Text},
     {"--domain", kWrite, Takes::Nothing},
     {"--temp-dir", kParse, Takes::Nothing},
-    {"--json", kInfo | kGet | kDiff, Takes::Nothing},
+    {"--json", kCheck | kInfo | kGet | kDiff, Takes::Nothing},
     {"--date", kDiff, Takes::Nothing},
 };
 
@@ -309,8 +309,13 @@ int runParse(const Options& o) {
 
 int runCheck(const Options& o) {
     Input document = readInput(o.operands[0], "document");
-    finish(checkMissionPlan(std::move(document.text), o.readAs()), document.name);
-    return 0;
+    const ReadResult result = checkMissionPlan(std::move(document.text), o.readAs());
+    if (!o.has("--json")) {
+        finish(result, document.name);
+        return 0;
+    }
+    printOut(resultJson(document.name, o.readAs(), result) + "\n");
+    return result.ok ? 0 : 1;
 }
 
 // ---- info ----------------------------------------------------------------------------
@@ -364,7 +369,24 @@ std::string imageJson(const PlanSummary::Image& image) {
 std::string noteJson(const ReadNote& note) {
     return jsonObject({{"text", jsonString(note.text)},
                        {"line", std::to_string(note.line)},
-                       {"column", std::to_string(note.column)}});
+                       {"column", std::to_string(note.column)},
+                       {"code", jsonString(reasonCodeName(note.code))},
+                       {"path", note.path.empty() ? std::string("null") : jsonString(note.path)}});
+}
+
+std::string readAsJson(const ReadAs& as) {
+    return jsonObject({{"mobile", jsonBool(as.mobile)},
+                       {"radio_type", as.radioType ? std::to_string(*as.radioType) : "null"}});
+}
+
+std::string resultJson(const std::string& file, const ReadAs& as, const ReadResult& result) {
+    std::vector<std::string> warnings;
+    for (const ReadNote& w : result.warnings) warnings.push_back(noteJson(w));
+    return jsonObject({{"file", jsonString(file)},
+                       {"read_as", readAsJson(as)},
+                       {"ok", jsonBool(result.ok)},
+                       {"reason", result.ok ? "null" : noteJson(result.reason)},
+                       {"warnings", jsonArray(warnings)}});
 }
 
 int runInfo(const Options& o) {

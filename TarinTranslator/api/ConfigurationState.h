@@ -24,7 +24,7 @@ struct Configuration::State {
     ReadResult result;
     std::unique_ptr<detail::ReadPlan> record;
     pugi::xml_document written;
-    // The document as read, kept when its read failed.
+    // The document as read, kept when its read failed (else only its platformConfig).
     std::string text;
     pugi::xml_document document;
     pugi::xml_node documentConfig;

@@ -388,7 +388,8 @@ class Changer {
             const std::optional<std::string> value = keyValueOf(step.predicate, rule->key);
             if (!value) return false;
             key = *value;
-        } else if (step.predicate != "[" + std::to_string(entriesOf(list) + 1) + "]") {
+        } else if (step.predicate !=
+                   std::string("[").append(std::to_string(entriesOf(list) + 1)) + "]") {
             return false;
         }
         // A list below a list entry (a switch's positions) adds below that entry.

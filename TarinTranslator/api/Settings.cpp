@@ -48,14 +48,28 @@ Configuration::Plan planFacts(const ReadPlan& read, pugi::xml_node load, bool ok
     pugi::xml_node versionInfo = load.child("versionInfo");
     facts.version = fromUtf8(versionInfo.attribute("version").value());
     facts.date = fromUtf8(versionInfo.attribute("date").value());
+    // An image the read reached is hashed already; one it stopped before (a section failed)
+    // is hashed here, so that a plan that does not read still shows its images.
     const ImageViews& views = read.images();
     pugi::xml_node waveforms = load.child("ecpWaveformConfig");
-    facts.eeprom.present = static_cast<bool>(waveforms.child("ee-data"));
-    facts.flash.present = static_cast<bool>(waveforms.child("fl-data"));
-    facts.eeprom.clean = views.eeReached && (views.flReached || ok);
-    facts.flash.clean = views.flReached && ok;
-    if (facts.eeprom.clean) facts.eeprom = {true, true, views.eeDigest.size, views.eeDigest.sha256};
-    if (facts.flash.clean) facts.flash = {true, true, views.flDigest.size, views.flDigest.sha256};
+    const bool single = !waveforms.next_sibling("ecpWaveformConfig");
+    const auto image = [&](const char* name, bool reached, bool clean,
+                           const ImageViews::Digest& digest) {
+        pugi::xml_node node = waveforms.child(name);
+        ImageDigest out;
+        out.present = static_cast<bool>(node);
+        if (!out.present || !single || node.next_sibling(name)) return out;
+        ImageViews::Digest own;
+        if (!reached) {
+            ByteVector unused;
+            clean = decodeBlobElement(node, unused, nullptr, {}, &own).problem == BlobDecoded::None;
+        }
+        if (clean)
+            out = {true, true, (reached ? digest : own).size, (reached ? digest : own).sha256};
+        return out;
+    };
+    facts.eeprom = image("ee-data", views.eeReached, views.flReached || ok, views.eeDigest);
+    facts.flash = image("fl-data", views.flReached, ok, views.flDigest);
     return facts;
 }
 
@@ -131,11 +145,14 @@ Configuration::Configuration() : state_(std::make_shared<State>()) {}
 Configuration Configuration::read(std::string text, std::optional<ReadAs> as) {
     auto state = std::make_shared<State>();
     readConfiguration(*state, std::move(text), as, true);
-    if (state->result.ok) {
-        // What read is in the record: the document's text is not needed any more.
-        state->document.reset();
+    if (state->result.ok && state->documentConfig) {
+        // What read is in the record: of the document only its platformConfig is kept (a
+        // copy, small beside the images), to compare with one that does not read.
+        pugi::xml_document config;
+        config.append_copy(state->documentConfig);
+        state->document.reset(config);
         std::string().swap(state->text);
-        state->documentConfig = {};
+        state->documentConfig = state->document.first_child();
     }
     Configuration c;
     c.state_ = std::move(state);

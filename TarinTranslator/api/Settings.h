@@ -30,7 +30,7 @@ namespace tarin {
 struct SettingValue {
     std::string path;
     std::string value;
-    bool operator==(const SettingValue&) const = default;
+    bool operator==(const SettingValue& o) const { return path == o.path && value == o.value; }
 };
 
 // An image of a plan: whether its element is there, whether its text is Base64
@@ -63,8 +63,8 @@ class TARIN_API Configuration {
     // The settings `path` selects: one, or all those below an element; none when it
     // selects nothing.
     std::vector<SettingValue> select(std::string_view path) const;
-    // The settings as the document itself holds them (for a document whose read failed,
-    // what it holds beyond what read).
+    // The settings as the document itself holds them, before the reader takes them (for a
+    // document whose read failed, also what it holds beyond what read).
     std::vector<SettingValue> documentSettings() const;
     // Up to `count` setting paths nearest to `path`, for a path that selects nothing.
     std::vector<std::string> nearestPaths(std::string_view path, std::size_t count = 3) const;
@@ -97,7 +97,7 @@ class TARIN_API Configuration {
 struct Difference {
     std::string path;
     std::optional<std::string> a, b;
-    bool operator==(const Difference&) const = default;
+    bool operator==(const Difference& o) const { return path == o.path && a == o.a && b == o.b; }
 };
 
 // How `a` and `b` differ, setting by setting, in document order: values of the same path,

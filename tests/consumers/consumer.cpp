@@ -1,9 +1,10 @@
 // A program that uses the installed library: writes a small handheld mission plan through
 // the C++ API and one through the exported C functions, parses both back and checks the
-// images, and copies an option object. Built with CMake (C++20) and with pkg-config
-// (C++17).
+// images, changes a setting and compares the plans, and copies an option object. Built with CMake
+// (C++20) and with pkg-config (C++17).
 
 #include <TarinTranslator/api/Exports.h>
+#include <TarinTranslator/api/Settings.h>
 #include <TarinTranslator/api/TarinTranslator.h>
 #include <TarinTranslator/options/CPowerUpOpts.h>
 
@@ -12,6 +13,7 @@
 #include <iostream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -45,6 +47,14 @@ int main(int argc, char** argv) {
         ok && TarinRadioWrite(base, L"consumer", L"", L"", L"", L"en", L"", L"", 0) &&
         ParseTarinData(tarin::fromUtf8(slurp(dir / "c.xml")).c_str(), back, false, 0, false) == 1 &&
         slurp(dir / "c-back.fl") == "fl";
+
+    // A setting by its path, changed, and the two plans compared.
+    ok = ok &&
+         tarin::setSettings(dir / "cpp.xml", {{{"TimeDateCfg/@zone", "CET"}}, {}, {}},
+                            dir / "cpp-set.xml") &&
+         tarin::compareConfigurations(tarin::Configuration::read(slurp(dir / "cpp.xml")),
+                                      tarin::Configuration::read(slurp(dir / "cpp-set.xml"))) ==
+             std::vector<tarin::Difference>{{"TimeDateCfg/@zone", "EST", "CET"}};
 
     CPowerUpOpts options;
     CSerial* copy = options.Clone();
