@@ -251,13 +251,10 @@ int main(int argc, char** argv) {
     for (uint32_t radioType : {0u, 146u}) {
         const std::string code = std::to_string(radioType);
         std::printf("radio type %s\n", code.c_str());
-        report("write: command-line tool",
-               medianSeconds(runs,
-                             [&] {
-                                 shell(tool + " write " + base.string() + " --radio-type " + code +
-                                       " --name Benchmark");
-                             }),
-               encode, "base64 -w0");
+        const double toolWrite = medianSeconds(runs, [&] {
+            shell(tool + " write " + base.string() + " --radio-type " + code + " --name Benchmark");
+        });
+        report("write: command-line tool", toolWrite, encode, "base64 -w0");
         report(
             "write: C++ API writeHandheldMissionPlan",
             medianSeconds(runs, [&] { tarin::writeHandheldMissionPlan(base, texts, radioType); }),
@@ -292,6 +289,26 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "round trip lost data\n");
             return 1;
         }
+        // One setting changed in place, alternately to two values; then the settings read
+        // and two plans compared, which hash the images without holding them.
+        int turn = 0;
+        report("set --in-place: command-line tool",
+               medianSeconds(runs,
+                             [&] {
+                                 shell(tool + " set " + xml.string() + " TimeDateCfg/@zone=" +
+                                       (++turn % 2 ? "CET" : "EST") + " --in-place");
+                             }),
+               toolWrite, "write (tool)");
+        report(
+            "get: command-line tool, one setting",
+            medianSeconds(
+                runs,
+                [&] { shell(tool + " get " + xml.string() + " TimeDateCfg/@zone > /dev/null"); }),
+            decode, "base64 -d");
+        report("diff: command-line tool, a plan with itself",
+               medianSeconds(runs,
+                             [&] { shell(tool + " diff " + xml.string() + " " + xml.string()); }),
+               decode, "base64 -d");
     }
 
     std::printf("peak memory, radio type 146\n");
@@ -315,6 +332,13 @@ int main(int argc, char** argv) {
         "parse: C++ API unpackMissionPlanFile (reasons)",
         peakMemoryOf(self, api + "reasons " + xml.string() + " " + out.string() + " 146", peak),
         images);
+    reportPeak("get: command-line tool, one setting",
+               peakMemoryOf(self, tool + " get " + xml.string() + " TimeDateCfg/@zone", peak),
+               images);
+    reportPeak("set --in-place: command-line tool",
+               peakMemoryOf(
+                   self, tool + " set " + xml.string() + " TimeDateCfg/@zone=EST --in-place", peak),
+               images);
     reportPeak("parse: ParseMissionPlanData (holds wide text)",
                peakMemoryOf(self, api + "wide " + xml.string() + " " + out.string() + " 146", peak),
                images);

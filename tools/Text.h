@@ -153,8 +153,9 @@ inline std::string jsonBool(bool value) {
 // levels; with a negative indent all on one line.
 using JsonMembers = std::vector<std::pair<std::string, std::string>>;
 inline std::string jsonObject(const JsonMembers& members, int indent = -1) {
-    const std::string inner = indent < 0 ? " " : "\n" + std::string(2 * (indent + 1), ' ');
-    const std::string outer = indent < 0 ? "" : "\n" + std::string(2 * indent, ' ');
+    const auto line = [](int level) { return std::string(1, '\n').append(2 * level, ' '); };
+    const std::string inner = indent < 0 ? " " : line(indent + 1);
+    const std::string outer = indent < 0 ? "" : line(indent);
     std::string out = "{";
     for (std::size_t i = 0; i < members.size(); ++i)
         out += (i ? "," : "") + inner + jsonString(members[i].first) + ": " + members[i].second;

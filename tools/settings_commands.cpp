@@ -20,20 +20,17 @@ std::optional<ReadAs> askedReadAs(const Options& o) {
 
 // Reads FILE for its settings; a file that does not read fails the job with its reason,
 // and the warnings of one that does are shown.
-Configuration readConfiguration(const Options& o, const std::string& path, Input* named = nullptr) {
-    Input file = readInput(path, "file");
-    const std::string name = file.name;
-    Configuration c = Configuration::read(std::move(file.text), askedReadAs(o));
-    finish(c.result(), name);
-    if (named) named->name = name;
+Configuration readConfiguration(const Options& o, const std::string& path) {
+    Configuration c = Configuration::readFile(inputPath(path), askedReadAs(o));
+    finish(c.result(), shownName(path));
     return c;
 }
 
 }  // namespace
 
 int runGet(const Options& o) {
-    Input file;
-    const Configuration c = readConfiguration(o, o.operands[0], &file);
+    const std::string name = shownName(o.operands[0]);
+    const Configuration c = readConfiguration(o, o.operands[0]);
     std::vector<SettingValue> selected;
     std::vector<std::string> unmatched;
     if (o.operands.size() == 1) selected = c.settings();
@@ -47,7 +44,7 @@ int runGet(const Options& o) {
         for (const SettingValue& s : selected)
             items.push_back(
                 jsonObject({{"path", jsonString(s.path)}, {"value", jsonString(s.value)}}));
-        printOut(jsonObject({{"file", jsonString(file.name)},
+        printOut(jsonObject({{"file", jsonString(name)},
                              {"read_as", readAsJson(c.readAs())},
                              {"settings", jsonArray(items)}},
                             0) +
@@ -61,7 +58,7 @@ int runGet(const Options& o) {
         std::string nearest;
         for (const std::string& path : c.nearestPaths(unmatched.front()))
             nearest += (nearest.empty() ? "" : ", ") + path;
-        throw JobFailure{file.name + ": " + printable(unmatched.front()) + " selects no setting" +
+        throw JobFailure{name + ": " + printable(unmatched.front()) + " selects no setting" +
                          (nearest.empty() ? "" : "; the nearest paths: " + nearest)};
     }
     return 0;
@@ -103,9 +100,8 @@ int runDiff(const Options& o) {
     std::vector<std::pair<std::string, Configuration>> sides;
     try {
         for (const std::string& path : {o.operands[0], o.operands[1]}) {
-            Input file = readInput(path, "file");
-            std::string name = file.name;
-            Configuration c = Configuration::read(std::move(file.text), askedReadAs(o));
+            std::string name = shownName(path);
+            Configuration c = Configuration::readFile(inputPath(path), askedReadAs(o));
             // A document that is not a plan or a platform file cannot be compared; one whose
             // sections fail is compared as it holds them.
             if (!c.result().ok && !c.isPlan() && c.documentSettings().empty())

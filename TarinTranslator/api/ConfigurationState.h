@@ -25,7 +25,7 @@ struct Configuration::State {
     std::unique_ptr<detail::ReadPlan> record;
     pugi::xml_document written;
     // The document as read, kept when its read failed (else only its platformConfig).
-    std::string text;
+    detail::DocumentText text;
     pugi::xml_document document;
     pugi::xml_node documentConfig;
     Configuration::Plan facts;
@@ -38,7 +38,7 @@ namespace detail {
 // Reads `text` into `state`: the document (kept, parsed in place), what it is read as, the
 // record, the result and the written platformConfig. With `digestImages` a plan's images
 // are only hashed; otherwise they are decoded where they stand (state.record's views).
-void readConfiguration(Configuration::State& state, std::string text, std::optional<ReadAs> as,
+void readConfiguration(Configuration::State& state, DocumentText text, std::optional<ReadAs> as,
                        bool digestImages);
 
 // The lists (by their entries' paths without predicates) that take new entries.

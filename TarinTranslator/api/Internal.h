@@ -250,12 +250,16 @@ class ReadPlan {
 // is parsed, whatever happens to the file meanwhile.
 class DocumentText {
   public:
-    explicit DocumentText(const std::filesystem::path& file) {
-        InputFile(file, "document").readAll(bytes_, true);
+    DocumentText() = default;
+    explicit DocumentText(const std::filesystem::path& file, const std::string& noun = "document") {
+        InputFile(file, noun).readAll(bytes_, true);
     }
+    explicit DocumentText(std::string_view text) : bytes_(text.begin(), text.end()) {}
     // An empty file has no buffer: the parser gets an empty text, not a null pointer.
     char* data() { return bytes_.empty() ? empty_ : reinterpret_cast<char*>(bytes_.data()); }
     std::size_t size() const { return bytes_.size(); }
+    std::string_view view() { return {data(), size()}; }
+    void release() { ByteVector().swap(bytes_); }
 
   private:
     ByteVector bytes_;

@@ -493,9 +493,8 @@ ReadResult setSettings(const std::filesystem::path& file, const SettingChanges& 
     checkTexts({texts.name.value_or(L""), texts.description.value_or(L""),
                 texts.notes.value_or(L""), texts.author.value_or(L""), texts.locale.value_or(L""),
                 texts.pin.value_or(L""), texts.aacVersion.value_or(L"")});
-    std::string text = readInputFile(file, "file");
     Configuration::State state;
-    readConfiguration(state, std::move(text), as, false);
+    readConfiguration(state, DocumentText(file, "file"), as, false);
     ReadResult result = state.result;
     if (!result.ok) return result;
     if (!result.warnings.empty()) {
@@ -526,15 +525,9 @@ ReadResult setSettings(const std::filesystem::path& file, const SettingChanges& 
         std::filesystem::path kept = output;
         kept += "~";
         const std::string previous = readInputFile(output, "file");
-        if (!writeFileAtomically(kept, previous.data(), previous.size())) {
-            result.ok = false;
-            result.reason = {"cannot write " + kept.string() + ": " + std::strerror(errno),
-                             0,
-                             0,
-                             ReasonCode::FileError,
-                             {}};
-            return result;
-        }
+        AtomicFile file;
+        if (!(file.open(kept) && file.write(previous.data(), previous.size()) && file.commit()))
+            return written(result, failureOf(file, {&file}));
     }
     ReadPlan& record = *state.record;
     if (!state.plan)

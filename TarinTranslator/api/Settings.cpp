@@ -73,7 +73,7 @@ Configuration::Plan planFacts(const ReadPlan& read, pugi::xml_node load, bool ok
     return facts;
 }
 
-void readConfiguration(Configuration::State& st, std::string text, std::optional<ReadAs> as,
+void readConfiguration(Configuration::State& st, DocumentText text, std::optional<ReadAs> as,
                        bool digestImages) {
     Configuration::State* state = &st;
     state->text = std::move(text);
@@ -100,7 +100,7 @@ void readConfiguration(Configuration::State& st, std::string text, std::optional
         bool ok;
         {
             ReadLogScope scope(&log);
-            ok = state->record->read(doc, state->text);
+            ok = state->record->read(doc, state->text.view());
         }
         state->result = checkedResult(log, ok, state->as);
         state->facts = planFacts(*state->record, load, ok);
@@ -142,8 +142,10 @@ void readConfiguration(Configuration::State& st, std::string text, std::optional
 
 Configuration::Configuration() : state_(std::make_shared<State>()) {}
 
-Configuration Configuration::read(std::string text, std::optional<ReadAs> as) {
-    auto state = std::make_shared<State>();
+namespace {
+
+std::shared_ptr<const Configuration::State> stateOf(DocumentText text, std::optional<ReadAs> as) {
+    auto state = std::make_shared<Configuration::State>();
     readConfiguration(*state, std::move(text), as, true);
     if (state->result.ok && state->documentConfig) {
         // What read is in the record: of the document only its platformConfig is kept (a
@@ -151,12 +153,22 @@ Configuration Configuration::read(std::string text, std::optional<ReadAs> as) {
         pugi::xml_document config;
         config.append_copy(state->documentConfig);
         state->document.reset(config);
-        std::string().swap(state->text);
+        state->text.release();
         state->documentConfig = state->document.first_child();
     }
-    Configuration c;
-    c.state_ = std::move(state);
-    return c;
+    return state;
+}
+
+}  // namespace
+
+Configuration::Configuration(std::shared_ptr<const State> state) : state_(std::move(state)) {}
+
+Configuration Configuration::read(std::string_view text, std::optional<ReadAs> as) {
+    return Configuration(stateOf(DocumentText(text), as));
+}
+
+Configuration Configuration::readFile(const std::filesystem::path& file, std::optional<ReadAs> as) {
+    return Configuration(stateOf(DocumentText(file, "file"), as));
 }
 
 const ReadResult& Configuration::result() const {

@@ -52,7 +52,11 @@ class TARIN_API Configuration {
     // `as` says or, without it, as its MissionLoad element and sections imply: a plan as
     // unpacking reads it (the images only hashed), a platform file as repacking does (into
     // the defaults of the radio type). The result says whether it read and why not.
-    static Configuration read(std::string text, std::optional<ReadAs> as = std::nullopt);
+    static Configuration read(std::string_view text, std::optional<ReadAs> as = std::nullopt);
+    // The same for the file `file` (or a pipe or FIFO), read whole first. Throws FileError
+    // when it cannot be read.
+    static Configuration readFile(const std::filesystem::path& file,
+                                  std::optional<ReadAs> as = std::nullopt);
 
     const ReadResult& result() const;
     bool isPlan() const;
@@ -87,6 +91,7 @@ class TARIN_API Configuration {
     struct State;
 
   private:
+    explicit Configuration(std::shared_ptr<const State> state);
     std::shared_ptr<const State> state_;
 };
 
