@@ -84,18 +84,6 @@ constexpr Field<R> onOff(const char* name, uint32_t R::*member,
     return {.name = name, .member = member, .names = &OnOffNames, .check = check};
 }
 
-// A required number whose base follows its text (decimal, "0x" hexadecimal, leading-zero
-// octal), read and checked in [min, max].
-template <class R>
-constexpr Field<R> number(const char* name, uint32_t R::*member, int64_t min, int64_t max) {
-    return {.name = name,
-            .member = member,
-            .min = min,
-            .max = max,
-            .base = 0,
-            .check = Judged{min, max}};
-}
-
 // ---- hazardConfig ----------------------------------------------------------------------
 
 using HZ = HazardConfig;

@@ -44,37 +44,31 @@ const SummaryVisit kBluetoothSummary[] = {
 
 // ---- gpsConfig -------------------------------------------------------------------------
 
-// A GPS setting written and read as a name of `names`, judged in `check` where given.
-template <class R>
-constexpr Field<R> named(const char* name, uint32_t R::*member, const VocabTable& names,
-                         std::optional<Judged> check = std::nullopt) {
-    return {.name = name, .member = member, .names = &names, .check = check};
+// The settings that the handheld and the mobile gpsConfig share, after their own.
+template <class G>
+constexpr std::array<Field<G>, 7> gpsUnits() {
+    return {{
+        named<G>("mapDatum", &G::mapDatum, MapDatumNames),
+        named<G>("positionFormat", &G::positionFormat, PositionFormatNames, Judged{0, 4}),
+        named<G>("linearUnits", &G::linearUnits, LinearUnitsNames, Judged{0, 2}),
+        named<G>("angularUnits", &G::angularUnits, AngularUnitsNames, Judged{0, 2}),
+        named<G>("elevationBasis", &G::elevationBasis, ElevationBasisNames, Judged{0, 1}),
+        {.name = "gridDigits", .member = &G::gridDigits, .check = Judged{0, 99}},
+        named<G>("northing", &G::northing, NorthingNames, Judged{1, 4}),
+    }};
 }
 
-using Gps = GpsConfig;
+// `first`, then `then`.
+template <class T, std::size_t N, std::size_t M>
+constexpr std::array<T, N + M> joined(const std::array<T, N>& first, const std::array<T, M>& then) {
+    std::array<T, N + M> all{};
+    for (std::size_t i = 0; i < N; ++i) all[i] = first[i];
+    for (std::size_t i = 0; i < M; ++i) all[N + i] = then[i];
+    return all;
+}
 
-const Field<Gps> kGps[] = {
-    named<Gps>("gpsMode", &Gps::gpsMode, OnOffNames, Judged{0, 1}),
-    {.name = "nmeaOverUsb",
-     .member = &Gps::nmeaOverUsb,
-     .names = &OnOffNames,
-     .use = Use::Optional,
-     .check = Judged{0, 1}},
-    named<Gps>("type", &Gps::type, GpsTypeNames, Judged{0, 0}),
-    named<Gps>("operationMode", &Gps::operationMode, GpsOperationModeNames, Judged{1, 1}),
-    named<Gps>("mapDatum", &Gps::mapDatum, MapDatumNames),
-    named<Gps>("positionFormat", &Gps::positionFormat, PositionFormatNames, Judged{0, 4}),
-    named<Gps>("linearUnits", &Gps::linearUnits, LinearUnitsNames, Judged{0, 2}),
-    named<Gps>("angularUnits", &Gps::angularUnits, AngularUnitsNames, Judged{0, 2}),
-    named<Gps>("elevationBasis", &Gps::elevationBasis, ElevationBasisNames, Judged{0, 1}),
-    {.name = "gridDigits", .member = &Gps::gridDigits, .check = Judged{0, 99}},
-    named<Gps>("northing", &Gps::northing, NorthingNames, Judged{1, 4}),
-};
-
-const SummaryVisit kGpsSummary[] = {
-    {"gpsMode", "{Config Mode: ", Shown::Name},
-    {"nmeaOverUsb", "  nmeaOverUsb='", Shown::Name},
-    {"type", "'\n, Type: ", Shown::Name},
+// How both summaries show the operation mode and the shared settings.
+constexpr auto kGpsUnitsSummary = std::to_array<SummaryVisit>({
     {"operationMode", ", Op Mode: ", Shown::Name},
     {"mapDatum", ", Map Datum: ", Shown::Name},
     {"positionFormat", ", Position Format: ", Shown::Name},
@@ -83,7 +77,29 @@ const SummaryVisit kGpsSummary[] = {
     {"elevationBasis", ", Elevation Basis: ", Shown::Name},
     {"gridDigits", ", Grid Digits: "},
     {"northing", ", Northing: ", Shown::Name},
-};
+});
+
+using Gps = GpsConfig;
+
+constexpr auto kGps = joined(
+    std::to_array<Field<Gps>>({
+        named<Gps>("gpsMode", &Gps::gpsMode, OnOffNames, Judged{0, 1}),
+        {.name = "nmeaOverUsb",
+         .member = &Gps::nmeaOverUsb,
+         .names = &OnOffNames,
+         .use = Use::Optional,
+         .check = Judged{0, 1}},
+        named<Gps>("type", &Gps::type, GpsTypeNames, Judged{0, 0}),
+        named<Gps>("operationMode", &Gps::operationMode, GpsOperationModeNames, Judged{1, 1}),
+    }),
+    gpsUnits<Gps>());
+
+constexpr auto kGpsSummary = joined(std::to_array<SummaryVisit>({
+                                        {"gpsMode", "{Config Mode: ", Shown::Name},
+                                        {"nmeaOverUsb", "  nmeaOverUsb='", Shown::Name},
+                                        {"type", "'\n, Type: ", Shown::Name},
+                                    }),
+                                    kGpsUnitsSummary);
 
 // ---- mobile gpsConfig ------------------------------------------------------------------
 
@@ -94,17 +110,12 @@ uint32_t shownMobileGpsType(uint32_t type) {
     return type == 0 ? 1 : type;
 }
 
-const Field<MGps> kMobileGps[] = {
-    named<MGps>("type", &MGps::type, MobileGpsTypeNames, Judged{0, 1}),
-    named<MGps>("operationMode", &MGps::operationMode, GpsOperationModeNames, Judged{0, 3}),
-    named<MGps>("mapDatum", &MGps::mapDatum, MapDatumNames),
-    named<MGps>("positionFormat", &MGps::positionFormat, PositionFormatNames, Judged{0, 4}),
-    named<MGps>("linearUnits", &MGps::linearUnits, LinearUnitsNames, Judged{0, 2}),
-    named<MGps>("angularUnits", &MGps::angularUnits, AngularUnitsNames, Judged{0, 2}),
-    named<MGps>("elevationBasis", &MGps::elevationBasis, ElevationBasisNames, Judged{0, 1}),
-    {.name = "gridDigits", .member = &MGps::gridDigits, .check = Judged{0, 99}},
-    named<MGps>("northing", &MGps::northing, NorthingNames, Judged{1, 4}),
-};
+constexpr auto kMobileGps = joined(
+    std::to_array<Field<MGps>>({
+        named<MGps>("type", &MGps::type, MobileGpsTypeNames, Judged{0, 1}),
+        named<MGps>("operationMode", &MGps::operationMode, GpsOperationModeNames, Judged{0, 3}),
+    }),
+    gpsUnits<MGps>());
 
 // The writer puts the type itself, as shownMobileGpsType has it.
 const Visit kMobileGpsXml[] = {
@@ -112,16 +123,7 @@ const Visit kMobileGpsXml[] = {
     {"angularUnits"},  {"elevationBasis"}, {"gridDigits"},     {"northing"},
 };
 
-const SummaryVisit kMobileGpsSummary[] = {
-    {"operationMode", ", Op Mode: ", Shown::Name},
-    {"mapDatum", ", Map Datum: ", Shown::Name},
-    {"positionFormat", ", Position Format: ", Shown::Name},
-    {"linearUnits", ", Linear Units: ", Shown::Name},
-    {"angularUnits", ", Angular Units: ", Shown::Name},
-    {"elevationBasis", ", Elevation Basis: ", Shown::Name},
-    {"gridDigits", ", Grid Digits: "},
-    {"northing", ", Northing: ", Shown::Name},
-};
+const auto& kMobileGpsSummary = kGpsUnitsSummary;
 
 }  // namespace
 

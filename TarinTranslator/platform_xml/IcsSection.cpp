@@ -14,23 +14,12 @@ namespace {
 
 // ---- ICS -------------------------------------------------------------------------------
 
-// A number whose base follows its text, read and checked in [min, max].
-constexpr Field<IcsConfig> icsNumber(const char* name, uint32_t IcsConfig::*member, int64_t min,
-                                     int64_t max) {
-    return {.name = name,
-            .member = member,
-            .min = min,
-            .max = max,
-            .base = 0,
-            .check = Judged{min, max}};
-}
-
 const Field<IcsConfig> kIcs[] = {
     {.name = "ICSMode", .member = &IcsConfig::ICSMode, .names = &OnOffNames, .check = Judged{0, 1}},
-    icsNumber("userParTimeout", &IcsConfig::userParTimeout, 10, 60),
-    icsNumber("parAudio", &IcsConfig::parAudio, 0, 5000),
-    icsNumber("parMinVolume", &IcsConfig::parMinVolume, 9, 18),
-    icsNumber("hysteresisTimer", &IcsConfig::hysteresisTimer, 30, 120),
+    number<IcsConfig>("userParTimeout", &IcsConfig::userParTimeout, 10, 60),
+    number<IcsConfig>("parAudio", &IcsConfig::parAudio, 0, 5000),
+    number<IcsConfig>("parMinVolume", &IcsConfig::parMinVolume, 9, 18),
+    number<IcsConfig>("hysteresisTimer", &IcsConfig::hysteresisTimer, 30, 120),
 };
 
 const Field<IcsAlertEntry> kAlert[] = {

@@ -140,6 +140,27 @@ void recordFacts(std::wostream& os, const Field<R>& row, Gate gate) {
     if (factsRecorder()) recordFacts(os, factsOf(row, gate));
 }
 
+// ---- rows of common kinds ------------------------------------------------------------------
+
+// A required name of `names`, judged by the check where `check` says so.
+template <class R>
+constexpr Field<R> named(const char* name, uint32_t R::*member, const VocabTable& names,
+                         std::optional<Judged> check = std::nullopt) {
+    return {.name = name, .member = member, .names = &names, .check = check};
+}
+
+// A required number whose base follows its text (decimal, "0x" hexadecimal, leading-zero
+// octal), read and checked in [min, max].
+template <class R>
+constexpr Field<R> number(const char* name, uint32_t R::*member, int64_t min, int64_t max) {
+    return {.name = name,
+            .member = member,
+            .min = min,
+            .max = max,
+            .base = 0,
+            .check = Judged{min, max}};
+}
+
 // ---- one value ---------------------------------------------------------------------------
 
 // Writes the value of `member` in XML mode: a text escaped, an enumerated value by its
