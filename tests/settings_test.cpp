@@ -157,6 +157,10 @@ TEST(SettingChanges, ReadAsDocumentsReadAndRefuseWhatWouldNotComeBack) {
          ReasonCode::None,
          ""},
         {"h.xml", {{{"AliasList/aliasInfo[3]/@lid", "5"}}, {}, {}}, ReasonCode::NoSetting, ""},
+        {"h.xml",
+         {{{"progSwitches/progSwitch[@name=VolSw]/posValue[@pos=2]/@param", "1"}}, {}, {}},
+         ReasonCode::None,
+         ""},
         {"v.xml", {{}, {"eioOutputCfg/eioOutput[@name=ExtIoOut2]"}, {}}, ReasonCode::None, ""},
         {"v.xml",
          {{}, {"audioConfig/microphone[1]"}, {}},
@@ -243,6 +247,52 @@ TEST(SettingChanges, ChangeOnlyWhatIsAskedAndDiffFindsIt) {
     EXPECT_EQ(bad.plan().flash.sha256, p.plan().flash.sha256);
     EXPECT_EQ(compareConfigurations(Configuration::read(classic), bad),
               (std::vector<Difference>{{"TimeDateCfg/@zone", "EST", "Mars"}}));
+}
+
+// What a setting is, for each kind of setting: its table or ranges, default, reading,
+// radio groups and section; an element stands for its settings, the entries of a list kept
+// in order for one.
+TEST(SettingDescriptions, SayWhatEachKindOfSettingIs) {
+    using Kind = SettingDescription::Kind;
+    const ReadAs classic{}, hazard{false, 146}, mobile{true, std::nullopt};
+    auto one = [](std::string_view path, const ReadAs& as) {
+        const std::vector<SettingDescription> all = describeSettings(path, as);
+        EXPECT_EQ(all.size(), 1u) << path;
+        return all.empty() ? SettingDescription{} : all.front();
+    };
+    const SettingDescription zone = one("TimeDateCfg/@zone", classic);
+    EXPECT_EQ(zone.kind, Kind::Name);
+    EXPECT_EQ(zone.names.size(), 74u);
+    EXPECT_EQ(zone.defaultValue, "EST");
+    EXPECT_EQ(zone.groups, (std::vector<std::string>{"classic", "hazard", "VR-mobile", "mobile"}));
+    EXPECT_EQ(zone.section, "TimeDateCfg");
+    EXPECT_EQ(zone.reading, "required");
+
+    const SettingDescription gain = one("audioConfig/microphone[@micType=EXTERNAL]/@gain", hazard);
+    EXPECT_EQ(gain.kind, Kind::Number);
+    EXPECT_TRUE(gain.signedNumber);
+    EXPECT_EQ(gain.readMin, -12);
+    EXPECT_EQ(gain.readMax, 12);
+    EXPECT_EQ(gain.groups, (std::vector<std::string>{"classic", "hazard", "VR-mobile"}));
+
+    const SettingDescription intensity = one("miscConfig/@frontFpIntensity", mobile);
+    EXPECT_EQ(intensity.readMax, 4294967295);
+    EXPECT_EQ(intensity.checked, (std::pair<int64_t, int64_t>{0, 10}));
+    EXPECT_EQ(intensity.defaultValue, "8");
+
+    const SettingDescription name = one("bluetoothConfig/@friendlyName", classic);
+    EXPECT_EQ(name.kind, Kind::Text);
+    EXPECT_EQ(name.limit, 39);
+    EXPECT_EQ(name.defaultValue, "MY RADIO");
+    EXPECT_EQ(name.groups, (std::vector<std::string>{"classic", "mobile"}));
+
+    EXPECT_EQ(one("audioConfig/@echoReduction", hazard).kind, Kind::OnOff);
+    EXPECT_EQ(one("AliasList/aliasInfo/@aliasName", hazard).path,
+              "AliasList/aliasInfo[1]/@aliasName");
+    EXPECT_EQ(describeSettings("TimeDateCfg", classic).size(), 3u);
+    EXPECT_TRUE(describeSettings("TimeDateCfg/@zonee", classic).empty());
+    EXPECT_EQ(nearestSettingPaths("TimeDateCfg/@zonee", classic, 1),
+              (std::vector<std::string>{"TimeDateCfg/@zone"}));
 }
 
 }  // namespace

@@ -169,8 +169,11 @@ SettingDescription described(const Setting& setting, const FieldFacts* facts) {
 std::vector<SettingDescription> describeSettings(std::string_view path, const ReadAs& as) {
     const DescribedConfiguration config(as);
     std::vector<SettingDescription> out;
+    // The entries of a list kept in order are alike: the first stands for them all.
+    std::set<std::string> seen;
     for (const Setting& setting : selectSettings(config.config(), path))
-        out.push_back(described(setting, config.factsOf(setting)));
+        if (seen.insert(plainPath(setting.path, true)).second)
+            out.push_back(described(setting, config.factsOf(setting)));
     if (out.empty()) return out;
     // The groups whose configurations hold a setting of the same path: of an entry with the
     // same key, or of any entry of a list kept in order.
