@@ -64,15 +64,23 @@ bool isMenuItem(pugi::xml_node node) {
     return false;
 }
 
+// `value` between two `quote` characters.
+std::string enclosed(char quote, std::string_view value) {
+    std::string out(1, quote);
+    out += value;
+    out += quote;
+    return out;
+}
+
 // A predicate's value as XPath reads it: in single quotes unless the value holds one, in
 // double quotes unless it holds one too, else joined from pieces with concat().
 std::string quotedValue(std::string_view value) {
-    if (value.find('\'') == std::string_view::npos) return "'" + std::string(value) + "'";
-    if (value.find('"') == std::string_view::npos) return '"' + std::string(value) + '"';
+    if (value.find('\'') == std::string_view::npos) return enclosed('\'', value);
+    if (value.find('"') == std::string_view::npos) return enclosed('"', value);
     std::string out = "concat(";
     for (std::size_t at = 0; at < value.size();) {
         const std::size_t quote = value.find('\'', at);
-        if (quote != at) out += "'" + std::string(value.substr(at, quote - at)) + "',";
+        if (quote != at) out += enclosed('\'', value.substr(at, quote - at)) + ",";
         if (quote == std::string_view::npos) break;
         out += "\"'\",";
         at = quote + 1;
@@ -199,10 +207,10 @@ std::optional<std::string> xpathOf(std::string_view path) {
         const std::size_t equals = inside.find('=');
         if (equals != std::string_view::npos) {
             std::string_view value = inside.substr(equals + 1);
-            const bool quoted = (value.size() >= 2 &&
-                                 (value.front() == '\'' || value.front() == '"') &&
-                                 value.back() == value.front()) ||
-                                value.starts_with("concat(");
+            const bool quoted =
+                (value.size() >= 2 && (value.front() == '\'' || value.front() == '"') &&
+                 value.back() == value.front()) ||
+                value.starts_with("concat(");
             out += '[';
             out += inside.substr(0, equals);
             out += '=';
