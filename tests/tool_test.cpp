@@ -12,6 +12,7 @@
 #include <map>
 #include <regex>
 
+#include "TarinTranslator/api/Settings.h"
 #include "TarinTranslator/api/TarinTranslator.h"
 #include "TarinTranslator/model/Vocabulary.h"
 #include "TestSupport.h"
@@ -442,7 +443,7 @@ TEST_F(Tool, HelpVersionDefaultsAndTheManualPage) {
     man = std::regex_replace(man, std::regex(R"(\\-)"), "-");
     for (const char* args : {"--help", "-h", "defaults --help", "write --help", "parse -h",
                              "check --help", "info --help", "get --help", "set --help",
-                             "diff --help", "describe --help", "show --help"}) {
+                             "diff --help", "describe --help", "show --help", "schema --help"}) {
         Outcome help = run(args);
         EXPECT_EQ(help.status, 0) << args;
         EXPECT_EQ(help.err, "") << args;
@@ -468,6 +469,8 @@ TEST_F(Tool, HelpVersionDefaultsAndTheManualPage) {
     EXPECT_EQ(run("defaults --mobile --radio-type 151").out, toUtf8(mobileDefaults(151)));
     EXPECT_NE(mobileDefaults(151), mobileDefaults());
     EXPECT_EQ(run("defaults --radio-type=151").out, toUtf8(handheldDefaults(151)));
+    EXPECT_EQ(run("schema --mobile --radio-type 151").out, missionPlanSchema({true, 151}));
+    EXPECT_EQ(run("schema").out, missionPlanSchema({}));
 }
 
 }  // namespace

@@ -26,6 +26,7 @@ reads, changes and compares their settings; prints default platform configuratio
   tarin-translator diff A B [--json] [--date] [--radio-type N] [--mobile]
   tarin-translator describe PATH [--radio-type N | --mobile]
   tarin-translator show FILE [--radio-type N] [--mobile]
+  tarin-translator schema [--radio-type N | --mobile]
 
 Commands:
   defaults  print a default platform configuration (the text of a platform file)
@@ -38,6 +39,7 @@ Commands:
   diff      compare two plans or platform files setting by setting (exit 1: they differ)
   describe  say what a setting is: its kind, names or range, default and radio groups
   show      print a configuration in the compact summary form
+  schema    print an XML Schema of the mission plans of a radio kind
 'tarin-translator COMMAND --help' explains a command and its options.
 
 Files:
@@ -57,7 +59,8 @@ Radio types (--radio-type N, a code from 0 to 4294967295) and their groups:
   --mobile   a mobile radio's plan, with a MissionLoadQD470M element
 
 Options (the commands they apply to first):
-  --radio-type N   defaults, write, parse, check, get, set, diff, describe, show:
+  --radio-type N   defaults, write, parse, check, get, set, diff, describe,
+                   show, schema:
                    the radio type code (see above)
   --mobile         the same commands: a mobile radio's plan
   --platform FILE  write: the platform configuration from FILE, a .pd as parse writes
@@ -274,6 +277,23 @@ Prints the configuration of FILE, a mission plan or a platform file ('-' reads s
 input), in the summary form of the writers, as UTF-8 with LF line ends and control
 characters escaped. It is a compact view, not a complete one: it leaves some sections
 out and shows some values as numbers; 'get' prints every setting.
+)";
+
+inline constexpr const char* kSchemaHelp =
+    R"(Usage: tarin-translator schema [--radio-type N | --mobile]
+
+Prints an XML Schema (XSD 1.0) of the mission plans of a radio kind (a classic handheld
+radio without options), made from the same rows the writer writes: its elements and
+attributes, names as enumerations of their tables, numbers in the ranges the reader
+converts, texts with their length limits. Every plan that write or set writes for that
+radio kind validates against it, e.g. with
+  xmllint --noout --schema plan.xsd plan.xml
+Its annotations say where it is wider than one element's values (elements of one name
+that differ by their key take the widest type) and where the readers take more (numbers
+as the C library converts them, hexadecimal numbers, texts cut to their limit).
+
+  --radio-type N  of a handheld radio of radio type N
+  --mobile        of a mobile radio (with --radio-type N, of radio type N)
 )";
 
 }  // namespace tarin::tool

@@ -229,6 +229,11 @@ int runDescribe(const Options& o) {
     return 0;
 }
 
+int runSchema(const Options& o) {
+    printOut(missionPlanSchema(o.readAs()));
+    return 0;
+}
+
 int runShow(const Options& o) {
     const Configuration c = readConfiguration(o, o.operands[0]);
     printOut(printableLines(toUtf8(c.summary())) + "\n");

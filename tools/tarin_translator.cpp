@@ -41,6 +41,7 @@ const Command kCommands[] = {
     {"diff", kDiff, {"A", "B"}, kDiffHelp, runDiff},
     {"describe", kDescribe, {"PATH"}, kDescribeHelp, runDescribe},
     {"show", kShow, {"FILE"}, kShowHelp, runShow},
+    {"schema", kSchema, {}, kSchemaHelp, runSchema},
 };
 
 enum class Takes { Nothing, Text, RadioType, File };

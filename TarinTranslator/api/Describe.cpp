@@ -68,6 +68,24 @@ DescribedConfiguration::DescribedConfiguration(const ReadAs& as) : as_(as) {
         at = end;
         byLine_.emplace(counted - 1, facts);
     }
+    // A row left out belongs to the element whose start tag was being written: the last
+    // element, in document order, that starts before where its line would have stood.
+    std::vector<pugi::xml_node> elements;
+    const auto collect = [&](const auto& self, pugi::xml_node node) -> void {
+        elements.push_back(node);
+        for (pugi::xml_node child : node.children())
+            if (child.type() == pugi::node_element) self(self, child);
+    };
+    if (doc_.document_element()) collect(collect, doc_.document_element());
+    for (const auto& [offset, facts] : recorder.omitted) {
+        const std::size_t at = toUtf8(wide.substr(0, static_cast<std::size_t>(offset))).size();
+        pugi::xml_node owner;
+        for (pugi::xml_node element : elements) {
+            if (static_cast<std::size_t>(element.offset_debug()) > at) break;
+            owner = element;
+        }
+        if (owner) omitted_.emplace_back(owner, facts);
+    }
 }
 
 std::size_t DescribedConfiguration::lineOf(const char* inText) const {

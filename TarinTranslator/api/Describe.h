@@ -24,6 +24,10 @@ class DescribedConfiguration {
     pugi::xml_node config() const;
     // The facts of the row that wrote `setting`, or null (a key, or a bespoke attribute).
     const FieldFacts* factsOf(const Setting& setting) const;
+    // The rows the writer left out (empty texts it omits), with the element of each.
+    const std::vector<std::pair<pugi::xml_node, FieldFacts>>& omittedRows() const {
+        return omitted_;
+    }
 
   private:
     std::size_t lineOf(const char* inText) const;
@@ -33,6 +37,7 @@ class DescribedConfiguration {
     pugi::xml_document doc_;
     std::map<std::size_t, FieldFacts> byLine_;
     std::vector<std::size_t> feeds_;  // offsets of the text's line feeds
+    std::vector<std::pair<pugi::xml_node, FieldFacts>> omitted_;
 };
 
 // The path without predicates ("audioConfig/microphone/@gain"), or, with `keepKeys`,

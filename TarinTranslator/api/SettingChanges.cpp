@@ -236,6 +236,14 @@ std::optional<std::string> keyValueOf(const std::string& predicate, const char* 
     return value;
 }
 
+// "[N]", the predicate of the Nth entry of a list kept in order.
+std::string positionPredicate(std::size_t position) {
+    std::string predicate = "[";
+    predicate += std::to_string(position);
+    predicate += ']';
+    return predicate;
+}
+
 // ---- the changes -----------------------------------------------------------------------
 
 class Changer {
@@ -388,8 +396,7 @@ class Changer {
             const std::optional<std::string> value = keyValueOf(step.predicate, rule->key);
             if (!value) return false;
             key = *value;
-        } else if (step.predicate !=
-                   std::string("[").append(std::to_string(entriesOf(list) + 1)) + "]") {
+        } else if (step.predicate != positionPredicate(entriesOf(list) + 1)) {
             return false;
         }
         // A list below a list entry (a switch's positions) adds below that entry.

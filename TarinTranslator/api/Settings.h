@@ -139,6 +139,14 @@ TARIN_API std::vector<SettingDescription> describeSettings(std::string_view path
 TARIN_API std::vector<std::string> nearestSettingPaths(std::string_view path, const ReadAs& as,
                                                        std::size_t count = 3);
 
+// An XML Schema (XSD 1.0) of the mission plans of the radio kind `as`, as UTF-8 text: the
+// elements and attributes the writer writes for that kind, names as enumerations of their
+// tables, numbers in the ranges the readers convert, texts with their length limits.
+// Every plan the writer writes for a record that passes its checks validates against it.
+// Where the schema is wider than one element's values (elements of one name that differ
+// by key) or narrower than what the readers take, its annotations say so.
+TARIN_API std::string missionPlanSchema(const ReadAs& as = {});
+
 // "PATH=VALUE" split at the first "=" outside brackets; nullopt without one.
 TARIN_API std::optional<SettingValue> parseAssignment(std::string_view text);
 

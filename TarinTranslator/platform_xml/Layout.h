@@ -126,6 +126,9 @@ FieldFacts factsOf(const Field<R>& row, Gate gate) {
 // attribute (or element holding text) of the text comes from, as each ends its own line.
 struct FactsRecorder {
     std::vector<std::pair<std::streamoff, FieldFacts>> rows;
+    // The rows the writer left out (an empty text it omits), by where their line would
+    // have stood: within the start tag of the element they belong to.
+    std::vector<std::pair<std::streamoff, FieldFacts>> omitted;
 };
 FactsRecorder*& factsRecorder();
 
@@ -138,6 +141,13 @@ inline void recordFacts(std::wostream& os, const FieldFacts& facts) {
 template <class R>
 void recordFacts(std::wostream& os, const Field<R>& row, Gate gate) {
     if (factsRecorder()) recordFacts(os, factsOf(row, gate));
+}
+
+// Notes, when a recorder listens, a row the writer leaves out here.
+template <class R>
+void recordOmitted(std::wostream& os, const Field<R>& row, Gate gate) {
+    if (FactsRecorder* recorder = factsRecorder())
+        recorder->omitted.emplace_back(static_cast<std::streamoff>(os.tellp()), factsOf(row, gate));
 }
 
 // ---- rows of common kinds ------------------------------------------------------------------
@@ -376,7 +386,7 @@ void writeXmlFields(std::wostream& os, const R& rec, std::span<const Field<R>> r
     forEachVisit<R>(rows, order, [&](const Field<R>& row, Gate gate) {
         if (!gateOpen(gate)) return;
         if (auto* text = std::get_if<std::wstring R::*>(&row.member))
-            if (row.omitEmpty && (rec.*(*text)).empty()) return;
+            if (row.omitEmpty && (rec.*(*text)).empty()) return recordOmitted(os, row, gate);
         if (row.literal) {
             os << row.literal;
         } else {

@@ -64,19 +64,23 @@ bool isMenuItem(pugi::xml_node node) {
     return false;
 }
 
+// `value` between two `quote` characters.
+std::string enclosed(char quote, std::string_view value) {
+    std::string out(1, quote);
+    out += value;
+    out += quote;
+    return out;
+}
+
 // A predicate's value as XPath reads it: in single quotes unless the value holds one, in
 // double quotes unless it holds one too, else joined from pieces with concat().
 std::string quotedValue(std::string_view value) {
-    const auto within = [value](char quote) {
-        std::string out(1, quote);
-        return out.append(value).append(1, quote);
-    };
-    if (value.find('\'') == std::string_view::npos) return within('\'');
-    if (value.find('"') == std::string_view::npos) return within('"');
+    if (value.find('\'') == std::string_view::npos) return enclosed('\'', value);
+    if (value.find('"') == std::string_view::npos) return enclosed('"', value);
     std::string out = "concat(";
     for (std::size_t at = 0; at < value.size();) {
         const std::size_t quote = value.find('\'', at);
-        if (quote != at) out.append("'").append(value.substr(at, quote - at)).append("',");
+        if (quote != at) out += enclosed('\'', value.substr(at, quote - at)) + ",";
         if (quote == std::string_view::npos) break;
         out += "\"'\",";
         at = quote + 1;
