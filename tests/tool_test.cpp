@@ -419,7 +419,8 @@ TEST_F(Tool, UsageErrorsNameWhatIsWrongAndWriteNothing) {
         {"write q --name \"$(printf 'a\\001b')\"", "--name: the text holds U+0001"},
         {"write q --notes \"$(printf '\\377')\"", "--notes: the text is not valid UTF-8"},
         {"write q --locale \"$(printf '\\357\\277\\276')\"", "--locale: the text holds U+FFFE"},
-        {"write q --author \"$(printf '\\355\\240\\200')\"", "--author: the text holds U+D800"},
+        {"write q --author \"$(printf '\\355\\240\\200')\"",
+         "--author: the text is not valid UTF-8 (byte 1)"},
     };
     for (const auto& c : cases) {
         Outcome r = run(c.args);

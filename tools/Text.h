@@ -1,7 +1,8 @@
 #pragma once
 
-// Text handling of the command-line tool: strict UTF-8 decoding, the check that a text
-// can stand in an XML document, and the quoting of texts for a terminal and for JSON.
+// Text handling of the command-line tool: the check that a text can stand in an XML
+// document, and the quoting of texts for a terminal and for JSON. UTF-8 is decoded
+// strictly, as the library decodes it (Utf8.h).
 
 #include <cstdint>
 #include <cstdio>
@@ -11,34 +12,9 @@
 #include <utility>
 #include <vector>
 
+#include "TarinTranslator/platform/Utf8.h"
+
 namespace tarin::tool {
-
-// Decodes the UTF-8 sequence at `at` and moves past it. An invalid sequence (a stray or
-// missing continuation byte, an overlong form, a code point above U+10FFFF) gives
-// nothing and moves past its first byte. Surrogates decode; XML refuses them later.
-inline std::optional<char32_t> decodeUtf8(std::string_view text, std::size_t& at) {
-    const unsigned char first = static_cast<unsigned char>(text[at++]);
-    if (first < 0x80) return first;
-    std::size_t length = first >= 0xF0 ? 4 : first >= 0xE0 ? 3 : first >= 0xC0 ? 2 : 0;
-    if (length == 0 || first > 0xF4 || at + length - 1 > text.size()) return std::nullopt;
-    char32_t c = first & (0x7F >> length);
-    for (std::size_t i = 1; i < length; ++i) {
-        const unsigned char next = static_cast<unsigned char>(text[at + i - 1]);
-        if ((next & 0xC0) != 0x80) return std::nullopt;
-        c = (c << 6) | (next & 0x3F);
-    }
-    constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (c < kSmallest[length] || c > 0x10FFFF) return std::nullopt;
-    at += length - 1;
-    return c;
-}
-
-// XML 1.0's Char production: tab, line feed, carriage return and the code points from
-// U+0020 on, less the surrogates, U+FFFE and U+FFFF.
-inline bool isXmlChar(char32_t c) {
-    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) ||
-           (c >= 0xE000 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0x10FFFF);
-}
 
 inline std::string codePointName(char32_t c) {
     char name[16];
@@ -46,7 +22,7 @@ inline std::string codePointName(char32_t c) {
     return name;
 }
 
-// Why `text` cannot stand in an XML document, or nothing when it can.
+// Why `text` (UTF-8) cannot stand in an XML document, or nothing when it can.
 inline std::optional<std::string> xmlTextProblem(std::string_view text) {
     for (std::size_t at = 0; at < text.size();) {
         const std::size_t start = at;
@@ -55,6 +31,14 @@ inline std::optional<std::string> xmlTextProblem(std::string_view text) {
         if (!isXmlChar(*c))
             return "holds " + codePointName(*c) + ", a character that XML 1.0 does not allow";
     }
+    return std::nullopt;
+}
+
+// Why wide `text` cannot stand in an XML document, or nothing when it can.
+inline std::optional<std::string> xmlTextProblem(std::wstring_view text) {
+    for (const wchar_t unit : text)
+        if (const auto c = static_cast<char32_t>(unit); !isXmlChar(c))
+            return "holds " + codePointName(c) + ", a character that XML 1.0 does not allow";
     return std::nullopt;
 }
 

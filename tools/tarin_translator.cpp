@@ -274,7 +274,7 @@ PlanSource planTextsOf(const std::string& path) {
     std::vector<std::pair<std::string, const std::wstring*>> texts = {{"domain", &summary.domain}};
     for (const TextOption& t : kTextOptions) texts.push_back({t.label, &(summary.texts.*t.field)});
     for (const auto& [label, text] : texts)
-        if (std::optional<std::string> problem = xmlTextProblem(toUtf8(*text)))
+        if (std::optional<std::string> problem = xmlTextProblem(*text))
             throw JobFailure{in.name + ": its " + label + " " + *problem};
     return {summary.texts, summary.domain};
 }

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "TarinTranslator/api/TarinTranslator.h"
+#include "TarinTranslator/platform/Utf8.h"
 
 namespace tarin {
 
@@ -449,25 +450,6 @@ bool writeFileAtomically(const std::filesystem::path& target, const void* bytes,
     return file.open(target) && file.write(bytes, size) && file.commit();
 }
 
-void appendUtf8(std::string& out, char32_t c) {
-    if ((c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF) c = 0xFFFD;
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
 namespace {
 constexpr std::size_t kByteChunk = 1 << 16;
 }
@@ -483,22 +465,11 @@ Utf8FileBuf::~Utf8FileBuf() {
 
 void Utf8FileBuf::encodeWide() {
     for (const wchar_t* p = pbase(); p != pptr(); ++p) {
-        auto c = static_cast<char32_t>(*p);
-        if (pendingHigh_) {
-            char32_t high = static_cast<char32_t>(pendingHigh_);
-            pendingHigh_ = 0;
-            if (c >= 0xDC00 && c <= 0xDFFF) {
-                appendUtf8(bytes_, 0x10000 + ((high - 0xD800) << 10) + (c - 0xDC00));
-                continue;
-            }
-            appendUtf8(bytes_, 0xFFFD);
-        }
+        const auto c = static_cast<char32_t>(*p);
         if (c == U'\n') {
             bytes_ += "\r\n";
         } else if (c < 0x80) {
             bytes_ += static_cast<char>(c);
-        } else if (c >= 0xD800 && c <= 0xDBFF) {
-            pendingHigh_ = static_cast<wchar_t>(c);  // first half of a UTF-16 pair
         } else {
             appendUtf8(bytes_, c);
         }
@@ -561,7 +532,6 @@ std::streamsize Utf8FileBuf::xsputn(const char_type* s, std::streamsize n) {
 }
 
 int Utf8FileBuf::sync() {
-    // A pending first half of a UTF-16 pair stays pending: its second half may follow.
     encodeWide();
     flushBytes();
     return failed_ ? -1 : 0;

@@ -125,13 +125,9 @@ std::optional<TemporaryOwner> temporaryOwner(std::string_view name);
 // removeStaleTemporaryFiles() takes for stale.
 void sweepStaleTemporaries(std::initializer_list<const AtomicFile*> files);
 
-// Appends the UTF-8 form of one code point to `out`. Surrogates and values beyond
-// U+10FFFF become U+FFFD.
-void appendUtf8(std::string& out, char32_t unit);
-
-// A wide stream buffer that encodes its text as UTF-8 into an AtomicFile, writing each
-// "\n" as CR LF. putAscii() passes narrow ASCII text (which needs no encoding) straight
-// through, for bulk text such as Base64.
+// A wide stream buffer that encodes its text as UTF-8 (as toUtf8() does) into an
+// AtomicFile, writing each "\n" as CR LF. putAscii() passes narrow ASCII text (which needs no
+// encoding) straight through, for bulk text such as Base64.
 class Utf8FileBuf : public std::wstreambuf {
   public:
     explicit Utf8FileBuf(AtomicFile& file);
@@ -152,7 +148,6 @@ class Utf8FileBuf : public std::wstreambuf {
     AtomicFile& file_;
     wchar_t wide_[4096];
     std::string bytes_;
-    wchar_t pendingHigh_ = 0;
     bool failed_ = false;
 };
 

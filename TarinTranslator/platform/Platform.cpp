@@ -2,10 +2,8 @@
 
 #include <cstdlib>
 #include <iostream>
-#include <pugixml.hpp>
 
 #include "TarinTranslator/platform/Services.h"
-#include "TarinTranslator/platform_xml/Encoding.h"
 
 namespace tarin {
 
@@ -133,57 +131,6 @@ std::string tempDirectory() {
     }
     if (text.back() != '/') text += '/';
     return text;
-}
-
-namespace {
-
-// UTF-8 length of one wide character. Values that are not characters (surrogates, values
-// beyond U+10FFFF) are encoded by the same rule, so that a reader of the result refuses
-// them as the invalid UTF-8 they become.
-std::size_t utf8Length(uint32_t c) {
-    return c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
-}
-
-}  // namespace
-
-std::string toUtf8(std::wstring_view text) {
-    // Documents handed over as wide text run to tens of megabytes, almost all ASCII: both
-    // passes are plain loops that the compiler vectorises.
-    std::size_t length = 0;
-    for (wchar_t c : text) length += utf8Length(static_cast<uint32_t>(c));
-    std::string out(length, '\0');
-    char* w = out.data();
-    for (std::size_t i = 0; i < text.size();) {
-        // Runs of ASCII, eight at a time.
-        if (i + 8 <= text.size()) {
-            uint32_t any = 0;
-            for (std::size_t k = 0; k < 8; ++k) any |= static_cast<uint32_t>(text[i + k]);
-            if (any < 0x80) {
-                for (std::size_t k = 0; k < 8; ++k) w[k] = static_cast<char>(text[i + k]);
-                w += 8, i += 8;
-                continue;
-            }
-        }
-        uint32_t c = static_cast<uint32_t>(text[i++]);
-        if (c > 0x1FFFFF) c = 0x1FFFFF;  // four bytes at most; not a character either way
-        const std::size_t n = utf8Length(c);
-        static constexpr unsigned char kLead[] = {0, 0, 0xC0, 0xE0, 0xF0};
-        if (n == 1) {
-            *w++ = static_cast<char>(c);
-            continue;
-        }
-        for (std::size_t k = n - 1; k > 0; --k) {
-            w[k] = static_cast<char>(0x80 | (c & 0x3F));
-            c >>= 6;
-        }
-        w[0] = static_cast<char>(kLead[n] | c);
-        w += n;
-    }
-    return out;
-}
-
-std::wstring fromUtf8(std::string_view text) {
-    return pugi::as_wide(std::string(text));
 }
 
 }  // namespace tarin

@@ -1,7 +1,7 @@
 #pragma once
 
 // The platform types of the public interface: the message handler that stands in for
-// the modal message box, the file error, and text conversions.
+// the modal message box, the file error, and text conversions (from Utf8.h).
 
 #include <filesystem>
 #include <functional>
@@ -10,6 +10,7 @@
 
 #include "TarinTranslator/platform/Export.h"
 #include "TarinTranslator/platform/ReasonCode.h"
+#include "TarinTranslator/platform/Utf8.h"
 
 namespace tarin {
 
@@ -68,9 +69,5 @@ class TARIN_API TextError : public std::invalid_argument {
 // The position of the first character of `text` that XML 1.0 does not allow, or
 // std::wstring_view::npos when there is none.
 TARIN_API std::size_t findNonXmlCharacter(std::wstring_view text);
-
-// UTF-8 <-> wide conversions (wide text holds one code point per unit).
-TARIN_API std::string toUtf8(std::wstring_view text);
-TARIN_API std::wstring fromUtf8(std::string_view text);
 
 }  // namespace tarin

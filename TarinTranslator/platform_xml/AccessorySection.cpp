@@ -169,7 +169,7 @@ bool readManDownConfig(pugi::xml_node node, ManDownConfig& md) {
     if (!node || !requiredPresent<MD>(node, kManDown)) return true;
     return readFields<MD>(node, md, kManDown, kManDownRead) && checkFields<MD>(md, kManDown) &&
            expect(md.action == kManDownAction, "action", [&] {
-               return "action=" + quoted(pugi::as_utf8(md.action)) + " is not MD_EMERGENCY_CALL";
+               return "action=" + quoted(toUtf8(md.action)) + " is not MD_EMERGENCY_CALL";
            });
 }
 

@@ -12,38 +12,6 @@ namespace tarin {
 
 namespace {
 
-// Decodes one UTF-8 sequence at `p` (before `end`) into `c`; the length, or 0 when the
-// bytes there are not a valid sequence.
-std::size_t decodeUtf8(const unsigned char* p, const unsigned char* end, char32_t& c) {
-    const unsigned char b = p[0];
-    if (b < 0x80) {
-        c = b;
-        return 1;
-    }
-    std::size_t length;
-    char32_t min;
-    if (b >= 0xC2 && b <= 0xDF) {
-        length = 2, c = b & 0x1F, min = 0x80;
-    } else if (b >= 0xE0 && b <= 0xEF) {
-        length = 3, c = b & 0x0F, min = 0x800;
-    } else if (b >= 0xF0 && b <= 0xF4) {
-        length = 4, c = b & 0x07, min = 0x10000;
-    } else {
-        return 0;  // a continuation byte, an overlong lead (C0, C1) or beyond F4
-    }
-    if (static_cast<std::size_t>(end - p) < length) return 0;
-    for (std::size_t i = 1; i < length; ++i) {
-        if ((p[i] & 0xC0) != 0x80) return 0;
-        c = (c << 6) | (p[i] & 0x3F);
-    }
-    if (c < min || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return 0;
-    return length;
-}
-
-}  // namespace
-
-namespace {
-
 // Whether the 16 bytes at `p` are all printable ASCII (0x20 to 0x7F).
 bool printableAscii(const unsigned char* p) {
 #ifdef __SSE2__
@@ -100,9 +68,10 @@ CharacterFault firstCharacterFault(std::string_view utf8) {
             ++p;
             continue;
         }
-        char32_t c;
-        const std::size_t length = decodeUtf8(p, end, c);
-        if (length == 0) {
+        std::size_t next = at(p);
+        const std::optional<char32_t> c = decodeUtf8(utf8, next);
+        const std::size_t length = next - at(p);
+        if (!c) {
             // The bytes looked at: the lead and the continuation bytes that follow it.
             std::size_t looked = 1;
             while (looked < 4 && p + looked < end && (p[looked] & 0xC0) == 0x80 && *p >= 0xC2 &&
@@ -110,7 +79,7 @@ CharacterFault firstCharacterFault(std::string_view utf8) {
                 ++looked;
             return {CharacterFault::NotUtf8, at(p), looked, 0};
         }
-        if (c == 0xFFFE || c == 0xFFFF) return {CharacterFault::NotXmlChar, at(p), length, c};
+        if (!isXmlChar(*c)) return {CharacterFault::NotXmlChar, at(p), length, *c};
         p += length;
     }
     return {};
@@ -164,23 +133,6 @@ std::size_t wideToUtf8(std::string_view bytes, char* out, std::size_t& invalidAt
     const auto* b = reinterpret_cast<const unsigned char*>(bytes.data());
     const std::size_t size = bytes.size();
     char* to = out;
-    auto put = [&](char32_t c) {
-        if (c < 0x80) {
-            *to++ = static_cast<char>(c);
-        } else if (c < 0x800) {
-            *to++ = static_cast<char>(0xC0 | (c >> 6));
-            *to++ = static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            *to++ = static_cast<char>(0xE0 | (c >> 12));
-            *to++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            *to++ = static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            *to++ = static_cast<char>(0xF0 | (c >> 18));
-            *to++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            *to++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            *to++ = static_cast<char>(0x80 | (c & 0x3F));
-        }
-    };
     invalidAt = kValid;
     const bool utf32be = size >= 4 && b[0] == 0 && b[1] == 0 && b[2] == 0xFE && b[3] == 0xFF;
     const bool utf32le = size >= 4 && b[0] == 0xFF && b[1] == 0xFE && b[2] == 0 && b[3] == 0;
@@ -191,7 +143,7 @@ std::size_t wideToUtf8(std::string_view bytes, char* out, std::size_t& invalidAt
                 utf32le ? b[i] | b[i + 1] << 8 | b[i + 2] << 16 | char32_t{b[i + 3]} << 24
                         : char32_t{b[i]} << 24 | b[i + 1] << 16 | b[i + 2] << 8 | b[i + 3];
             if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return invalidAt = i, 0;
-            put(c);
+            to = encodeUtf8(c, to);
         }
         return static_cast<std::size_t>(to - out);
     }
@@ -208,22 +160,18 @@ std::size_t wideToUtf8(std::string_view bytes, char* out, std::size_t& invalidAt
             c = 0x10000 + ((unit - 0xD800) << 10) + (next - 0xDC00);
             i += 2;
         }
-        put(c);
+        to = encodeUtf8(c, to);
     }
     return static_cast<std::size_t>(to - out);
 }
 
 bool widenXmlText(std::string_view utf8, std::size_t maxCharacters, std::wstring& out) {
-    const auto* p = reinterpret_cast<const unsigned char*>(utf8.data());
-    const auto* end = p + utf8.size();
     std::wstring wide;
     wide.reserve(std::min(utf8.size(), maxCharacters));
-    while (p < end && wide.size() < maxCharacters) {
-        char32_t c;
-        const std::size_t length = decodeUtf8(p, end, c);
-        if (length == 0 || !isXmlChar(c)) return false;
-        wide.push_back(static_cast<wchar_t>(c));
-        p += length;
+    for (std::size_t at = 0; at < utf8.size() && wide.size() < maxCharacters;) {
+        const std::optional<char32_t> c = decodeUtf8(utf8, at);
+        if (!c || !isXmlChar(*c)) return false;
+        wide.push_back(static_cast<wchar_t>(*c));
     }
     out = std::move(wide);
     return true;

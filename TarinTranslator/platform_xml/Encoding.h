@@ -9,16 +9,11 @@
 #include <string>
 #include <string_view>
 
+#include "TarinTranslator/platform/Utf8.h"
+
 namespace tarin {
 
 inline constexpr std::size_t kValid = std::string_view::npos;
-
-// A character that may stand in an XML 1.0 document: tab, line feed, carriage return,
-// and everything from U+0020 on but the surrogates, U+FFFE and U+FFFF.
-constexpr bool isXmlChar(char32_t c) {
-    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) ||
-           (c >= 0xE000 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0x10FFFF);
-}
 
 // The first place where a text's characters break a rule: bytes that are not a UTF-8
 // character, or a character that XML does not allow.

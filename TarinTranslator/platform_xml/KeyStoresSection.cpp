@@ -140,8 +140,7 @@ bool readSerTnlConfig(pugi::xml_node node, SerTnlConfig& sertnl) {
            expect(std::ranges::find(kSerTnlModes, sertnl.SerTnlMode) != std::end(kSerTnlModes),
                   mode.name,
                   [&] {
-                      return std::string(mode.name) + "=" +
-                             quoted(pugi::as_utf8(sertnl.SerTnlMode)) +
+                      return std::string(mode.name) + "=" + quoted(toUtf8(sertnl.SerTnlMode)) +
                              " is not Static, NiST or CiST";
                   }) &&
            checkFields<ST>(sertnl, kSerTnl);

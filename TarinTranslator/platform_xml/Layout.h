@@ -322,7 +322,7 @@ bool checkField(const R& rec, const Field<R>& row, const Judged& range, Gate gat
                 return true;
             if (log)
                 log->note({}, name,
-                          name + "=" + tarin::quoted(pugi::as_utf8(field)) + " is outside " +
+                          name + "=" + tarin::quoted(tarin::toUtf8(field)) + " is outside " +
                               std::to_string(range.min) + ".0.." + std::to_string(range.max) + ".0",
                           -1, ReasonCode::OutOfRange);
             return false;
@@ -332,7 +332,7 @@ bool checkField(const R& rec, const Field<R>& row, const Judged& range, Gate gat
         if (log)
             log->note(
                 {}, name,
-                name + "=" + tarin::quoted(pugi::as_utf8(field)) +
+                name + "=" + tarin::quoted(tarin::toUtf8(field)) +
                     (length > range.max ? " is too long (at most " + characters(range.max) + ")"
                                         : " is too short (at least " + characters(range.min) + ")"),
                 -1, length > range.max ? ReasonCode::TooLong : ReasonCode::TooShort);
