@@ -14,10 +14,10 @@
 #include <string>
 #include <vector>
 
+#include "TarinTranslator/host/Platform.h"
 #include "TarinTranslator/mission_plan/MissionPlanDocument.h"
 #include "TarinTranslator/model/HandheldPlatform.h"
 #include "TarinTranslator/model/RadioType.h"
-#include "TarinTranslator/platform/Platform.h"
 #include "TarinTranslator/platform_xml/XmlText.h"
 
 namespace tarin::test {

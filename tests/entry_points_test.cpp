@@ -4,7 +4,7 @@
 
 #include "TarinTranslator/api/Exports.h"
 #include "TarinTranslator/api/TarinTranslator.h"
-#include "TarinTranslator/platform/Services.h"
+#include "TarinTranslator/host/Services.h"
 #include "TestSupport.h"
 
 namespace tarin {

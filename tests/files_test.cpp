@@ -17,7 +17,7 @@
 
 #include "TarinTranslator/api/Exports.h"
 #include "TarinTranslator/api/TarinTranslator.h"
-#include "TarinTranslator/platform/OutputFile.h"
+#include "TarinTranslator/host/OutputFile.h"
 #include "TestSupport.h"
 #include "tools/Interrupts.h"
 

@@ -9,7 +9,7 @@
 #include <set>
 #include <sstream>
 
-#include "TarinTranslator/platform/CString.h"
+#include "TarinTranslator/host/CString.h"
 #include "TestSupport.h"
 
 namespace tarin {

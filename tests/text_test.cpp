@@ -7,8 +7,8 @@
 #include <ostream>
 #include <string>
 
-#include "TarinTranslator/platform/OutputFile.h"
-#include "TarinTranslator/platform/Utf8.h"
+#include "TarinTranslator/host/OutputFile.h"
+#include "TarinTranslator/host/Utf8.h"
 #include "tests/TestSupport.h"
 
 namespace tarin {

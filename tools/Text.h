@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-#include "TarinTranslator/platform/Utf8.h"
+#include "TarinTranslator/host/Utf8.h"
 
 namespace tarin::tool {
 

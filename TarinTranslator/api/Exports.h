@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
-#include "TarinTranslator/platform/CString.h"
-#include "TarinTranslator/platform/Export.h"
+#include "TarinTranslator/host/CString.h"
+#include "TarinTranslator/host/Export.h"
 
 extern "C" {
 

@@ -18,9 +18,9 @@
 #include <vector>
 
 #include "TarinTranslator/api/TarinTranslator.h"
+#include "TarinTranslator/host/OutputFile.h"
+#include "TarinTranslator/host/Services.h"
 #include "TarinTranslator/mission_plan/MissionPlanDocument.h"
-#include "TarinTranslator/platform/OutputFile.h"
-#include "TarinTranslator/platform/Services.h"
 #include "TarinTranslator/platform_xml/Encoding.h"
 #include "TarinTranslator/platform_xml/ReadLog.h"
 #include "TarinTranslator/platform_xml/Sections.h"

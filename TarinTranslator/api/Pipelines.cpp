@@ -13,11 +13,11 @@
 
 #include "TarinTranslator/api/Internal.h"
 #include "TarinTranslator/api/TarinTranslator.h"
+#include "TarinTranslator/host/OutputFile.h"
+#include "TarinTranslator/host/Services.h"
 #include "TarinTranslator/mission_plan/Base64.h"
 #include "TarinTranslator/mission_plan/Digest.h"
 #include "TarinTranslator/mission_plan/MissionPlanDocument.h"
-#include "TarinTranslator/platform/OutputFile.h"
-#include "TarinTranslator/platform/Services.h"
 #include "TarinTranslator/platform_xml/Encoding.h"
 #include "TarinTranslator/platform_xml/ReadLog.h"
 #include "TarinTranslator/platform_xml/Sections.h"

@@ -12,8 +12,8 @@
 #include <string_view>
 #include <vector>
 
-#include "TarinTranslator/platform/Export.h"
-#include "TarinTranslator/platform/Platform.h"
+#include "TarinTranslator/host/Export.h"
+#include "TarinTranslator/host/Platform.h"
 
 namespace tarin {
 

@@ -6,11 +6,11 @@
 #include <tuple>
 #include <utility>
 
+#include "TarinTranslator/host/Platform.h"
+#include "TarinTranslator/host/Services.h"
 #include "TarinTranslator/mission_plan/Base64.h"
 #include "TarinTranslator/mission_plan/Digest.h"
 #include "TarinTranslator/mission_plan/MissionPlanDocument.h"
-#include "TarinTranslator/platform/Platform.h"
-#include "TarinTranslator/platform/Services.h"
 #include "TarinTranslator/platform_xml/Convert.h"
 #include "TarinTranslator/platform_xml/Encoding.h"
 #include "TarinTranslator/platform_xml/ReadLog.h"

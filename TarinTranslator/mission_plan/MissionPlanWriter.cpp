@@ -4,9 +4,9 @@
 #include <span>
 #include <vector>
 
+#include "TarinTranslator/host/OutputFile.h"
 #include "TarinTranslator/mission_plan/Base64.h"
 #include "TarinTranslator/mission_plan/MissionPlanDocument.h"
-#include "TarinTranslator/platform/OutputFile.h"
 #include "TarinTranslator/platform_xml/Sections.h"
 
 namespace tarin {

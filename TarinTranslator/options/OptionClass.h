@@ -36,9 +36,9 @@
 #include <utility>
 #include <vector>
 
-#include "TarinTranslator/platform/CSerial.h"
-#include "TarinTranslator/platform/CString.h"
-#include "TarinTranslator/platform/Export.h"
+#include "TarinTranslator/host/CSerial.h"
+#include "TarinTranslator/host/CString.h"
+#include "TarinTranslator/host/Export.h"
 
 // Owned containers of strings.
 using CStringArray = std::vector<CString>;

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "TarinTranslator/platform/Platform.h"
+#include "TarinTranslator/host/Platform.h"
 #include "TarinTranslator/platform_xml/Encoding.h"
 #include "TarinTranslator/platform_xml/ReadLog.h"
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "TarinTranslator/platform/Utf8.h"
+#include "TarinTranslator/host/Utf8.h"
 
 namespace tarin {
 

@@ -20,8 +20,8 @@
 #include <utility>
 #include <vector>
 
+#include "TarinTranslator/host/ReasonCode.h"
 #include "TarinTranslator/model/Vocabulary.h"
-#include "TarinTranslator/platform/ReasonCode.h"
 
 namespace tarin {
 

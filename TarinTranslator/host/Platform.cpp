@@ -1,9 +1,9 @@
-#include "TarinTranslator/platform/Platform.h"
+#include "TarinTranslator/host/Platform.h"
 
 #include <cstdlib>
 #include <iostream>
 
-#include "TarinTranslator/platform/Services.h"
+#include "TarinTranslator/host/Services.h"
 
 namespace tarin {
 

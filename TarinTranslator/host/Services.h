@@ -6,7 +6,7 @@
 #include <mutex>
 #include <string>
 
-#include "TarinTranslator/platform/Platform.h"
+#include "TarinTranslator/host/Platform.h"
 
 namespace tarin {
 

@@ -1,4 +1,4 @@
-#include "TarinTranslator/platform/CSerial.h"
+#include "TarinTranslator/host/CSerial.h"
 
 #include <cstring>
 #include <map>

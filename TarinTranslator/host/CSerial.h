@@ -9,8 +9,8 @@
 #include <type_traits>
 #include <vector>
 
-#include "TarinTranslator/platform/CString.h"
-#include "TarinTranslator/platform/Export.h"
+#include "TarinTranslator/host/CString.h"
+#include "TarinTranslator/host/Export.h"
 
 class CSerial;
 

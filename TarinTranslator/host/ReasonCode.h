@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TarinTranslator/platform/Export.h"
+#include "TarinTranslator/host/Export.h"
 
 namespace tarin {
 

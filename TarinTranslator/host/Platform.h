@@ -8,9 +8,9 @@
 #include <stdexcept>
 #include <string>
 
-#include "TarinTranslator/platform/Export.h"
-#include "TarinTranslator/platform/ReasonCode.h"
-#include "TarinTranslator/platform/Utf8.h"
+#include "TarinTranslator/host/Export.h"
+#include "TarinTranslator/host/ReasonCode.h"
+#include "TarinTranslator/host/Utf8.h"
 
 namespace tarin {
 

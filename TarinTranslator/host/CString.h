@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "TarinTranslator/platform/Export.h"
+#include "TarinTranslator/host/Export.h"
 
 // The wide string class of the exported C signatures: a host hands its texts over as
 // references to it. It owns a std::wstring.

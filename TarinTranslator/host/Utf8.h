@@ -19,7 +19,7 @@
 #include <string>
 #include <string_view>
 
-#include "TarinTranslator/platform/Export.h"
+#include "TarinTranslator/host/Export.h"
 
 namespace tarin {
 

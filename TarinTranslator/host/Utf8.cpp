@@ -1,4 +1,4 @@
-#include "TarinTranslator/platform/Utf8.h"
+#include "TarinTranslator/host/Utf8.h"
 
 #include <cstdint>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "TarinTranslator/platform/OutputFile.h"
+#include "TarinTranslator/host/OutputFile.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -20,7 +20,7 @@
 #include <vector>
 
 #include "TarinTranslator/api/TarinTranslator.h"
-#include "TarinTranslator/platform/Utf8.h"
+#include "TarinTranslator/host/Utf8.h"
 
 namespace tarin {
 
