@@ -7,6 +7,12 @@
 #include <TarinTranslator/api/Settings.h>
 #include <TarinTranslator/api/TarinTranslator.h>
 #include <TarinTranslator/options/CPowerUpOpts.h>
+// The host headers' former paths.
+#include <TarinTranslator/platform/CSerial.h>
+#include <TarinTranslator/platform/CString.h>
+#include <TarinTranslator/platform/Export.h>
+#include <TarinTranslator/platform/Platform.h>
+#include <TarinTranslator/platform/ReasonCode.h>
 
 #include <filesystem>
 #include <fstream>
