@@ -45,8 +45,8 @@ TEST(BluetoothSection, SummariesAndReaderRules) {
         bt = BluetoothConfig{};
         return readSection(L"<bluetoothConfig " + attrs + L"/>", readBluetoothConfig, bt, code);
     };
-    EXPECT_TRUE(read(L"btMode='ON' friendlyName='r'", 0));
-    EXPECT_EQ(bt.btAdminMode, 1u) << "a missing btAdminMode takes btMode";
+    EXPECT_TRUE(read(L"btMode='ON' friendlyName='r'", 0) && bt.btAdminMode == 1u)
+        << "a missing btAdminMode takes btMode";
     EXPECT_TRUE(read(L"btMode='OFF' friendlyName='x' btAdminMode='bad'", 146))
         << "extended codes skip friendlyName and btAdminMode";
     EXPECT_EQ(bt.friendlyName, L"");
@@ -66,8 +66,8 @@ TEST(GpsSection, HandheldReaderAndChecks) {
     gps.nmeaOverUsb = 1;
     auto read = [&](const std::wstring& text) { return readSection(text, readGpsConfig, gps); };
     EXPECT_TRUE(read(good));
-    EXPECT_EQ(gps.nmeaOverUsb, 1u) << "nmeaOverUsb is optional";
-    EXPECT_EQ(gps.positionFormat, 3u);
+    EXPECT_EQ(std::pair(gps.nmeaOverUsb, gps.positionFormat), std::pair(1u, 3u))
+        << "nmeaOverUsb is optional";
     auto with = [&](const std::wstring& from, const std::wstring& to) {
         std::wstring t = good;
         return t.replace(t.find(from), from.size(), to);
@@ -90,8 +90,7 @@ TEST(MobileSections, ReaderRules) {
                L"' masterVolumeControl='OFF'><microphone alc='ON' /></audioConfig>";
     };
     EXPECT_TRUE(readSection(withTimer(L"360"), readMobileAudioConfig, audio));
-    EXPECT_EQ(audio.gain, 0);
-    EXPECT_EQ(audio.cctTimer, 360u);
+    EXPECT_EQ(std::pair(audio.gain, audio.cctTimer), std::pair(0, 360u));
     EXPECT_FALSE(readSection(withTimer(L"361"), readMobileAudioConfig, audio));
 
     MobileMiscConfig misc;
@@ -226,8 +225,8 @@ TEST(Defaults, LeavePlanTextsImagesRadioTypeAndListEntriesAlone) {
     const MobilePlatformRecord& m = mobile.MobilePlatform;
     EXPECT_EQ(m.gpsConfig, (MobileGpsConfig{0, 1, 1, 1, 2, 2, 1, 10, 2}));
     EXPECT_TRUE(validateMobileAudioConfig(m.audioConfig) && validateMobileMiscConfig(m.miscConfig));
-    EXPECT_EQ(std::wstring(mobile.name), L"plan");
-    EXPECT_EQ(std::tie(m.radioType, m.flData), std::tuple(272u, ByteVector{1, 2}));
+    EXPECT_EQ(std::tuple(std::wstring(mobile.name), m.radioType, m.flData),
+              std::tuple(L"plan", 272u, ByteVector{1, 2}));
 
     MissionPlan plan;
     plan.planRadioType = 151;
