@@ -127,17 +127,13 @@ TEST(AudioConfigTest, TopLevelAttributesAreTolerantAndTheCheckDecides) {
     audio.minVol = 5;  // an empty value is present and converts to 0
     EXPECT_TRUE(
         readXml("<audioConfig speakerMode='maybe' cctTimer='361' tones='ON' minVol=''/>", audio));
-    EXPECT_EQ(audio.speakerMode, 0u);
-    EXPECT_EQ(audio.cctTimer, 20u);
-    EXPECT_EQ(audio.tones, 1u);
-    EXPECT_EQ(audio.minVol, 0);
-
+    EXPECT_EQ(std::tuple(audio.speakerMode, audio.cctTimer, audio.tones, audio.minVol),
+              std::tuple(0u, 20u, 1u, 0));
     EXPECT_FALSE(readXml("<audioConfig minVol='200'/>", audio));
     EXPECT_EQ(audio.minVol, 200);
     // Hazard-only attributes are not read for the classic codes.
     AudioConfig fresh;
-    EXPECT_TRUE(readXml("<audioConfig echoReduction='ON'/>", fresh));
-    EXPECT_EQ(fresh.echoReduction, 0u);
+    EXPECT_TRUE(readXml("<audioConfig echoReduction='ON'/>", fresh) && fresh.echoReduction == 0u);
     EXPECT_TRUE(readAudioConfig(pugi::xml_node(), fresh));
 }
 
@@ -149,13 +145,11 @@ TEST(AudioConfigTest, VoiceAnnunciationReader) {
     };
     // A maxVolume of 40, or none, is 0.
     currentRadioType() = kVrMobile;
-    EXPECT_TRUE(read("enable='OFF' maxVolume='40'"));
-    EXPECT_EQ(audio.maxVolume, 0);
+    EXPECT_TRUE(read("enable='OFF' maxVolume='40'") && audio.maxVolume == 0);
     EXPECT_TRUE(read("enable='OFF' maxVolume='18'"));
     EXPECT_FALSE(read("enable='OFF' maxVolume='19'"));
     audio.maxVolume = 40;
-    EXPECT_TRUE(read("enable='OFF'"));
-    EXPECT_EQ(audio.maxVolume, 0);
+    EXPECT_TRUE(read("enable='OFF'") && audio.maxVolume == 0);
 
     // VATone numbers take any base; bad entries are dropped, and without VATone children
     // the list stays.
@@ -168,8 +162,7 @@ TEST(AudioConfigTest, VoiceAnnunciationReader) {
                      "<VATone tone='TONEID_CALL_DENIED' vaIndex='5000' minVolume='18'/>"));
     const VaToneMap tones = {{0, {6, 16, 8}}, {1, {23, 5000, 18}}};
     EXPECT_EQ(audio.VATone, tones);
-    ASSERT_TRUE(read("enable='OFF'"));
-    EXPECT_EQ(audio.VATone, tones);
+    EXPECT_TRUE(read("enable='OFF'") && audio.VATone == tones);
 
     // Mappings fail the section only when it is enabled. Switched off, good mappings are
     // kept as read, and bad or absent ones change nothing.
@@ -177,14 +170,10 @@ TEST(AudioConfigTest, VoiceAnnunciationReader) {
     const std::string badMapping = "<mapping keyCode='256' VAFileIndex='2'/>";
     const VaMappingMap kept = {{4, {9, 9}}};
     audio.mapping = kept;
-    ASSERT_TRUE(read("enable='OFF'", mapping + badMapping));
-    EXPECT_EQ(audio.mapping, kept);
-    ASSERT_TRUE(read("enable='OFF'"));
-    EXPECT_EQ(audio.mapping, kept);
-    ASSERT_TRUE(read("enable='OFF'", mapping));
-    EXPECT_EQ(audio.mapping, (VaMappingMap{{0, {5, 6}}}));
-    ASSERT_TRUE(read("enable='ON'"));
-    EXPECT_TRUE(audio.mapping.empty());
+    EXPECT_TRUE(read("enable='OFF'", mapping + badMapping) && audio.mapping == kept);
+    EXPECT_TRUE(read("enable='OFF'") && audio.mapping == kept);
+    EXPECT_TRUE(read("enable='OFF'", mapping) && audio.mapping == (VaMappingMap{{0, {5, 6}}}));
+    EXPECT_TRUE(read("enable='ON'") && audio.mapping.empty());
     EXPECT_FALSE(read("enable='ON'", badMapping));
 
     // A bad attribute fails the section, and reading goes on except for the VATone entries.
@@ -194,10 +183,9 @@ TEST(AudioConfigTest, VoiceAnnunciationReader) {
                          "audio_config_file_name='f'",
                          mapping + "<VATone tone='TONEID_LOWBAT' vaIndex='1' minVolume='1'/>"),
                 audio));
-    EXPECT_EQ(audio.minVolume, 3);
-    EXPECT_EQ(audio.audio_config_file_name, L"f");
-    EXPECT_EQ(audio.mapping, (VaMappingMap{{0, {5, 6}}}));
-    EXPECT_EQ(audio.VATone, (VaToneMap{{0, {1, 1, 1}}}));
+    EXPECT_EQ(
+        std::tuple(audio.minVolume, audio.audio_config_file_name, audio.mapping, audio.VATone),
+        std::tuple(3, L"f", VaMappingMap{{0, {5, 6}}}, VaToneMap{{0, {1, 1, 1}}}));
     // A required attribute missing fails it too.
     EXPECT_FALSE(readXml(voiceXml("enable='OFF' priority='0' minVolume='0' CRCKey='0'"), audio));
 }
@@ -226,11 +214,11 @@ TEST(AudioConfigTest, OutputsAreStoredByFunctionAndABadOneEndsTheWalk) {
     for (uint32_t code : {kHazard, kVrMobile}) {
         currentRadioType() = code;
         AudioConfig audio = readOutputs({good, speaker});
-        EXPECT_EQ(audio.audioEioOutputs[0], (AudioEioOutput{0, 0, 1, 0}));
-        EXPECT_EQ(audio.audioEioOutputs[1], publicAddress);
+        EXPECT_EQ(std::pair(audio.audioEioOutputs[0], audio.audioEioOutputs[1]),
+                  std::pair(AudioEioOutput{0, 0, 1, 0}, publicAddress));
         audio = readOutputs({good, bad, speaker});
-        EXPECT_EQ(audio.audioEioOutputs[0], untouched);
-        EXPECT_EQ(audio.audioEioOutputs[1], publicAddress);
+        EXPECT_EQ(std::pair(audio.audioEioOutputs[0], audio.audioEioOutputs[1]),
+                  std::pair(untouched, publicAddress));
         audio = readOutputs({good, good, speaker});  // at most two
         EXPECT_EQ(audio.audioEioOutputs[0], untouched);
     }
@@ -297,13 +285,10 @@ TEST(MiscConfigTest, AbsentAttributesKeepFieldsExceptKeypadTones) {
     misc.password = L"kept";
     ASSERT_TRUE(
         test::readFrom("<miscConfig frontFpDayNightMode='DNM_DAY'/>", readMiscConfig, misc));
-    EXPECT_EQ(misc.keypadTones, 0u);
-    EXPECT_EQ(misc.password, L"kept");
-    EXPECT_EQ(misc.frontFpDayNightMode, 0u);
-
+    EXPECT_EQ(std::tuple(misc.keypadTones, misc.password, misc.frontFpDayNightMode),
+              std::tuple(0u, L"kept", 0u));
     misc.keypadTones = 1;
-    EXPECT_TRUE(readMiscConfig(pugi::xml_node(), misc));
-    EXPECT_EQ(misc.keypadTones, 0u);
+    EXPECT_TRUE(readMiscConfig(pugi::xml_node(), misc) && misc.keypadTones == 0u);
     MiscConfig constructed;  // battery type UNKNOWN
     EXPECT_FALSE(readMiscConfig(pugi::xml_node(), constructed));
 }

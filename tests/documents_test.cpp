@@ -104,33 +104,21 @@ TEST_F(RoundTrip, PlansReadBackToTheirDefaults) {
 // ---- whole records ---------------------------------------------------------------------
 
 // What a document of the record's radio type cannot bring back, applied to the record
-// written; the record read must then equal it.
-// Read back as constructed: fields with no XML form (netSaCfg's mode, the mobile
-// microphones' ALC level); fields only the classic documents carry, which the defaults
-// fill for every code (progButtons' switch settings, shortMenu, p25Optimize); elements the
-// writer leaves out for a group (accessoryConfig with its buttons, manDownConfig,
-// progSwitches and hazardConfig for VR-mobile; eioOutputCfg, VRMobileConfig and
-// DhcpServerCfg for hazard; VideoSettingsConfig for all); an option button's timeout
-// ("0.0"), and the preset fields of a key or option button whose opcode is not 70 or 71
-// (0, 65535, 65535).
-// Read back otherwise: the EMERGENCY button's delay ("0.0"); on the classic codes ALC level
-// 0 and maximum gain 6 for each microphone; on the extended codes btAdminMode, which has no
-// attribute there and takes btMode; a VR-mobile audio output's func, written from its
-// position; the key-code mappings, keyed by reading position from 0 (the defaults: from 1).
-// Kept out of the samples, as they do not come back either: the router when AddressSpace
-// is 0 and an Enterprise access point without a passphrase (not written); mdcunitid above
-// 61439 (re-read as hexadecimal); icon keys other than the integer value of pos, system
-// keys other than their index, shortMenu keys other than their position, keys other than
-// 0, 1, ... of the other lists keyed by reading position; menu levels that do not follow
-// the nesting; white space that attribute reading normalises and element texts of white
-// space only; fields no other value of which reads back: manDownConfig's action, the GPS
-// type and operation mode, LTEMaxPower (its table names only 0), the WMM entries' ACM.
+// written; the record read must then equal it. The samples also leave out what does not
+// come back: the router when AddressSpace is 0 and an Enterprise access point without a
+// passphrase (not written); mdcunitid above 61439 (re-read as hexadecimal); keys other than
+// the reader's (an icon's pos, a system's index, a shortMenu position, 0, 1, ... for the
+// other lists); menu levels that do not follow the nesting; white space that reading
+// normalises; fields no other value of which reads back (manDownConfig's action, the GPS
+// type and operation mode, LTEMaxPower, the WMM entries' ACM).
 void leaveOutWhatCannotComeBack(HandheldPlatform& p) {
     using H = HandheldPlatform;
     const H constructed;
     auto reset = [&](auto... members) { ((p.*members = constructed.*members), ...); };
     const uint32_t code = p.radioType;
     AudioConfig& audio = p.audioConfig;
+    // Read back as constructed: fields with no XML form; those only the classic documents
+    // carry, which the defaults fill for every code; elements a group's writer leaves out.
     p.networkConfig.netSaCfg.mode = 0;
     for (int mic : {kMicMobileIn, kMicMobileUsbIn}) audio.microphones[mic].alcLevel = 0;
     if (isExtendedCode(code)) {
@@ -146,6 +134,8 @@ void leaveOutWhatCannotComeBack(HandheldPlatform& p) {
         p.networkConfig.DhcpServerCfg = constructed.networkConfig.DhcpServerCfg;
     }
     reset(&H::VideoSettingsConfig);
+    // An option button's timeout, and the preset fields of a key or option button that is
+    // not a user preset (70, 71), are not written.
     auto presetsOnlyForUserPresets = [](ProgBtnEntry& key) {
         if (key.opcode == 70 || key.opcode == 71) return;
         key.presetSysZoneType = 0;
@@ -158,6 +148,9 @@ void leaveOutWhatCannotComeBack(HandheldPlatform& p) {
             presetsOnlyForUserPresets(*option);
         }
     }
+    // Read back otherwise: the EMERGENCY button's delay; the classic microphones' ALC level
+    // and maximum gain; btAdminMode, which takes btMode; a VR-mobile output's func, from its
+    // position; the key-code mappings, keyed by reading position.
     if (p.progButtons.contains(4)) p.progButtons[4].delay = L"0.0";
     if (isClassicCode(code)) {
         for (int mic : {kMicInternal, kMicExternal}) {

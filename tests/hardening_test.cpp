@@ -211,28 +211,11 @@ TEST_F(Hardening, StrictXmlAndWholeTexts) {
 }
 
 // Texts a write is handed that no document can hold are refused before anything is
-// written: the C++ functions throw, the exported ones return false.
+// written: the C++ functions throw, naming the text and the place, the exported ones
+// return false. Every text is checked, each here with another kind of character.
 TEST_F(Hardening, WritesRefuseTextsThatXmlDoesNotAllow) {
     writeFile(dir / "w.fl", "");
     writeFile(dir / "w.ee", "");
-    for (wchar_t c : {wchar_t(1), wchar_t(0xFFFE), wchar_t(0xD800), wchar_t(0x110000)}) {
-        PlanTexts texts{L"ok", L"", L"", L"", L"", L"", L""};
-        texts.notes = std::wstring(L"ab") + c;
-        try {
-            writeHandheldMissionPlan(dir / "w", texts, 146);
-            ADD_FAILURE() << "no TextError for " << unsigned(c);
-        } catch (const TextError& e) {
-            EXPECT_EQ(e.text(), "notes");
-            EXPECT_EQ(e.position(), 2u);
-        }
-        const CString bad(texts.notes), none(L"");
-        const CString base(fromUtf8((dir / "w").string()));
-        EXPECT_FALSE(QMRadioWrite(base, none, none, bad, none, none, none, none, 146));
-        EXPECT_FALSE(TarinRadioWrite(base, bad, none, none, none, none, none, none, 2));
-        EXPECT_FALSE(TarinMobileRadioWrite(base, none, none, none, bad, none, 7));
-        EXPECT_FALSE(std::filesystem::exists(dir / "w.xml"));
-    }
-    // Every text is checked, and the refusal names it.
     const std::pair<std::wstring PlanTexts::*, const char*> fields[] = {
         {&PlanTexts::name, "name"},
         {&PlanTexts::description, "description"},
@@ -241,16 +224,26 @@ TEST_F(Hardening, WritesRefuseTextsThatXmlDoesNotAllow) {
         {&PlanTexts::locale, "locale"},
         {&PlanTexts::pin, "pin"},
         {&PlanTexts::aacVersion, "AAC version"}};
-    for (auto [field, name] : fields) {
-        PlanTexts texts;
-        texts.*field = L"\x01";
+    const wchar_t bad[] = {1, 0xFFFE, 0xD800, 0x110000};
+    for (std::size_t i = 0; i < std::size(fields); ++i) {
+        PlanTexts texts{L"ok", L"", L"", L"", L"", L"", L""};
+        texts.*fields[i].first = std::wstring(L"ab") + bad[i % 4];
         try {
             writeHandheldMissionPlan(dir / "w", texts, 146);
-            ADD_FAILURE() << "no TextError for " << name;
+            ADD_FAILURE() << "no TextError for " << fields[i].second;
         } catch (const TextError& e) {
-            EXPECT_EQ(e.text(), name);
+            EXPECT_EQ(std::pair(e.text(), e.position()),
+                      std::pair(std::string(fields[i].second), std::size_t{2}));
         }
     }
+    for (wchar_t c : bad) {
+        const CString text(std::wstring(L"ab") + c), none(L"");
+        const CString base(fromUtf8((dir / "w").string()));
+        EXPECT_FALSE(QMRadioWrite(base, none, none, text, none, none, none, none, 146));
+        EXPECT_FALSE(TarinRadioWrite(base, text, none, none, none, none, none, none, 2));
+        EXPECT_FALSE(TarinMobileRadioWrite(base, none, none, none, text, none, 7));
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir / "w.xml"));
     EXPECT_EQ(findNonXmlCharacter(L"\t\n\r \U0010FFFD"), std::wstring_view::npos);
 }
 
