@@ -7,8 +7,8 @@
 
 #include "TarinTranslator/api/Exports.h"
 #include "TarinTranslator/api/TarinTranslator.h"
-#include "TarinTranslator/mission_plan/MissionPlanDocument.h"
 #include "TarinTranslator/host/Services.h"
+#include "TarinTranslator/mission_plan/MissionPlanDocument.h"
 #include "TestSupport.h"
 
 namespace tarin {

@@ -367,7 +367,6 @@ ReadResult writeMissionPlanWithDefaults(const std::filesystem::path& base, const
     return written(result, failure);
 }
 
-
 bool unpackHandheldMissionPlan(std::string document, const std::filesystem::path& base,
                                std::optional<uint32_t> radioType) {
     return unpack(document.data(), document.size(), base, ReadAs{false, radioType}, false);

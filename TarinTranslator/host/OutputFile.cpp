@@ -278,6 +278,26 @@ bool AtomicFile::fail(Refusal refusal) {
     return false;
 }
 
+// Makes the file under a temporary name of its own (`make` creates it under the name it is
+// given), with a new name while the one tried is taken. False, errno set, on another
+// failure.
+template <class Make>
+bool AtomicFile::claimName(Make make) {
+    for (;;) {
+        char name[kNameSize];
+        slot_ = claimTemporaryName(dir_, name);
+        if (make(static_cast<const char*>(name))) {
+            temp_ = name;
+            return true;
+        }
+        const int error = errno;
+        releaseTemporaryName(slot_);
+        slot_ = -1;
+        errno = error;
+        if (error != EEXIST) return false;
+    }
+}
+
 bool AtomicFile::open(const std::filesystem::path& target) {
     abandon();
     target_ = target;
@@ -310,20 +330,11 @@ bool AtomicFile::open(const std::filesystem::path& target) {
         unnamed_ = fd_ >= 0;
         if (fd_ < 0 && errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) return fail();
     }
-    while (fd_ < 0) {
-        char name[kNameSize];
-        slot_ = claimTemporaryName(dir_, name);
-        fd_ = ::openat(dir_, name, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-        if (fd_ >= 0) {
-            temp_ = name;
-            break;
-        }
-        const int error = errno;
-        releaseTemporaryName(slot_);
-        slot_ = -1;
-        errno = error;
-        if (error != EEXIST) return fail();
-    }
+    if (fd_ < 0 && !claimName([&](const char* name) {
+            fd_ = ::openat(dir_, name, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+            return fd_ >= 0;
+        }))
+        return fail();
     if (replacing) {
         // Owner first: a change of owner clears the set-user-ID and set-group-ID bits.
         if (::fchown(fd_, old.st_uid, old.st_gid) != 0) (void)::fchown(fd_, -1, old.st_gid);
@@ -356,19 +367,10 @@ bool AtomicFile::link() {
     if (unnamed_) {
         char proc[48];
         std::snprintf(proc, sizeof proc, "/proc/self/fd/%d", fd_);
-        for (;;) {
-            char name[kNameSize];
-            slot_ = claimTemporaryName(dir_, name);
-            if (::linkat(AT_FDCWD, proc, dir_, name, AT_SYMLINK_FOLLOW) == 0) {
-                temp_ = name;
-                break;
-            }
-            const int error = errno;
-            releaseTemporaryName(slot_);
-            slot_ = -1;
-            errno = error;
-            if (error != EEXIST) return fail();
-        }
+        if (!claimName([&](const char* name) {
+                return ::linkat(AT_FDCWD, proc, dir_, name, AT_SYMLINK_FOLLOW) == 0;
+            }))
+            return fail();
     }
     const int closed = ::close(fd_);
     fd_ = -1;

@@ -69,6 +69,8 @@ class AtomicFile {
 
   private:
     bool fail(Refusal refusal = Refusal::None);
+    template <class Make>
+    bool claimName(Make make);
     bool targetReplaceable();
     void forgetTemporary();
 
