@@ -2,6 +2,8 @@
 
 #include <map>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "Samples.h"
 #include "TarinTranslator/platform_xml/AudioMisc.h"
@@ -200,31 +202,28 @@ TEST(AudioConfigTest, OutputsAreStoredByFunctionAndABadOneEndsTheWalk) {
     const char* speaker =
         "<audioEioOutput func='AUDIO_EIO_OUT_FUNC_EXTERNAL_SPEAKER' enable='OFF' "
         "output_name='ExtIoOut2' sense='EIO_OUT_SENSE_ACTIVE_LO'/>";
-    auto readOutputs = [](std::initializer_list<const char*> outputs) {
-        std::string xml = "<audioConfig><audioEioOutputCfg>";
-        for (const char* output : outputs) xml += output;
-        xml += "</audioEioOutputCfg></audioConfig>";
-        AudioConfig audio;
-        audio.audioEioOutputs[0].enable = 1;
-        EXPECT_TRUE(readXml(xml, audio));
-        return audio;
-    };
     const AudioEioOutput publicAddress{1, 1, 2, 1};
     const AudioEioOutput untouched{0, 1, 0, 0};
-    for (uint32_t code : {kHazard, kVrMobile}) {
-        currentRadioType() = code;
-        AudioConfig audio = readOutputs({good, speaker});
-        EXPECT_EQ(std::pair(audio.audioEioOutputs[0], audio.audioEioOutputs[1]),
-                  std::pair(AudioEioOutput{0, 0, 1, 0}, publicAddress));
-        audio = readOutputs({good, bad, speaker});
-        EXPECT_EQ(std::pair(audio.audioEioOutputs[0], audio.audioEioOutputs[1]),
-                  std::pair(untouched, publicAddress));
-        audio = readOutputs({good, good, speaker});  // at most two
-        EXPECT_EQ(audio.audioEioOutputs[0], untouched);
+    const std::tuple<std::vector<const char*>, AudioEioOutput, AudioEioOutput> cases[] = {
+        {{good, speaker}, {0, 0, 1, 0}, publicAddress},
+        {{good, bad, speaker}, untouched, publicAddress},
+        {{good, good, speaker}, untouched, publicAddress},  // at most two
+    };
+    // The classic codes read none.
+    for (uint32_t code : {kHazard, kVrMobile, kClassic}) {
+        for (const auto& [outputs, first, second] : cases) {
+            currentRadioType() = code;
+            std::string xml = "<audioConfig><audioEioOutputCfg>";
+            for (const char* output : outputs) xml += output;
+            AudioConfig audio;
+            audio.audioEioOutputs[0].enable = 1;
+            EXPECT_TRUE(readXml(xml + "</audioEioOutputCfg></audioConfig>", audio));
+            EXPECT_EQ(std::pair(audio.audioEioOutputs[0], audio.audioEioOutputs[1]),
+                      code == kClassic ? std::pair(untouched, AudioEioOutput{})
+                                       : std::pair(first, second))
+                << code << xml;
+        }
     }
-    currentRadioType() = kClassic;
-    AudioConfig audio = readOutputs({good});
-    EXPECT_EQ(audio.audioEioOutputs[1], AudioEioOutput{});
 }
 
 TEST(AudioConfigTest, ValidationRanges) {
