@@ -373,6 +373,14 @@ PlanSummary info(const py::object& document, bool withImages) {
         summary = inspectMissionPlan(input.read("document"), withImages);
     }
     if (!summary.problem.text.empty()) raiseReadError(summary.problem, input.name());
+    if (summary.missionLoad.empty())
+        summary.check.reason = {
+            "the document holds no mission plan (none of the elements qd470PMissionLoad, "
+            "MissionLoad, MissionLoadQD470M under missionPlan)",
+            0,
+            0,
+            ReasonCode::MissingElement,
+            {}};
     return summary;
 }
 

@@ -70,6 +70,9 @@ class TarinTranslatorTest(unittest.TestCase):
                                      (NAME, key, True))
                     self.assertEqual(info.read_as, tt.ReadAs(**as_))
                     self.assertEqual((info.flash.size, info.flash.data), (len(FLASH), None))
+        nothing = tt.info(b"<missionPlan/>")
+        self.assertEqual((nothing.mission_load, nothing.check.ok), (None, False))
+        self.assertEqual(nothing.check.reason.code, "missing-element")
 
     def test_settings(self):
         plan = self.plans["hazard"]
