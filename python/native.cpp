@@ -7,11 +7,9 @@
 // subclass of its errno. Every call converts its arguments first and then runs the
 // library without the GIL, so that calls in several threads run in parallel.
 
-#include <pybind11/functional.h>
 #include <pybind11/pybind11.h>
 #include <pybind11/stl.h>
 #include <stdlib.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
