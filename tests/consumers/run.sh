@@ -17,6 +17,18 @@ echo "== install into $prefix"
 cmake --install "$build" --prefix "$prefix" >/dev/null
 "$prefix/bin/tarin-translator" --version
 
+# The Python package, when it was built, imports from the prefix with Debian's Python
+# and loads the library installed beside it.
+package=$(find "$prefix" -path '*/tarin_translator/py.typed' -printf '%h\n' | head -n 1)
+if [ -n "$package" ]; then
+    echo "== import tarin_translator"
+    PYTHONPATH=$(dirname "$package") /usr/bin/python3 -c '
+import sys, tarin_translator
+assert tarin_translator.defaults()
+loaded = [line.split()[-1] for line in open("/proc/self/maps") if "libTarinTranslator" in line]
+assert loaded[0].startswith(sys.argv[1]), loaded' "$prefix"
+fi
+
 echo "== find_package(TarinTranslator CONFIG)"
 cmake -S "$here" -B "$work/cmake" -DCMAKE_PREFIX_PATH="$prefix" >/dev/null
 cmake --build "$work/cmake" >/dev/null
