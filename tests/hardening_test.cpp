@@ -112,8 +112,6 @@ TEST_F(Hardening, WideTextWithALoneSurrogateFails) {
     // Its images are decoded out of the parser's own buffer, which goes with the read.
     ASSERT_TRUE(unpackMissionPlan(utf16(wide), dir / "u16", {}).ok);
     EXPECT_EQ(readFile(dir / "u16.fl"), "\x01\x02\x03");
-    EXPECT_EQ(toUtf8(L"a\u00e9\u4e2d\U0001F600" + std::wstring(9, L'z')),
-              "a\xC3\xA9\xE4\xB8\xAD\xF0\x9F\x98\x80zzzzzzzzz");
     std::wstring lone = wide;
     lone.insert(lone.find(L"Plan"), 1, wchar_t(0xDC00));
     EXPECT_FALSE(reads(utf16(lone)));

@@ -1,22 +1,10 @@
 #!/usr/bin/env bash
-# Stops `tarin-translator parse` and `tarin-translator write` part way and checks what they
-# leave: every output file holds either its complete previous version or its complete new
-# one, and no temporary file remains after the next run (which removes stale ones).
-#
-#   tests/kill_loops.sh BUILD_DIR [KILLS [READ_ONLY_RUNS]]
-#
-# - KILLS (default 200): SIGKILLs at random moments of the command's run, for each command
-#   and each image size (2 MB and 64 MB), half on the unnamed-temporary path (O_TMPFILE)
-#   and half on the named one (TARIN_NAMED_TEMPORARIES=1). On the unnamed path a kill may
-#   leave at most one temporary file: the one being renamed;
-# - READ_ONLY_RUNS (default 20): runs for each command and path (64 MB images) whose output
-#   directory is made read-only while they run. A run that fails must name in its message
-#   every temporary file it leaves. As root these run as the user nobody (65534), since
-#   root writes into a read-only directory.
-#
-# Leftover temporary files are aged by two minutes before the next run, which removes
-# only those older than a minute. Exits 1 when a check fails; prints one line of figures
-# per loop.
+# Usage: tests/kill_loops.sh BUILD_DIR [KILLS [READ_ONLY_RUNS]] (see README.md).
+# Kills `parse` and `write` at random moments, on the unnamed (O_TMPFILE) and the named way
+# of temporary files, and makes their directory read-only while they run. Each output must
+# be its complete old or new version; a kill on the unnamed way leaves at most the one
+# temporary being renamed; a failed run names every temporary it leaves; the next run,
+# with leftovers aged past a minute, leaves none. Exits 1 when a check fails.
 set -euo pipefail
 
 if [[ $# -lt 1 ]]; then

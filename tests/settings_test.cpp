@@ -128,6 +128,14 @@ TEST(SettingChanges, ReadAsDocumentsReadAndRefuseWhatWouldNotComeBack) {
     TempDir dir;
     writeFile(dir / "h.xml", test::planDocument(146));
     writeFile(dir / "v.xml", test::planDocument(151));
+    // Changes of one or two settings, or one removal.
+    auto set = [](std::string path, std::string value, std::string path2 = "",
+                  std::string value2 = "") {
+        SettingChanges changes{{{path, value}}, {}, {}};
+        if (!path2.empty()) changes.assignments.push_back({path2, value2});
+        return changes;
+    };
+    auto remove = [](std::string path) { return SettingChanges{{}, {path}, {}}; };
     struct Case {
         const char* file;
         SettingChanges changes;
@@ -135,41 +143,24 @@ TEST(SettingChanges, ReadAsDocumentsReadAndRefuseWhatWouldNotComeBack) {
         const char* says;
     };
     const Case cases[] = {
-        {"h.xml", {{{"TimeDateCfg/@zone", "PST"}}, {}, {}}, ReasonCode::None, ""},
-        {"h.xml", {{{"TimeDateCfg/@zone", "XYZ"}}, {}, {}}, ReasonCode::NotAName, "names ("},
-        {"h.xml", {{{"audioConfig/@minVol", "19"}}, {}, {}}, ReasonCode::OutOfRange, "0..18"},
-        {"h.xml",
-         {{{"audioConfig/@minVol", "07"}}, {}, {}},
-         ReasonCode::ValueChanged,
+        {"h.xml", set("TimeDateCfg/@zone", "PST"), ReasonCode::None, ""},
+        {"h.xml", set("TimeDateCfg/@zone", "XYZ"), ReasonCode::NotAName, "names ("},
+        {"h.xml", set("audioConfig/@minVol", "19"), ReasonCode::OutOfRange, "0..18"},
+        {"h.xml", set("audioConfig/@minVol", "07"), ReasonCode::ValueChanged,
          "'07' would become '7'"},
-        {"v.xml",
-         {{{"audioConfig/@echoReduction", "ON"}}, {}, {}},
-         ReasonCode::NoSetting,
+        {"v.xml", set("audioConfig/@echoReduction", "ON"), ReasonCode::NoSetting,
          "radio type 151 carries"},
-        {"h.xml",
-         {{{"audioConfig/microphone/@gain", "1"}}, {}, {}},
-         ReasonCode::SeveralSettings,
+        {"h.xml", set("audioConfig/microphone/@gain", "1"), ReasonCode::SeveralSettings,
          "selects 3 settings"},
-        {"h.xml",
-         {{{"AliasList/aliasInfo[2]/@lid", "5"}, {"AliasList/aliasInfo[2]/@aliasName", "A"}},
-          {},
-          {}},
-         ReasonCode::None,
-         ""},
-        {"h.xml", {{{"AliasList/aliasInfo[3]/@lid", "5"}}, {}, {}}, ReasonCode::NoSetting, ""},
-        {"h.xml",
-         {{{"progSwitches/progSwitch[@name=VolSw]/posValue[@pos=2]/@param", "1"}}, {}, {}},
-         ReasonCode::None,
-         ""},
-        {"v.xml", {{}, {"eioOutputCfg/eioOutput[@name=ExtIoOut2]"}, {}}, ReasonCode::None, ""},
-        {"v.xml",
-         {{}, {"audioConfig/microphone[1]"}, {}},
-         ReasonCode::NotAListEntry,
+        {"h.xml", set("AliasList/aliasInfo[2]/@lid", "5", "AliasList/aliasInfo[2]/@aliasName", "A"),
+         ReasonCode::None, ""},
+        {"h.xml", set("AliasList/aliasInfo[3]/@lid", "5"), ReasonCode::NoSetting, ""},
+        {"h.xml", set("progSwitches/progSwitch[@name=VolSw]/posValue[@pos=2]/@param", "1"),
+         ReasonCode::None, ""},
+        {"v.xml", remove("eioOutputCfg/eioOutput[@name=ExtIoOut2]"), ReasonCode::None, ""},
+        {"v.xml", remove("audioConfig/microphone[1]"), ReasonCode::NotAListEntry,
          "neither added nor removed"},
-        {"h.xml",
-         {{{"TimeDateCfg/@zone", "A\001"}}, {}, {}},
-         ReasonCode::ForbiddenCharacter,
-         "U+0001"},
+        {"h.xml", set("TimeDateCfg/@zone", "A\001"), ReasonCode::ForbiddenCharacter, "U+0001"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.says);
@@ -185,14 +176,14 @@ TEST(SettingChanges, ReadAsDocumentsReadAndRefuseWhatWouldNotComeBack) {
         EXPECT_EQ(result.reason.path, path);
     }
     // The last change that was made: an output removed and taken back with a setting.
-    ASSERT_TRUE(setSettings(dir / "v.xml", {{}, {"eioOutputCfg/eioOutput[@name=ExtIoOut2]"}, {}},
+    ASSERT_TRUE(setSettings(dir / "v.xml", remove("eioOutputCfg/eioOutput[@name=ExtIoOut2]"),
                             dir / "out.xml")
                     .ok);
-    const Configuration removed = Configuration::read(readFile(dir / "out.xml"));
-    EXPECT_TRUE(removed.select("eioOutputCfg/eioOutput[@name=ExtIoOut2]").empty());
     const std::string previous = readFile(dir / "out.xml");
+    EXPECT_TRUE(
+        Configuration::read(previous).select("eioOutputCfg/eioOutput[@name=ExtIoOut2]").empty());
     ASSERT_TRUE(setSettings(dir / "out.xml",
-                            {{{"eioOutputCfg/eioOutput[@name=ExtIoOut2]/@pattern", "7"}}, {}, {}},
+                            set("eioOutputCfg/eioOutput[@name=ExtIoOut2]/@pattern", "7"),
                             dir / "out.xml", std::nullopt, true)
                     .ok);
     EXPECT_EQ(Configuration::read(readFile(dir / "out.xml"))

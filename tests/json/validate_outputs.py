@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
 """Runs the tool's JSON outputs (check, get, diff, info) over plans and platform files that
-read, fail and warn, and validates every output against its schema in schemas/.
+read, fail and warn, validates every output against its schema in schemas/, and checks
+that the values stand where they belong.
 
 Usage: validate_outputs.py TOOL SCHEMA_DIR
 """
+import hashlib
 import json
 import os
 import pathlib
@@ -56,7 +58,9 @@ def output(command, *args, status):
 
 with tempfile.TemporaryDirectory() as work:
     os.chdir(work)
-    for base, options in [("classic", []), ("hazard", ["--radio-type", "146"]),
+    for base, options in [("classic", ["--name", "Plan \u00e9", "--domain", "--pin", "1234",
+                                       "--aac-version", "1.2"]),
+                          ("hazard", ["--radio-type", "146"]),
                           ("mobile", ["--mobile", "--radio-type", "7"])]:
         pathlib.Path(base + ".fl").write_bytes(os.urandom(3000))
         pathlib.Path(base + ".ee").write_bytes(os.urandom(500))
@@ -71,11 +75,31 @@ with tempfile.TemporaryDirectory() as work:
                                                            extra + "\n</platformConfig>"))
     pathlib.Path("other.xml").write_text("<other/>")
 
+    infos = {}
     for plan, options, status in [("classic.xml", [], 0), ("hazard.xml", ["--radio-type", "146"], 0),
                                   ("mobile.xml", ["--mobile"], 0), ("failing.xml", [], 1),
                                   ("warning.xml", [], 0), ("other.xml", [], 1)]:
         output("check", plan, *options, status=status)
-        output("info", plan, status=0)
+        infos[plan] = output("info", plan, status=0)
+
+    def expect(where, value, expected):
+        if value != expected:
+            failures.append(f"{where}: {value!r}, expected {expected!r}")
+
+    flash = hashlib.sha256(pathlib.Path("classic.fl").read_bytes()).hexdigest()
+    info = infos["classic.xml"]
+    expect("info classic.xml", [info["name"], info["domain"], info["aac_version"], info["pin"],
+                                info["mission_load"], info["images"]["flash"]["size"],
+                                info["images"]["flash"]["sha256"], info["check"]["ok"],
+                                info["check"]["reason"]],
+           ["Plan \u00e9", "TACCOM_RADIO01", "1.2", "1234", "qd470PMissionLoad", 3000, flash,
+            True, None])
+    info = infos["hazard.xml"]
+    expect("info hazard.xml", [info["group"], info["checked_as"]["radio_type"],
+                               info["sections"][19], info["images"]["eeprom"]["size"]],
+           ["hazard", 146, "hazardConfig", 500])
+    info = infos["failing.xml"]["check"]
+    expect("info failing.xml", [info["ok"], "'bogus'" in info["reason"]["text"]], [False, True])
     failing = output("check", "failing.xml", status=1)
     if failing and (failing["reason"]["code"], failing["reason"]["path"]) != (
             "not-a-name", "TimeDateCfg/@zone"):
@@ -84,13 +108,19 @@ with tempfile.TemporaryDirectory() as work:
     if warned and [w["code"] for w in warned["warnings"]] != ["section-dropped"]:
         failures.append(f"check warning.xml: warnings {warned['warnings']}")
 
-    for args in [["classic.xml"], ["unpacked.pd"], ["mobile.xml"],
-                 ["hazard.xml", "TimeDateCfg", "AliasList/aliasInfo[1]"]]:
+    for args in [["classic.xml"], ["unpacked.pd"], ["hazard.xml", "TimeDateCfg",
+                                                    "AliasList/aliasInfo[1]"]]:
         output("get", *args, status=0)
+    got = output("get", "mobile.xml", "TimeDateCfg", status=0)
+    expect("get mobile.xml", [got["read_as"]["mobile"], got["settings"][1]],
+           [True, {"path": "TimeDateCfg/@zone", "value": "EST"}])
     for a, b, status in [("classic.xml", "classic.xml", 0), ("classic.xml", "unpacked.pd", 0),
-                         ("classic.xml", "failing.xml", 1), ("classic.xml", "hazard.xml", 1),
+                         ("classic.xml", "hazard.xml", 1),
                          ("hazard.xml", "mobile.xml", 1)]:
         output("diff", a, b, status=status)
+    diff = output("diff", "classic.xml", "failing.xml", status=1)
+    expect("diff classic.xml failing.xml", [diff["same"], diff["differences"][0]["b"]],
+           [False, "bogus"])
 
 print(f"{checked} outputs checked")
 for failure in failures:
