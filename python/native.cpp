@@ -166,28 +166,12 @@ py::dict settingsDict(const std::vector<SettingValue>& settings) {
 
 PyObject* readErrorType = nullptr;
 
-// The errno behind a FileError: its reason is the system's text (strerror), possibly
-// followed by "; " and the temporary files that remain; a refusal has a reason of its own.
-int errnoOf(const FileError& e) {
-    static const std::map<std::string, int> byText = [] {
-        std::map<std::string, int> texts;
-        for (int error = 1; error < 256; ++error) texts.emplace(std::strerror(error), error);
-        return texts;
-    }();
-    const std::string& reason = e.reason();
-    const std::string system = reason.substr(0, reason.find("; "));
-    if (auto found = byText.find(system); found != byText.end()) return found->second;
-    if (reason.rfind("not following a symbolic link", 0) == 0) return EACCES;
-    std::error_code ec;
-    return fs::is_directory(e.file(), ec) ? EISDIR : EINVAL;
-}
-
 // Raises the OSError subclass of `e`'s errno (FileNotFoundError, PermissionError, ...)
 // with errno, strerror ("ACTION: REASON") and filename.
 [[noreturn]] void raiseOSError(const FileError& e) {
     const std::string text = e.action() + (e.reason().empty() ? "" : ": " + e.reason());
-    py::object error = py::reinterpret_borrow<py::object>(PyExc_OSError)(errnoOf(e), strOf(text),
-                                                                         pathStr(e.file()));
+    py::object error = py::reinterpret_borrow<py::object>(PyExc_OSError)(
+        e.error() ? e.error() : EIO, strOf(text), pathStr(e.file()));
     PyErr_SetObject(reinterpret_cast<PyObject*>(Py_TYPE(error.ptr())), error.ptr());
     throw py::error_already_set();
 }
@@ -243,7 +227,8 @@ class Staging {
             return;
         }
         std::string dir = temporaryDirectory() + "tarin-translator-XXXXXX";
-        if (!::mkdtemp(dir.data())) throw FileError(dir, "Cannot create", std::strerror(errno));
+        if (!::mkdtemp(dir.data()))
+            throw FileError(dir, "Cannot create", std::strerror(errno), errno);
         dir_ = dir;
         base_ = dir_ / "plan";
         stage(".fl", flash, base);
@@ -262,7 +247,7 @@ class Staging {
     // `e` with the caller's name for a staged file.
     FileError shown(const FileError& e) const {
         for (const auto& [staged, name] : names_)
-            if (e.file() == staged) return FileError(name, e.action(), e.reason());
+            if (e.file() == staged) return FileError(name, e.action(), e.reason(), e.error());
         return e;
     }
     ReadResult shown(ReadResult result) const {
@@ -288,7 +273,10 @@ class Staging {
             std::ofstream out(file, std::ios::binary);
             out.write(image->content.data(), static_cast<std::streamsize>(image->content.size()));
             out.close();
-            if (!out) throw FileError(file, "Cannot write", std::strerror(errno ? errno : EIO));
+            if (!out) {
+                const int error = errno ? errno : EIO;
+                throw FileError(file, "Cannot write", std::strerror(error), error);
+            }
         } else {
             link(suffix, image ? *image->file : withSuffix(base, suffix));
         }
@@ -298,7 +286,7 @@ class Staging {
         names_.emplace_back(file, target);
         std::error_code ec;
         fs::create_symlink(fs::absolute(target, ec), file, ec);
-        if (ec) throw FileError(file, "Cannot create", ec.message());
+        if (ec) throw FileError(file, "Cannot create", ec.message(), ec.value());
     }
 
     fs::path dir_, base_;

@@ -98,15 +98,15 @@ class InputFile {
         if (fd_ >= 0) ::close(fd_);
         fd_ = -1;
     }
-    [[noreturn]] void fail(const char* verb, const char* reason = nullptr) {
-        std::string text = reason ? reason : std::strerror(errno);
+    [[noreturn]] void fail(const char* verb, int error = errno, const char* reason = nullptr) {
+        std::string text = reason ? reason : std::strerror(error);
         release();
-        throw FileError(file_, verb + noun_, text);
+        throw FileError(file_, verb + noun_, text, error);
     }
     void checkKind(const struct stat& info) {
-        if (S_ISDIR(info.st_mode)) fail("Cannot read ", std::strerror(EISDIR));
+        if (S_ISDIR(info.st_mode)) fail("Cannot read ", EISDIR);
         if (!S_ISREG(info.st_mode) && !S_ISFIFO(info.st_mode))
-            fail("Cannot read ", "not a regular file, pipe or FIFO");
+            fail("Cannot read ", EINVAL, "not a regular file, pipe or FIFO");
     }
     std::size_t readSome(char* to, std::size_t size) {
         for (;;) {
@@ -162,9 +162,16 @@ struct WriteFailure {
         return remaining.empty() ? text : text + "; " + remains();
     }
     std::string text() const { return "cannot write " + file.string() + ": " + reason(); }
+    static bool isDirectory(const std::filesystem::path& file) {
+        std::error_code ec;
+        return std::filesystem::is_directory(file, ec);
+    }
     FileError fileError() const {
-        if (refusal == Refusal::NotRegular) return FileError(file, "Not a regular file", remains());
-        return FileError(file, "Cannot write", reason());
+        if (refusal == Refusal::NotRegular)
+            return FileError(file, "Not a regular file", remains(),
+                             isDirectory(file) ? EISDIR : EINVAL);
+        return FileError(file, "Cannot write", reason(),
+                         refusal == Refusal::ForeignLink ? EACCES : error);
     }
 };
 

@@ -100,11 +100,12 @@ FileError::FileError(const std::filesystem::path& file, const std::string& what)
     : FileError(file, what, "") {}
 
 FileError::FileError(const std::filesystem::path& file, const std::string& what,
-                     const std::string& reason)
+                     const std::string& reason, int error)
     : std::runtime_error(what + ": " + file.string() + (reason.empty() ? "" : ": " + reason)),
       file_(file),
       action_(what),
-      reason_(reason) {}
+      reason_(reason),
+      error_(error) {}
 
 TextError::TextError(const std::string& text, std::size_t position)
     : std::invalid_argument("the text " + text + " holds a character that XML does not allow, at " +

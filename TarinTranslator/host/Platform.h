@@ -36,20 +36,23 @@ TARIN_API MessageHandler setMessageHandler(MessageHandler handler);
 // An image or output file that cannot be read or written. It has three parts: the file,
 // what was done or found ("Cannot open image file", "Cannot write", "Not a regular file")
 // and, where there is one, the reason (the system's). what() reads "WHAT: FILE" or, with a
-// reason, "WHAT: FILE: REASON".
+// reason, "WHAT: FILE: REASON". error() is the errno value behind it (EISDIR or EINVAL for
+// a file of the wrong kind, EACCES for a link not followed; 0 where none is known).
 class TARIN_API FileError : public std::runtime_error {
   public:
     FileError(const std::filesystem::path& file, const std::string& what);
-    FileError(const std::filesystem::path& file, const std::string& what,
-              const std::string& reason);
+    FileError(const std::filesystem::path& file, const std::string& what, const std::string& reason,
+              int error = 0);
     const std::filesystem::path& file() const { return file_; }
     const std::string& action() const { return action_; }
     const std::string& reason() const { return reason_; }  // empty when there is none
+    int error() const { return error_; }
 
   private:
     std::filesystem::path file_;
     std::string action_;
     std::string reason_;
+    int error_ = 0;
 };
 
 // A plan text handed to a write that no document can hold: it holds a character that
