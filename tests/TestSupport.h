@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -92,6 +93,18 @@ inline std::string readFile(const std::filesystem::path& file) {
 
 inline void writeFile(const std::filesystem::path& file, const std::string& bytes) {
     std::ofstream(file, std::ios::binary) << bytes;
+}
+
+// Whether `text` is the UTF-8 text kept in tests/data/NAME. With TARIN_UPDATE_EXPECTED set
+// in the environment the file is written from `text` instead, for a change meant to alter
+// it (the diff of the file is then the review).
+inline ::testing::AssertionResult isExpectedText(const std::string& name,
+                                                 const std::wstring& text) {
+    const std::filesystem::path file = std::filesystem::path(TARIN_TEST_DATA_DIR) / name;
+    const std::string utf8 = pugi::as_utf8(text);
+    if (std::getenv("TARIN_UPDATE_EXPECTED")) writeFile(file, utf8);
+    if (readFile(file) == utf8) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "not the text of tests/data/" << name << ":\n" << utf8;
 }
 
 // The names in `dir`, sorted and separated by blanks.

@@ -89,22 +89,6 @@ TEST(TimeDateSection, AnyZoneNameReadsAndTheFirstIsWritten) {
               L"{ time: TIME_24_HOUR_FORMAT, zone: SST, date: ISO_DATE_FORMAT }");
 }
 
-TEST(MobilePlatform, DefaultsTextIsExact) {
-    // clang-format off
-    EXPECT_EQ(mobileDefaults(),
-        L"<platformConfig>\n<gpsConfig\n   type='EXTERNAL_GPS'\n   operationMode='INTERNAL'\n"
-        L"   mapDatum='DATUM_WGD'\n   positionFormat='LAT_LONG_DMS'\n   linearUnits='STATUTE'\n"
-        L"   angularUnits='CARDINAL'\n   elevationBasis='SEA_LEVEL'\n   gridDigits='10'\n"
-        L"   northing='TRUE'\n />\n<audioConfig\n   noiseCancellation='OFF'\n   cctTimer='120'\n"
-        L"   masterVolumeControl='OFF'\n >\n   <microphone\n      alc='OFF'\n      gain='0'\n"
-        L"    />\n</audioConfig>\n<bluetoothConfig\n   btMode='OFF'\n   btMITMRequired='OFF'\n"
-        L"   btIndicatorLED='OFF'\n   friendlyName='MY RADIO'\n   btAdminMode='ON'\n />\n"
-        L"<miscConfig\n   frontFpIntensity='8'\n   frontFpContrast='5'\n   buttonBacklight="
-        L"'BBL_OFF'\n   accKeypadBacklight='OFF'\n />\n<TimeDateCfg\n   time='TIME_12_HOUR_FORMAT'"
-        L"\n   zone='EST'\n   date='US_DATE_FORMAT'\n />\n</platformConfig>\n");
-    // clang-format on
-}
-
 TEST(MobilePlatform, SummaryAndRoundTripOfEveryField) {
     MobilePlatformRecord r;
     r.radioType = 0;

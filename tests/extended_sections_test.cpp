@@ -98,73 +98,17 @@ std::wstring filledText(const Section& s) {
 
 // ---- texts -----------------------------------------------------------------------------
 
-#define ESC L"&lt;&amp;&apos;&quot;&gt;\u00e9\u4e2d"
 // The defaults documents pin the texts of the defaults; here the list entries they lack,
 // for both groups, VideoSettingsConfig, which the root never writes, and what no writer
 // puts out.
 TEST(ExtendedSections, TextsOfListsAndOfVideoSettings) {
-    const std::pair<const char*, std::wstring> texts[] = {
-        {"DNP3Cfg",
-         L"<DNP3Cfg\n   DynamicRouting='false'\n >\n"
-         L"<DIRT \n   HostDNP3Addr='1'\n   HostDNP3Port='2'\n   NetDNP3Addr='3'\n"
-         L"   NetDNP3Port='65519'\n   NetIPAddr='10.0.0.1" ESC L"'\n    />\n"
-         L"<DIRT \n   HostDNP3Addr='65535'\n   HostDNP3Port='0'\n   NetDNP3Addr='4'\n"
-         L"   NetDNP3Port='5'\n   NetIPAddr='h'\n    />\n"
-         L"</DNP3Cfg>\n"},
-        {"SerTnlCfg",
-         L"<SerTnlCfg\n   SerTnlMode='CiST'\n   SerTnlPacketSize='1'\n   SerTnlPacketTime='1000'\n"
-         L"   SerTnlWaitTime='300'\n   SerTnlDiscTime='1'\n   SerTnlDestAddr='d" ESC L"'\n"
-         L"   SerTnlDestPort='65535'\n   SerTnlSrcPort='1'\n   SerTnlNetPort='2'\n"
-         L"   SerTnlClientPort='3'\n >\n"
-         L"<SerTnlNetTbl \n   SerTnlTblIdx='64'\n   SerTnlTblIPAddr='ip" ESC L"'\n"
-         L"   SerTnlTblPort='65535'\n    />\n"
-         L"<SerTnlNetTbl \n   SerTnlTblIdx='0'\n   SerTnlTblIPAddr=''\n   SerTnlTblPort='9'\n"
-         L"    />\n</SerTnlCfg>\n"},
-        {"KeystoreConfig", L"<KeystoreConfig>\n<Keystore \n   name='K" ESC L"'\n    />\n"
-                           L"<Keystore \n   name='0123456789abcdef'\n    />\n</KeystoreConfig>\n"},
-        {"ICS",
-         L"<ICS\n   ICSMode='ON'\n   userParTimeout='60'\n   parAudio='5000'\n"
-         L"   parMinVolume='9'\n   hysteresisTimer='120'\n >\n"
-         L"<ICSAlertTable \n   ICSSensor='4294967295'\n   ICSEnabled='ON'\n   ICSWarning='2'\n"
-         L"   ICSCritical='3'\n    />\n"
-         L"<ICSAlertTable \n   ICSSensor='7'\n   ICSEnabled='OFF'\n   ICSWarning='5'\n"
-         L"   ICSCritical='6'\n    />\n"
-         L"<ICSStatusTable \n  ICSStatus='9'\n  ICSStatusValDec='8'\n  />\n"
-         L"<ICSStatusTable \n  ICSStatus='13'\n  ICSStatusValDec='0'\n  />\n"
-         L"<ApplianceMenu \n  Code='10'\n  Appliance='A" ESC L"'\n  />\n"
-         L"<ApplianceMenu \n  Code='11'\n  Appliance='Pump'\n  />\n"
-         L"<SeatMenu \n  Code='12'\n  Seat='S" ESC L"'\n  />\n"
-         L"<SeatMenu \n  Code='13'\n  Seat=''\n  />\n"
-         L"</ICS>\n"},
-        {"SystemConfig",
-         L"<SystemConfig>\n"
-         L"<OptBtn\n sysindex ='-1'\n >\n"
-         L"<OPT1 \n   opcode='FUNC_USER_PRESET'\n   delay='1.5" ESC L"'\n   extraData='x" ESC L"'\n"
-         L"   presetSysZoneType='1'\n   sysZoneIndex='511'\n   groupIndex='1249'\n   />\n"
-         L"<OPT2 \n   opcode='FUNC_VOICE_PLAYBACK'\n   delay='1e5'\n   extraData='v'\n"
-         L"   presetSysZoneType='1'\n   sysZoneIndex='3'\n   groupIndex='4'\n   />\n"
-         L"</OptBtn>"
-         L"<OptBtn\n sysindex ='512'\n >\n"
-         L"<OPT1 \n   opcode='FUNC_NOOP'\n   delay='0'\n   extraData=''\n"
-         L"   presetSysZoneType='0'\n   sysZoneIndex='65535'\n   groupIndex='65535'\n   />\n"
-         L"<OPT2 \n   opcode='FUNC_USER_DEFINED_PRESET'\n   delay='0'\n   extraData=''\n"
-         L"   presetSysZoneType='0'\n   sysZoneIndex='0'\n   groupIndex='0'\n   />\n"
-         L"</OptBtn></SystemConfig>\n"},
-        {"VideoSettingsConfig",
-         L"<VideoSettingsConfig\n   VideoTriggerEnable='ON'\n >\n"
-         L"<VoiceAnnunciation\n   CameraOnAudioFile='1'\n   cameraOffAudioFile='2'\n"
-         L"   cameraConnectedAudioFile='3'\n   cameraDisConnectedAudioFile='5000'\n   />\n"
-         L"<BodyCamTrigger\n   BodyCamEmergencyEnable='ON'\n   />\n"
-         L"<DashCamTrigger\n   DashCamEmergencyEnable='ON'\n   />\n"
-         L"</VideoSettingsConfig>\n"},
-    };
     for (uint32_t code : {146u, 151u}) {
-        for (const auto& [element, text] : texts) {
-            const Section& s = section(element);
-            EXPECT_EQ(written([&](std::wostream& os) { s.write(os, sampleRecord(code)); }, code),
-                      text)
-                << element << code;
-        }
+        std::wstring texts;
+        for (const char* element : {"DNP3Cfg", "SerTnlCfg", "KeystoreConfig", "ICS", "SystemConfig",
+                                    "VideoSettingsConfig"})
+            texts += written(
+                [&](std::wostream& os) { section(element).write(os, sampleRecord(code)); }, code);
+        EXPECT_TRUE(test::isExpectedText("extended_lists.txt", texts)) << code;
     }
     HandheldPlatform back;
     ASSERT_TRUE(readText(filledText(section("VideoSettingsConfig")), back));
@@ -175,7 +119,6 @@ TEST(ExtendedSections, TextsOfListsAndOfVideoSettings) {
         EXPECT_EQ(written(write, 0) + written(write, 151, false), L"") << s.element;
     }
 }
-#undef ESC
 
 // The readers that the dispatcher runs for the group whose writer never emits them.
 TEST(ExtendedSections, DispatcherReadsSectionsTheOtherGroupWrites) {
@@ -432,24 +375,6 @@ TEST(ExtendedSections, OutputsAndOptionButtons) {
 // every summary, and the XML of the lists the defaults lack (systems, keystores) and of a
 // menu four levels deep.
 TEST(DeviceMenus, SummariesAndTheTextOfListsForBothGroups) {
-    const std::wstring overrides =
-        L"<overrides>\n<misc>\n   <radio_ip_address\n value ='" + kEscaped +
-        L"'\n   />\n</misc>\n<systems>\n<system\n index ='0'\n sysname ='" + kEscaped +
-        L"'\n systype ='P25T'\n unitid ='16777211'\n mdcunitid ='61439'\n username ='" + kEscaped +
-        L"'\n password ='" + kEscaped +
-        L"'\n />\n<system\n index ='512'\n sysname ='\u00dcber'\n systype ='KAMUS'\n"
-        L" unitid ='16382'\n mdcunitid ='0'\n username =''\n password =''\n />\n"
-        L"</systems>\n<keystores>\n<keystore\n name ='" +
-        kEscaped +
-        L"'\n RSI ='9999999'\n   />\n<keystore\n name ='k'\n RSI ='0'\n   />\n"
-        L"</keystores>\n</overrides>\n";
-    const std::wstring menu =
-        L"<menuItem\n   name='Call'\n   display='true'\n   opCode='FUNC_CALL'\n    >\n"
-        L"<menuItem\n   name='ExitEmer'\n   display='false'\n   opCode='FUNC_CTZ_EDIT'\n    >\n"
-        L"<menuItem\n   name='Talkaround'\n   display='true'\n   opCode='FUNC_TALKAROUND'\n    >\n"
-        L"<menuItem\n   name='IndivCall'\n   display='false'\n   opCode='FUNC_INDIV_CALL'\n    />\n"
-        L"</menuItem>\n</menuItem>\n</menuItem>\n"
-        L"<menuItem\n   name='Scan'\n   display='true'\n   opCode='FUNC_SCAN'\n    />\n";
     // The summaries, of which overrides, menuConfig and AliasList write none.
     const std::wstring summary =
         L"{ powerOnBeep: 1, keypadLock: 0, keypadState: 1, eioAlarm_1: 1, eioAlarm_2: 0, "
@@ -471,8 +396,10 @@ TEST(DeviceMenus, SummariesAndTheTextOfListsForBothGroups) {
             writeAliasList(os, p.AliasList);
         };
         EXPECT_EQ(written(writeAll, code, false), summary) << code;
-        EXPECT_EQ(test::textOf(writeOverrides, p.overrides, code), overrides) << code;
-        EXPECT_EQ(test::textOf(writeMenuConfig, p.menuConfig, code), menu) << code;
+        EXPECT_TRUE(test::isExpectedText("overrides_and_menu.txt",
+                                         test::textOf(writeOverrides, p.overrides, code) +
+                                             test::textOf(writeMenuConfig, p.menuConfig, code)))
+            << code;
     }
 }
 
