@@ -68,7 +68,7 @@ class Reader {
             if (decodeUtf8(text, at)) continue;
             std::size_t line = 1, column = 1;
             for (std::size_t i = 0; i < from; ++i) advance(text, i, line, column);
-            fail("the text is not UTF-8 here", line, column);
+            note("the text is not UTF-8 here", line, column);
             return false;
         }
         return true;
@@ -80,10 +80,13 @@ class Reader {
         line += ends;
         column = ends ? 1 : column + 1;
     }
-    CsvTable fail(const char* problem, std::size_t line, std::size_t column) {
+    void note(const char* problem, std::size_t line, std::size_t column) {
         table_.problem = problem;
         table_.line = line;
         table_.column = column;
+    }
+    CsvTable fail(const char* problem, std::size_t line, std::size_t column) {
+        note(problem, line, column);
         return std::move(table_);
     }
 
