@@ -342,10 +342,18 @@ void runRow(const Batch& batch, const CsvRow& cells, BatchRow& row) {
                 columnOfPath[name] = c;
         }
     }
+    // The row's changes are read again together; when that fails, they are made again one
+    // at a time, as set makes them, for the reason of the one that fails.
     ReadPlan record(*t.state.record);
     pugi::xml_document written;
     written.reset(t.state.written);
-    if (std::optional<ReadNote> refused = applyChanges({record, written}, changes)) {
+    std::optional<ReadNote> refused = applyChanges({record, written}, changes, true);
+    if (refused) {
+        record = *t.state.record;
+        written.reset(t.state.written);
+        refused = applyChanges({record, written}, changes);
+    }
+    if (refused) {
         // The reason names the change's path, or the paths of an entry appended together.
         auto exact = columnOfPath.find(refused->path);
         std::size_t column = exact != columnOfPath.end() ? exact->second : kBaseColumn;

@@ -49,8 +49,12 @@ struct Editable {
 
 // Applies `changes` to `target` as setSettings does (removals, assignments, then the plan
 // texts, cut to what a plan keeps): the reason of the first change refused (its path in
-// `path`; `target` is then partly changed), or nothing.
-std::optional<ReadNote> applyChanges(const Editable& target, const SettingChanges& changes);
+// `path`; `target` is then partly changed), or nothing. setSettings reads the element
+// again after each change (or each entry appended with its values); `together` does so
+// only before a change that appends an entry and at the end, which is faster, checks the
+// values as they end up together, and names all paths read together in a reason.
+std::optional<ReadNote> applyChanges(const Editable& target, const SettingChanges& changes,
+                                     bool together = false);
 
 // Hands out the bytes of `bytes` (which must outlive it), as an image's reader.
 ImageReader readerOf(std::span<const uint8_t> bytes);

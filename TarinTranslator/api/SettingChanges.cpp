@@ -256,16 +256,18 @@ class Changer {
     }
 
     // Makes the changes, in order. The changes of an entry just appended are made together
-    // before it is read again, so that values its defaults lack can be given with it.
-    void assign(const std::vector<SettingValue>& changes) {
+    // before it is read again, so that values its defaults lack can be given with it; with
+    // `together`, so are all changes up to the next that appends an entry.
+    void assign(const std::vector<SettingValue>& changes, bool together) {
         for (std::size_t i = 0; i < changes.size();) {
             pugi::xml_node appended;
             std::vector<std::string> canonical{write(changes[i], &appended)};
             std::size_t next = i + 1;
             const std::string entry = appended ? elementPathOf(appended) + "/" : std::string();
-            for (; appended && next < changes.size(); ++next) {
+            for (; (appended || together) && next < changes.size(); ++next) {
                 const std::vector<Setting> target = selectSettings(config(), changes[next].path);
-                if (target.size() != 1 || target.front().path.rfind(entry, 0) != 0) break;
+                if (target.size() != 1 || (!together && target.front().path.rfind(entry, 0) != 0))
+                    break;
                 canonical.push_back(write(changes[next], nullptr));
             }
             std::string label;
@@ -488,11 +490,12 @@ bool anyText(const PlanTextChanges& c) {
 
 namespace detail {
 
-std::optional<ReadNote> applyChanges(const Editable& target, const SettingChanges& changes) {
+std::optional<ReadNote> applyChanges(const Editable& target, const SettingChanges& changes,
+                                     bool together) {
     try {
         Changer changer(target);
         for (const std::string& path : changes.removals) changer.remove(path);
-        changer.assign(changes.assignments);
+        changer.assign(changes.assignments, together);
     } catch (const Refused& refused) {
         return ReadNote{refused.text, 0, 0, refused.code, refused.path};
     }
