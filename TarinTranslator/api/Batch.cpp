@@ -5,6 +5,7 @@
 #include "TarinTranslator/api/Batch.h"
 
 #include <fcntl.h>
+#include <sched.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -536,6 +537,14 @@ std::string manifest(const BatchResult& result, const std::string& fleet,
     return out;
 }
 
+// The processors this process may run on (as nproc(1) counts them).
+unsigned processorsAvailable() {
+    cpu_set_t set;
+    if (::sched_getaffinity(0, sizeof set, &set) == 0 && CPU_COUNT(&set) > 0)
+        return static_cast<unsigned>(CPU_COUNT(&set));
+    return std::max(1u, std::thread::hardware_concurrency());
+}
+
 // ---- the output folder -------------------------------------------------------------------
 
 // The output folder, made when missing, and locked while the batch runs.
@@ -594,8 +603,7 @@ BatchResult writeBatch(const std::filesystem::path& templateFile,
             // One look for what writes that were killed left behind, for the whole batch.
             removeStaleTemporaryFiles(options.out);
         }
-        const unsigned jobs =
-            options.jobs ? options.jobs : std::max(1u, std::thread::hardware_concurrency());
+        const unsigned jobs = options.jobs ? options.jobs : processorsAvailable();
         const Batch batch{source, columns, options, fleet.parent_path()};
         runRows(batch, table.rows, result.rows, jobs);
         if (options.dryRun) return result;
