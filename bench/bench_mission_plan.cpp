@@ -10,7 +10,13 @@
 // plan text, a 100 MiB BLOB of line breaks, and the 33 MiB plan), against the bound of
 // 1.5 x the document's size plus 16 MiB. It needs about 1.5 GB of disk.
 //
-// Usage: tarin_bench [--runs N] [--tool PATH] [--flash-mib N] [--shapes]
+// With --batch it measures instead the batch command: 400 radios from a template with a
+// 1 MiB flash and a 64 KiB EEPROM image and five setting columns, with one worker and with
+// two (plans per second and their ratio), the time per plan against one write of the same
+// plan through the C++ API in the same run, and the peak memory of the whole batch with
+// two workers against the template document's size.
+//
+// Usage: tarin_bench [--runs N] [--tool PATH] [--flash-mib N] [--shapes | --batch]
 
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -184,6 +190,49 @@ int measureShapes(const std::string& tool, const std::string& self, const fs::pa
     return within ? 0 : 1;
 }
 
+// The batch command against single writes of the same plan.
+int measureBatch(const std::string& tool, const std::string& self, const fs::path& dir, int runs) {
+    constexpr int kRadios = 400;
+    const fs::path base = dir / "template";
+    writeRandom(dir / "template.fl", 1u << 20, 3);
+    writeRandom(dir / "template.ee", 64u << 10, 4);
+    shell(tool + " write " + base.string() + " --radio-type 146 --name Template --pin 0000");
+    const fs::path templateFile = dir / "template.xml", fleet = dir / "fleet.csv";
+    {
+        std::ofstream csv(fleet);
+        csv << "base,name,pin,TimeDateCfg/@zone,AliasList/aliasInfo[1]/@aliasName,"
+               "AliasList/aliasInfo[2]/@lid,miscConfig/@topFpTimeout,audioConfig/@minVol\n";
+        for (int i = 0; i < kRadios; ++i)
+            csv << "radio-" << i << ",\"Radio " << i << ", fleet\"," << 1000 + i << ","
+                << (i % 2 ? "EST" : "CST") << ",R" << i << "," << 2 + i % 50 << "," << 1 + i % 60
+                << "," << i % 19 << "\n";
+    }
+    const tarin::PlanTexts texts{L"Radio 1, fleet", L"", L"", L"", L"", L"1001", L""};
+    const double write = medianSeconds(std::max(runs, 20),
+                                       [&] { tarin::writeHandheldMissionPlan(base, texts, 146); });
+    const std::string batch = tool + " batch " + templateFile.string() + " " + fleet.string() +
+                              " --out " + (dir / "plans").string() + " --date 2026-01-02";
+    shell(batch + " --dry-run > /dev/null");
+    double perSecond[2] = {};
+    std::printf("batch: %d radios, 1 MiB + 64 KiB images, five setting columns, median of %d\n",
+                kRadios, runs);
+    std::printf("reference: one write of the same plan (C++ API) %.2f ms\n", write * 1000);
+    for (int jobs : {1, 2}) {
+        const double seconds = medianSeconds(
+            runs, [&] { shell(batch + " --jobs " + std::to_string(jobs) + " > /dev/null"); });
+        perSecond[jobs - 1] = kRadios / seconds;
+        std::printf("  --jobs %d: %7.1f plans/s, %.2f ms a plan, %5.2f x one write\n", jobs,
+                    kRadios / seconds, seconds / kRadios * 1000, seconds / kRadios / write);
+    }
+    std::printf("  --jobs 2 against --jobs 1: %.2f x the plans per second\n",
+                perSecond[1] / perSecond[0]);
+    const double document = static_cast<double>(fs::file_size(templateFile));
+    const long peak = peakMemoryOf(self, batch + " --jobs 2 > /dev/null", dir / "peak");
+    std::printf("  peak memory, --jobs 2: %.1f MiB, the template's %.1f MiB + %.1f MiB\n",
+                peak / 1048576.0, document / 1048576.0, (peak - document) / 1048576.0);
+    return 0;
+}
+
 std::string cpuModel() {
     std::ifstream in("/proc/cpuinfo");
     for (std::string line; std::getline(in, line);)
@@ -201,12 +250,12 @@ int main(int argc, char** argv) {
     if (argc >= 5 && std::string(argv[1]) == "--api") return runApi(argc, argv);
     int runs = 5;
     std::size_t flashBytes = 32u << 20;
-    bool shapes = false;
+    bool shapes = false, batch = false;
     std::string tool = (fs::path(argv[0]).parent_path() / "tarin-translator").string();
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
-        if (arg == "--shapes") {
-            shapes = true;
+        if (arg == "--shapes" || arg == "--batch") {
+            (arg == "--shapes" ? shapes : batch) = true;
             continue;
         }
         if (i + 1 == argc) break;
@@ -225,6 +274,11 @@ int main(int argc, char** argv) {
     const tarin::PlanTexts texts{L"Benchmark", L"benchmark images", L"", L"bench", L"en", L"",
                                  L"1.0"};
     const double images = static_cast<double>(flashBytes + kEepromBytes);
+    if (batch) {
+        const int status = measureBatch(tool, self, dir, runs);
+        fs::remove_all(dir);
+        return status;
+    }
     if (shapes) {
         const int status = measureShapes(tool, self, dir);
         fs::remove_all(dir);

@@ -52,6 +52,8 @@ for target in handheld mobile platform base64; do
     run "fuzz-$target" "fuzz_$target" "${dict[@]}" -max_total_time="$seconds" -max_len=65536 \
         -print_final_stats=1 "$work/$target" "$bin/seeds/$target"
 done
+mkdir -p "$work/csv"
+run fuzz-csv fuzz_csv -max_total_time="$seconds" -max_len=4096 -print_final_stats=1 "$work/csv"
 
 # Files given by name are each run once.
 documents=("$here"/regressions/*.xml "$here"/regressions/*.pd)

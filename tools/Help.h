@@ -27,6 +27,8 @@ reads, changes and compares their settings; prints default platform configuratio
   tarin-translator describe PATH [--radio-type N | --mobile]
   tarin-translator show FILE [--radio-type N] [--mobile]
   tarin-translator schema [--radio-type N | --mobile]
+  tarin-translator batch TEMPLATE FLEET --out DIR [--jobs N] [--dry-run]
+                   [--date STAMP] [--radio-type N] [--mobile]
 
 Commands:
   defaults  print a default platform configuration (the text of a platform file)
@@ -40,6 +42,7 @@ Commands:
   describe  say what a setting is: its kind, names or range, default and radio groups
   show      print a configuration in the compact summary form
   schema    print an XML Schema of the mission plans of a radio kind
+  batch     write a plan per row of a CSV fleet table from one template, with a manifest
 'tarin-translator COMMAND --help' explains a command and its options.
 
 Files:
@@ -60,7 +63,7 @@ Radio types (--radio-type N, a code from 0 to 4294967295) and their groups:
 
 Options (the commands they apply to first):
   --radio-type N   defaults, write, parse, check, get, set, diff, describe,
-                   show, schema:
+                   show, schema, batch:
                    the radio type code (see above)
   --mobile         the same commands: a mobile radio's plan
   --platform FILE  write: the platform configuration from FILE, a .pd as parse writes
@@ -76,6 +79,9 @@ Options (the commands they apply to first):
   -o OUT, --in-place, --backup, --remove PATH
                    set: where the result goes, and list entries removed
   --date           diff: compare the date stamps too
+  --date STAMP     batch: the documents' date stamp (see 'tarin-translator batch --help')
+  --out DIR, --jobs N, --dry-run
+                   batch: the output folder, the number of workers, check only
   -h, --help       show this help, or a command's help after the command
   -V, --version    show the version
   An option's value follows it (--name T) or an equals sign (--name=T); '--' ends the
@@ -90,6 +96,8 @@ Exit status:
      or 'tarin-translator: FILE: reason' when the reason has no place in the file
   2  usage error: 'tarin-translator: reason'
   diff exits as diff(1) does: 0 the same, 1 they differ, 2 trouble.
+  batch exits 0 when every row is written, 1 when a row failed (the others are
+  written), 2 when it refused before writing anything, or another trouble.
 Warnings of a job that succeeds take the form 'tarin-translator: FILE:LINE:COLUMN:
 warning: text'.
 )";
@@ -294,6 +302,47 @@ as the C library converts them, hexadecimal numbers, texts cut to their limit).
 
   --radio-type N  of a handheld radio of radio type N
   --mobile        of a mobile radio (with --radio-type N, of radio type N)
+)";
+
+inline constexpr const char* kBatchHelp =
+    R"(Usage: tarin-translator batch TEMPLATE FLEET --out DIR [--jobs N] [--dry-run]
+                              [--date STAMP] [--radio-type N] [--mobile]
+
+Writes a mission plan per row of the CSV table FLEET into DIR, each the mission plan
+TEMPLATE changed as that row says, as 'set' would change it, then DIR/manifest.json.
+FLEET (RFC 4180: quoted fields may hold commas, line breaks and doubled quotes; UTF-8
+with or without a byte order mark; CR LF or LF) has a header row naming its columns:
+  base      the output DIR/BASE.xml: a file name (required, one per row)
+  name, description, notes, author, locale, pin, aac-version
+            the plan texts (pin and aac-version: handheld plans only)
+  fl, ee    image files, relative to FLEET's folder, instead of the template's images
+  PATH      any other column: a setting path as 'get' prints it; the cell is assigned
+            as 'set' assigns it (one past a list's last entry appends an entry)
+An empty cell keeps the template's value; the cell <empty> sets an empty text.
+
+Before anything is written, batch refuses (exit 2, 'FLEET:LINE:COLUMN: reason') a column
+that is none of these for the template's radio kind, two columns for one setting, and
+a base that is empty, not a single file name ('/', '.' or '..', a control character,
+more than 251 bytes) or repeated (also in another letter case). A row whose value or
+image does not read, or whose DIR/BASE.xml is a symbolic link, fails alone (exit 1, a
+line each) and the other rows are written. DIR is made when missing and locked: a second
+batch into it fails at once. Each plan appears complete or not at all, flushed to the
+disk.
+
+  --out DIR       the output folder (required)
+  --jobs N        write with N workers (default: the processors available)
+  --dry-run       check every row, its values and its images, and write nothing
+  --date STAMP    the documents' date stamp: YYYY-MM-DDThh:mm:ssZ as the documents carry
+                  it, YYYY-MM-DD (midnight UTC) or @SECONDS since 1970 (UTC); without it
+                  the environment's SOURCE_DATE_EPOCH (seconds), else the time of
+                  writing. With a fixed date two runs write the same bytes, whatever N.
+  --radio-type N, --mobile
+                  read TEMPLATE as that radio kind (else as it implies)
+
+The manifest (its JSON Schema: schemas/manifest.schema.json) lists the template's size
+and SHA-256, the version, the date, and each row in FLEET's order: its line, base,
+status (written or failed), reason, and the size and SHA-256 of its document and images.
+Progress (rows done of all) shows on standard error when it is a terminal.
 )";
 
 }  // namespace tarin::tool

@@ -49,6 +49,7 @@ enum CommandId : unsigned {
     kDescribe = 256,
     kShow = 512,
     kSchema = 1024,
+    kBatch = 2048,
 };
 
 struct Options;
@@ -155,5 +156,9 @@ int runDiff(const Options& o);
 int runDescribe(const Options& o);
 int runShow(const Options& o);
 int runSchema(const Options& o);
+int runBatch(const Options& o);
+
+// Why `text` is not a date stamp batch --date takes, or nothing.
+std::optional<std::string> dateProblem(const std::string& text);
 
 }  // namespace tarin::tool

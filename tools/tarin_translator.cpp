@@ -42,9 +42,10 @@ const Command kCommands[] = {
     {"describe", kDescribe, {"PATH"}, kDescribeHelp, runDescribe},
     {"show", kShow, {"FILE"}, kShowHelp, runShow},
     {"schema", kSchema, {}, kSchemaHelp, runSchema},
+    {"batch", kBatch, {"TEMPLATE", "FLEET"}, kBatchHelp, runBatch},
 };
 
-enum class Takes { Nothing, Text, RadioType, File };
+enum class Takes { Nothing, Text, RadioType, File, Count, Date };
 
 struct KnownOption {
     const char* name;
@@ -58,9 +59,9 @@ const KnownOption kOptions[] = {
     {"--in-place", kSet, Takes::Nothing},
     {"--backup", kSet, Takes::Nothing},
     {"--remove", kSet, Takes::Text, true},
-    {"--radio-type", kDefaults | kWrite | kReaders | kSettingReaders | kDescribe | kSchema,
+    {"--radio-type", kDefaults | kWrite | kReaders | kSettingReaders | kDescribe | kSchema | kBatch,
      Takes::RadioType},
-    {"--mobile", kDefaults | kWrite | kReaders | kSettingReaders | kDescribe | kSchema,
+    {"--mobile", kDefaults | kWrite | kReaders | kSettingReaders | kDescribe | kSchema | kBatch,
      Takes::Nothing},
     {"--platform", kWrite, Takes::File},
     {"--plan", kWrite, Takes::File},
@@ -74,7 +75,12 @@ const KnownOption kOptions[] = {
     {"--domain", kWrite, Takes::Nothing},
     {"--temp-dir", kParse, Takes::Nothing},
     {"--json", kCheck | kInfo | kGet | kDiff, Takes::Nothing},
+    // One name, two meanings: the commands tell them apart.
     {"--date", kDiff, Takes::Nothing},
+    {"--date", kBatch, Takes::Date},
+    {"--out", kBatch, Takes::File},
+    {"--jobs", kBatch, Takes::Count},
+    {"--dry-run", kBatch, Takes::Nothing},
 };
 
 const std::wstring kDefaultDomain = L"TACCOM_RADIO01";
@@ -118,6 +124,15 @@ void checkValue(const KnownOption& known, const std::string& value) {
         if (!digits || std::stoull(value) > 0xFFFFFFFFull)
             throw UsageError{"--radio-type: '" + printable(value) +
                              "' is not a radio type code (0 to 4294967295)"};
+    } else if (known.takes == Takes::Count) {
+        const bool count = !value.empty() && value.size() <= 4 &&
+                           value.find_first_not_of("0123456789") == std::string::npos &&
+                           std::stoul(value) >= 1 && std::stoul(value) <= 1024;
+        if (!count)
+            throw UsageError{std::string(known.name) + ": '" + printable(value) +
+                             "' is not a number of workers (1 to 1024)"};
+    } else if (known.takes == Takes::Date) {
+        if (std::optional<std::string> problem = dateProblem(value)) throw UsageError{*problem};
     }
 }
 
@@ -138,11 +153,14 @@ Options parseCommandLine(const Command& command, const std::vector<std::string>&
         const std::size_t equals = arg.find('=');
         const std::string name = arg.substr(0, equals);
         const KnownOption* known = nullptr;
-        for (const KnownOption& s : kOptions)
-            if (name == s.name) known = &s;
-        if (!known) throw UsageError{"unknown option " + printable(name)};
-        if (!(known->commands & command.id))
-            throw UsageError{name + " does not apply to " + command.name};
+        bool named = false;
+        for (const KnownOption& s : kOptions) {
+            if (name != s.name) continue;
+            named = true;
+            if (s.commands & command.id) known = &s;
+        }
+        if (!named) throw UsageError{"unknown option " + printable(name)};
+        if (!known) throw UsageError{name + " does not apply to " + command.name};
         std::string value;
         if (known->takes == Takes::Nothing) {
             if (equals != std::string::npos) throw UsageError{name + " takes no value"};

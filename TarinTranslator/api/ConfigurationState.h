@@ -41,6 +41,24 @@ namespace detail {
 void readConfiguration(Configuration::State& state, DocumentText text, std::optional<ReadAs> as,
                        bool digestImages);
 
+// What changes work on: a record and its written platformConfig element.
+struct Editable {
+    ReadPlan& record;
+    pugi::xml_document& written;
+};
+
+// Applies `changes` to `target` as setSettings does (removals, assignments, then the plan
+// texts, cut to what a plan keeps): the reason of the first change refused (its path in
+// `path`; `target` is then partly changed), or nothing. setSettings reads the element
+// again after each change (or each entry appended with its values); `together` does so
+// only before a change that appends an entry and at the end, which is faster, checks the
+// values as they end up together, and names all paths read together in a reason.
+std::optional<ReadNote> applyChanges(const Editable& target, const SettingChanges& changes,
+                                     bool together = false);
+
+// Hands out the bytes of `bytes` (which must outlive it), as an image's reader.
+ImageReader readerOf(std::span<const uint8_t> bytes);
+
 // The lists (by their entries' paths without predicates) that take new entries.
 std::vector<std::string_view> listsTakingEntries();
 // Adds to `record` a default entry of `list` under `key` (for a list kept by a key) or after

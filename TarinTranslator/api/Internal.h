@@ -122,12 +122,45 @@ class InputFile {
     int fd_ = -1;
 };
 
+// The two image files of a write, opened (and so checked) before anything is written. A
+// regular file is read while the document is written, a chunk at a time, so that it is
+// never held in memory whole; a pipe or a FIFO is read whole into the record at once, .fl
+// before .ee, the order in which one program feeding both would write them. An image
+// without a file (an empty path) is left to the record.
+class WriteImages {
+  public:
+    WriteImages(const std::filesystem::path& base, ByteVector& fl, ByteVector& ee)
+        : WriteImages(withSuffix(base, ".fl"), fl, withSuffix(base, ".ee"), ee) {}
+    WriteImages(const std::filesystem::path& flFile, ByteVector& fl,
+                const std::filesystem::path& eeFile, ByteVector& ee) {
+        if (!flFile.empty()) open(flFile, fl_, fl, readers_.fl);
+        if (!eeFile.empty()) open(eeFile, ee_, ee, readers_.ee);
+    }
+    const ImageReaders* readers() const { return &readers_; }
+    ImageReaders& streams() { return readers_; }
+
+  private:
+    static void open(const std::filesystem::path& file, std::optional<InputFile>& input,
+                     ByteVector& bytes, ImageReader& reader) {
+        input.emplace(file, "image file");
+        if (input->regular()) {
+            reader = [&in = *input](uint8_t* to, std::size_t size) { return in.read(to, size); };
+        } else {
+            input->readAll(bytes);
+            input.reset();
+        }
+    }
+
+    std::optional<InputFile> fl_, ee_;
+    ImageReaders readers_;
+};
+
 // Writes text into `file` in UTF-8 with CR LF line ends through `write`. Numbers are
 // written in the classic locale, whatever the process's global locale: plain digits, no
-// grouping.
+// grouping. `seen` is shown the bytes as they are written.
 template <class Write>
-bool writeText(AtomicFile& file, Write write) {
-    Utf8FileBuf buffer(file);
+bool writeText(AtomicFile& file, Write write, Utf8FileBuf::Seen seen = {}) {
+    Utf8FileBuf buffer(file, std::move(seen));
     std::wostream os(&buffer);
     os.imbue(std::locale::classic());
     {
@@ -155,6 +188,8 @@ struct WriteFailure {
     }
     std::string reason() const {
         std::string text = refusal == Refusal::NotRegular ? "not a regular file"
+                           : refusal == Refusal::Link
+                               ? "a symbolic link, which is not followed here"
                            : refusal == Refusal::ForeignLink
                                ? "not following a symbolic link owned by another user in a "
                                  "sticky world-writable directory"
@@ -226,6 +261,17 @@ class ReadPlan {
 
     // Writes what unpacking writes: BASE.fl, BASE.ee and BASE.pd.
     std::optional<WriteFailure> write(const std::filesystem::path& base, bool toTempDir) const;
+
+    // Writes the plan as a mission plan document, its images from `readers` where they
+    // give them, its date stamp of `date` (without it, now).
+    void writePlan(std::wostream& os, const ImageReaders* readers,
+                   std::optional<std::time_t> date = std::nullopt) const {
+        if (as_.mobile) {
+            writeMobileMissionPlan(os, mobile_, readers, date);
+        } else {
+            writeMissionPlan(os, handheld_, readers, date);
+        }
+    }
 
     // The platformConfig text that unpacking writes.
     std::wstring platformText() const {
@@ -305,6 +351,8 @@ void explainKind(ReadResult& result, const ReadLog& log, const ReadAs& as, bool 
 ReadResult checkedResult(const ReadLog& log, bool ok, const ReadAs& as);
 // The result of a platform text that does not read.
 ReadResult platformFailure(const ReadLog& log, const ReadAs& as);
+// "a mobile radio", "a classic handheld radio" or "radio type N".
+std::string radioKind(const ReadAs& as);
 // A plan text as a plan keeps it: at most `characters` characters of the attribute.
 std::wstring keptText(pugi::xml_node node, const char* name, std::size_t characters);
 

@@ -43,35 +43,6 @@ std::filesystem::path withSuffix(const std::filesystem::path& base, const char* 
     return file;
 }
 
-// The two image files of a write, BASE.fl and BASE.ee, opened (and so checked) before
-// anything is written. A regular file is read while the document is written, a chunk at
-// a time, so that it is never held in memory whole; a pipe or a FIFO is read whole into
-// the record at once, .fl before .ee, the order in which one program feeding both would
-// write them.
-class WriteImages {
-  public:
-    WriteImages(const std::filesystem::path& base, ByteVector& fl, ByteVector& ee) {
-        open(withSuffix(base, ".fl"), fl_, fl, readers_.fl);
-        open(withSuffix(base, ".ee"), ee_, ee, readers_.ee);
-    }
-    const ImageReaders* readers() const { return &readers_; }
-
-  private:
-    static void open(const std::filesystem::path& file, std::optional<InputFile>& input,
-                     ByteVector& bytes, ImageReader& reader) {
-        input.emplace(file, "image file");
-        if (input->regular()) {
-            reader = [&in = *input](uint8_t* to, std::size_t size) { return in.read(to, size); };
-        } else {
-            input->readAll(bytes);
-            input.reset();
-        }
-    }
-
-    std::optional<InputFile> fl_, ee_;
-    ImageReaders readers_;
-};
-
 // Refuses plan texts that no document can hold, before anything is read or written.
 void checkTexts(const PlanTexts& texts, const std::wstring& domain) {
     const std::pair<const char*, const std::wstring*> all[] = {{"name", &texts.name},

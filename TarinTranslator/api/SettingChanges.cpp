@@ -248,23 +248,26 @@ std::string positionPredicate(std::size_t position) {
 
 class Changer {
   public:
-    explicit Changer(Configuration::State& state) : state_(state) {
+    explicit Changer(const Editable& target)
+        : as_(target.record.as()), record_(target.record), written_(target.written) {
         defaults_.planRadioType = defaults_.Platform.radioType =
-            state.as.radioType.value_or(kClassicRadioType);
-        if (!state.as.mobile) applyHandheldDefaults(defaults_);
+            as_.radioType.value_or(kClassicRadioType);
+        if (!as_.mobile) applyHandheldDefaults(defaults_);
     }
 
     // Makes the changes, in order. The changes of an entry just appended are made together
-    // before it is read again, so that values its defaults lack can be given with it.
-    void assign(const std::vector<SettingValue>& changes) {
+    // before it is read again, so that values its defaults lack can be given with it; with
+    // `together`, so are all changes up to the next that appends an entry.
+    void assign(const std::vector<SettingValue>& changes, bool together) {
         for (std::size_t i = 0; i < changes.size();) {
             pugi::xml_node appended;
             std::vector<std::string> canonical{write(changes[i], &appended)};
             std::size_t next = i + 1;
             const std::string entry = appended ? elementPathOf(appended) + "/" : std::string();
-            for (; appended && next < changes.size(); ++next) {
+            for (; (appended || together) && next < changes.size(); ++next) {
                 const std::vector<Setting> target = selectSettings(config(), changes[next].path);
-                if (target.size() != 1 || target.front().path.rfind(entry, 0) != 0) break;
+                if (target.size() != 1 || (!together && target.front().path.rfind(entry, 0) != 0))
+                    break;
                 canonical.push_back(write(changes[next], nullptr));
             }
             std::string label;
@@ -344,11 +347,11 @@ class Changer {
                           ReasonCode::EntryRefused, path};
     }
 
-    pugi::xml_node config() { return state_.written.child("platformConfig"); }
+    pugi::xml_node config() { return written_.child("platformConfig"); }
 
   private:
     std::string kindText() const {
-        const ReadAs& as = state_.as;
+        const ReadAs& as = as_;
         if (as.mobile) return "a mobile radio";
         return as.radioType ? "radio type " + std::to_string(*as.radioType)
                             : std::string("a classic handheld radio");
@@ -377,7 +380,7 @@ class Changer {
     // when the path names no such entry.
     bool append(const std::string& path) {
         const auto parsed = stepsOf(path);
-        if (!parsed || state_.as.mobile) return false;
+        if (!parsed || as_.mobile) return false;
         const std::vector<Step>& steps = parsed->first;
         std::string list, parentPath;
         for (std::size_t i = 0; i < steps.size(); ++i) {
@@ -401,7 +404,7 @@ class Changer {
         }
         // A list below a list entry (a switch's positions) adds below that entry.
         pugi::xml_node parent = parentPath.empty() ? config() : onlyNode(parentPath);
-        if (!(*add)(state_.record->handheld().Platform, defaults_.Platform, key, parent))
+        if (!(*add)(record_.handheld().Platform, defaults_.Platform, key, parent))
             throw Refused{path + ": '" + key + "' is not a key of this list", ReasonCode::NotAName,
                           path};
         rewrite();
@@ -412,21 +415,20 @@ class Changer {
     // platformConfig is read; its reason names the path of the change.
     void reread(const std::string& path) {
         std::ostringstream text;
-        state_.written.save(text, "", pugi::format_raw | pugi::format_no_declaration,
-                            pugi::encoding_utf8);
+        written_.save(text, "", pugi::format_raw | pugi::format_no_declaration,
+                      pugi::encoding_utf8);
         std::string buffer = text.str();
         ReadLog log;
         bool ok;
-        ReadPlan fresh(state_.as);
+        ReadPlan fresh(as_);
         {
             ReadLogScope scope(&log);
             pugi::xml_document doc;
             ok = loadDocumentText(doc, buffer.data(), buffer.size());
             if (ok) {
                 pugi::xml_node config = doc.child("platformConfig");
-                ok = state_.as.mobile
-                         ? readMobilePlatformConfig(config, fresh.mobile().MobilePlatform)
-                         : readPlatformConfig(config, fresh.handheld().Platform);
+                ok = as_.mobile ? readMobilePlatformConfig(config, fresh.mobile().MobilePlatform)
+                                : readPlatformConfig(config, fresh.handheld().Platform);
             }
         }
         if (!ok) {
@@ -437,15 +439,15 @@ class Changer {
             throw Refused{path + ": " + log.warnings().front().text, log.warnings().front().code,
                           path};
         // What the platform element does not hold, the images and the AAC version, stays.
-        if (state_.as.mobile) {
+        if (as_.mobile) {
             MobilePlatformRecord& now = fresh.mobile().MobilePlatform;
-            MobilePlatformRecord& old = state_.record->mobile().MobilePlatform;
+            MobilePlatformRecord& old = record_.mobile().MobilePlatform;
             now.eeData.swap(old.eeData);
             now.flData.swap(old.flData);
             std::swap(now, old);
         } else {
             HandheldPlatform& now = fresh.handheld().Platform;
-            HandheldPlatform& old = state_.record->handheld().Platform;
+            HandheldPlatform& old = record_.handheld().Platform;
             now.eeData.swap(old.eeData);
             now.flData.swap(old.flData);
             std::copy(std::begin(old.AACversion), std::end(old.AACversion), now.AACversion);
@@ -455,24 +457,16 @@ class Changer {
     }
 
     void rewrite() {
-        const std::string written = toUtf8(state_.record->platformText());
-        state_.written.load_buffer(written.data(), written.size(), kSettingsParseOptions,
-                                   pugi::encoding_utf8);
+        const std::string written = toUtf8(record_.platformText());
+        written_.load_buffer(written.data(), written.size(), kSettingsParseOptions,
+                             pugi::encoding_utf8);
     }
 
-    Configuration::State& state_;
+    const ReadAs& as_;
+    ReadPlan& record_;
+    pugi::xml_document& written_;
     MissionPlan defaults_;
 };
-
-// Streams an image decoded in place in the document's text.
-ImageReader readerOf(std::span<const uint8_t> bytes) {
-    return [bytes, at = std::size_t{0}](uint8_t* to, std::size_t size) mutable {
-        const std::size_t n = std::min(size, bytes.size() - at);
-        std::copy_n(bytes.data() + at, n, to);
-        at += n;
-        return n;
-    };
-}
 
 void changeTexts(PlanTextFields& fields, wchar_t* aacVersion, const PlanTextChanges& changes) {
     const std::pair<const std::optional<std::wstring>*, std::pair<wchar_t*, std::size_t>> all[] = {
@@ -493,6 +487,37 @@ bool anyText(const PlanTextChanges& c) {
 }
 
 }  // namespace
+
+namespace detail {
+
+std::optional<ReadNote> applyChanges(const Editable& target, const SettingChanges& changes,
+                                     bool together) {
+    try {
+        Changer changer(target);
+        for (const std::string& path : changes.removals) changer.remove(path);
+        changer.assign(changes.assignments, together);
+    } catch (const Refused& refused) {
+        return ReadNote{refused.text, 0, 0, refused.code, refused.path};
+    }
+    ReadPlan& record = target.record;
+    if (record.as().mobile) {
+        changeTexts(record.mobile(), nullptr, changes.texts);
+    } else {
+        changeTexts(record.handheld(), record.handheld().Platform.AACversion, changes.texts);
+    }
+    return std::nullopt;
+}
+
+ImageReader readerOf(std::span<const uint8_t> bytes) {
+    return [bytes, at = std::size_t{0}](uint8_t* to, std::size_t size) mutable {
+        const std::size_t n = std::min(size, bytes.size() - at);
+        std::copy_n(bytes.data() + at, n, to);
+        at += n;
+        return n;
+    };
+}
+
+}  // namespace detail
 
 ReadResult setSettings(const std::filesystem::path& file, const SettingChanges& changes,
                        const std::filesystem::path& output, std::optional<ReadAs> as, bool backup) {
@@ -519,13 +544,9 @@ ReadResult setSettings(const std::filesystem::path& file, const SettingChanges& 
                          {}};
         return result;
     }
-    try {
-        Changer changer(state);
-        for (const std::string& path : changes.removals) changer.remove(path);
-        changer.assign(changes.assignments);
-    } catch (const Refused& refused) {
+    if (std::optional<ReadNote> refused = applyChanges({*state.record, state.written}, changes)) {
         result.ok = false;
-        result.reason = {refused.text, 0, 0, refused.code, refused.path};
+        result.reason = *refused;
         return result;
     }
     if (backup && std::filesystem::exists(output)) {
@@ -547,18 +568,8 @@ ReadResult setSettings(const std::filesystem::path& file, const SettingChanges& 
                        }));
     const ImageViews& views = record.images();
     ImageReaders readers{readerOf(views.fl), readerOf(views.ee)};
-    if (state.as.mobile) {
-        MobileMissionPlan& plan = record.mobile();
-        changeTexts(plan, nullptr, texts);
-        return written(result, writeTextFile(output, [&](std::wostream& os) {
-                           writeMobileMissionPlan(os, plan, &readers);
-                       }));
-    }
-    MissionPlan& plan = record.handheld();
-    changeTexts(plan, plan.Platform.AACversion, texts);
-    return written(result, writeTextFile(output, [&](std::wostream& os) {
-                       writeMissionPlan(os, plan, &readers);
-                   }));
+    return written(
+        result, writeTextFile(output, [&](std::wostream& os) { record.writePlan(os, &readers); }));
 }
 
 }  // namespace tarin

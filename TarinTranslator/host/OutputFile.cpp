@@ -298,7 +298,7 @@ bool AtomicFile::claimName(Make make) {
     }
 }
 
-bool AtomicFile::open(const std::filesystem::path& target) {
+bool AtomicFile::open(const std::filesystem::path& target, Links links) {
     abandon();
     target_ = target;
     remaining_.clear();
@@ -307,7 +307,7 @@ bool AtomicFile::open(const std::filesystem::path& target) {
     failed_ = false;
     std::filesystem::path file = target;
     Refusal refusal = Refusal::None;
-    if (!resolveLinks(file, refusal)) return fail(refusal);
+    if (links == Links::Follow && !resolveLinks(file, refusal)) return fail(refusal);
     name_ = file.filename().string();
     if (name_.empty() || name_ == "." || name_ == "..") {
         errno = EISDIR;
@@ -322,6 +322,10 @@ bool AtomicFile::open(const std::filesystem::path& target) {
     // is open to its owner only.
     struct stat old {};
     const bool replacing = ::fstatat(dir_, name_.c_str(), &old, AT_SYMLINK_NOFOLLOW) == 0;
+    if (replacing && S_ISLNK(old.st_mode)) {
+        errno = ELOOP;
+        return fail(Refusal::Link);
+    }
     if (replacing && !S_ISREG(old.st_mode)) return fail(Refusal::NotRegular);
     const mode_t mode = replacing ? 0600 : 0666;
 
@@ -456,7 +460,7 @@ namespace {
 constexpr std::size_t kByteChunk = 1 << 16;
 }
 
-Utf8FileBuf::Utf8FileBuf(AtomicFile& file) : file_(file) {
+Utf8FileBuf::Utf8FileBuf(AtomicFile& file, Seen seen) : file_(file), seen_(std::move(seen)) {
     setp(wide_, wide_ + sizeof(wide_) / sizeof(wide_[0]));
     bytes_.reserve(kByteChunk + 64);
 }
@@ -480,8 +484,13 @@ void Utf8FileBuf::encodeWide() {
     setp(wide_, wide_ + sizeof(wide_) / sizeof(wide_[0]));
 }
 
+void Utf8FileBuf::put(const char* bytes, std::size_t size) {
+    if (seen_) seen_(bytes, size);
+    if (!file_.write(bytes, size)) failed_ = true;
+}
+
 void Utf8FileBuf::flushBytes() {
-    if (!bytes_.empty() && !file_.write(bytes_.data(), bytes_.size())) failed_ = true;
+    if (!bytes_.empty()) put(bytes_.data(), bytes_.size());
     bytes_.clear();
 }
 
@@ -490,7 +499,7 @@ void Utf8FileBuf::putAscii(const char* text, std::size_t size) {
     if (size >= kByteChunk / 2) {
         // Large runs go to the file as they are, without another copy.
         flushBytes();
-        if (!file_.write(text, size)) failed_ = true;
+        put(text, size);
         return;
     }
     while (size > 0) {

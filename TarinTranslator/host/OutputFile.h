@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <initializer_list>
 #include <optional>
 #include <streambuf>
@@ -19,7 +20,11 @@ enum class Refusal {
     None,
     NotRegular,   // the target exists and is not a regular file: a device, a FIFO, a directory
     ForeignLink,  // a symbolic link on the way is one the kernel's protection would not follow
+    Link,         // the target is a symbolic link, and links are not followed (Links::Refuse)
 };
+
+// Whether open() follows a target that is a symbolic link or refuses it.
+enum class Links { Follow, Refuse };
 
 // A file written in full before it takes the place of its target, so that the target
 // holds either its previous content or the new one, never a part of it:
@@ -34,7 +39,8 @@ enum class Refusal {
 // commit() does the last four steps. A target that is a symbolic link stays one: the file
 // it points to is replaced (or created, for a dangling link). A target that exists and is
 // not a regular file is refused, when the file is opened and again just before the
-// rename; so is a symbolic link in a sticky world-writable directory that belongs neither
+// rename (with Links::Refuse, so is a target that is a symbolic link); so is a symbolic
+// link in a sticky world-writable directory that belongs neither
 // to the process's user nor to the directory's owner (the links that the kernel's
 // fs.protected_symlinks does not follow; this code resolves links itself). A replaced
 // file keeps its permission bits, and its owner and group where the process may set
@@ -50,7 +56,7 @@ class AtomicFile {
     AtomicFile(const AtomicFile&) = delete;
     AtomicFile& operator=(const AtomicFile&) = delete;
 
-    bool open(const std::filesystem::path& target);
+    bool open(const std::filesystem::path& target, Links links = Links::Follow);
     bool write(const void* data, std::size_t size);
     bool sync();
     bool link();
@@ -129,10 +135,12 @@ void sweepStaleTemporaries(std::initializer_list<const AtomicFile*> files);
 
 // A wide stream buffer that encodes its text as UTF-8 (as toUtf8() does) into an
 // AtomicFile, writing each "\n" as CR LF. putAscii() passes narrow ASCII text (which needs no
-// encoding) straight through, for bulk text such as Base64.
+// encoding) straight through, for bulk text such as Base64. `seen`, when given, is shown
+// every byte written, in order (to take a digest of the file as it is written).
 class Utf8FileBuf : public std::wstreambuf {
   public:
-    explicit Utf8FileBuf(AtomicFile& file);
+    using Seen = std::function<void(const char* bytes, std::size_t size)>;
+    explicit Utf8FileBuf(AtomicFile& file, Seen seen = {});
     ~Utf8FileBuf() override;
 
     void putAscii(const char* text, std::size_t size);
@@ -146,8 +154,10 @@ class Utf8FileBuf : public std::wstreambuf {
   private:
     void encodeWide();
     void flushBytes();
+    void put(const char* bytes, std::size_t size);
 
     AtomicFile& file_;
+    Seen seen_;
     wchar_t wide_[4096];
     std::string bytes_;
     bool failed_ = false;

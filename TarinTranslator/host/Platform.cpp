@@ -91,6 +91,7 @@ const char* reasonCodeName(ReasonCode code) {
         "several-settings",
         "value-changed",
         "not-a-list-entry",
+        "bad-file-name",
     };
     const auto index = static_cast<std::size_t>(code);
     return index < std::size(kNames) ? kNames[index] : "none";

@@ -30,6 +30,7 @@ enum class ReasonCode {
     SeveralSettings,     // several-settings: a path that selects more than one
     ValueChanged,        // value-changed: a value the reader would keep as another
     NotAListEntry,       // not-a-list-entry: a removal of what is not a list's entry
+    BadFileName,         // bad-file-name: an output name that is not a single file name
 };
 TARIN_API const char* reasonCodeName(ReasonCode code);
 

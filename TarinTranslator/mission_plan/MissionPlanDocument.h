@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <ctime>
 #include <functional>
+#include <optional>
 #include <ostream>
 #include <pugixml.hpp>
 #include <span>
@@ -33,11 +34,13 @@ struct ImageReaders {
 };
 
 // Writers: XML text or summary text by the stream's mode. `streamed` replaces the
-// record's images in XML text.
+// record's images in XML text; `date` is the time of the date stamp (without it, now).
 std::wostream& writeMissionPlan(std::wostream& os, const MissionPlan& plan,
-                                const ImageReaders* streamed = nullptr);
+                                const ImageReaders* streamed = nullptr,
+                                std::optional<std::time_t> date = std::nullopt);
 std::wostream& writeMobileMissionPlan(std::wostream& os, const MobileMissionPlan& plan,
-                                      const ImageReaders* streamed = nullptr);
+                                      const ImageReaders* streamed = nullptr,
+                                      std::optional<std::time_t> date = std::nullopt);
 std::wostream& writePlanInfo(std::wostream& os, const PlanTextFields& texts);
 // An image as the Base64 text of its BLOB element (the summary form dumps the bytes
 // itself).

@@ -1,6 +1,7 @@
 #include <array>
 #include <cstdio>
 #include <iomanip>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -46,11 +47,11 @@ const NamedText kPlanInfoTexts[] = {
      "\n  Pin:          ", [](const PlanTextFields& t) -> const wchar_t* { return t.pin; }},
 };
 
-void writeVersionInfoStart(std::wostream& os) {
+void writeVersionInfoStart(std::wostream& os, std::optional<std::time_t> date) {
     os << "<versionInfo version='";
     putEscaped(os, kVersionStamp);
     os << "' date='";
-    putEscaped(os, dateStamp(std::time(nullptr)));
+    putEscaped(os, dateStamp(date.value_or(std::time(nullptr))));
 }
 
 void writeImage(std::wostream& os, const ByteVector& bytes, const ImageReader* streamed) {
@@ -79,7 +80,7 @@ void writeByteDump(std::wostream& os, const ByteVector& bytes) {
 }
 
 std::wostream& writeMissionLoad(std::wostream& os, const HandheldPlatform& platform,
-                                const ImageReaders* streamed) {
+                                const ImageReaders* streamed, std::optional<std::time_t> date) {
     if (!isXmlMode(os)) {
         os << "MissionPlan.Platform: ";
         writePlatformConfig(os, platform);
@@ -91,7 +92,7 @@ std::wostream& writeMissionLoad(std::wostream& os, const HandheldPlatform& platf
     }
     const char* element = isExtendedCode(platform.radioType) ? "MissionLoad" : "qd470PMissionLoad";
     os << '<' << element << ">\n";
-    writeVersionInfoStart(os);
+    writeVersionInfoStart(os, date);
     os << "'  AACversion = '";
     putEscaped(os, platform.AACversion);
     os << "' />\n";
@@ -101,7 +102,8 @@ std::wostream& writeMissionLoad(std::wostream& os, const HandheldPlatform& platf
 }
 
 std::wostream& writeMobileMissionLoad(std::wostream& os, const MobilePlatformRecord& platform,
-                                      const ImageReaders* streamed) {
+                                      const ImageReaders* streamed,
+                                      std::optional<std::time_t> date) {
     if (!isXmlMode(os)) {
         os << "MobileMissionPlan.MobilePlatform: ";
         writeMobilePlatformConfig(os, platform);
@@ -112,7 +114,7 @@ std::wostream& writeMobileMissionLoad(std::wostream& os, const MobilePlatformRec
         return endOfLine(os);
     }
     os << "<MissionLoadQD470M>\n";
-    writeVersionInfoStart(os);
+    writeVersionInfoStart(os, date);
     os << "' />\n";
     writeMobilePlatformConfig(os, platform);
     writeWaveforms(os, platform.eeData, platform.flData, streamed);
@@ -121,12 +123,13 @@ std::wostream& writeMobileMissionLoad(std::wostream& os, const MobilePlatformRec
 
 template <class Platform>
 void writeDocument(std::wostream& os, const PlanTextFields& texts, const char* schema,
-                   std::wostream& (*writeLoad)(std::wostream&, const Platform&,
-                                               const ImageReaders*),
-                   const Platform& platform, const ImageReaders* streamed) {
+                   std::wostream& (*writeLoad)(std::wostream&, const Platform&, const ImageReaders*,
+                                               std::optional<std::time_t>),
+                   const Platform& platform, const ImageReaders* streamed,
+                   std::optional<std::time_t> date) {
     if (isXmlMode(os)) os << kDocumentStartA << schema << kDocumentStartB;
     writePlanInfo(os, texts);
-    writeLoad(os, platform, streamed);
+    writeLoad(os, platform, streamed, date);
     if (isXmlMode(os)) {
         os << "</missionPlan>\n";
     } else {
@@ -218,15 +221,17 @@ std::wostream& writeBlob(std::wostream& os, const ImageReader& read) {
 }
 
 std::wostream& writeMissionPlan(std::wostream& os, const MissionPlan& plan,
-                                const ImageReaders* streamed) {
-    writeDocument(os, plan, "MissionLoadV4Schema.xsd", writeMissionLoad, plan.Platform, streamed);
+                                const ImageReaders* streamed, std::optional<std::time_t> date) {
+    writeDocument(os, plan, "MissionLoadV4Schema.xsd", writeMissionLoad, plan.Platform, streamed,
+                  date);
     return os;
 }
 
 std::wostream& writeMobileMissionPlan(std::wostream& os, const MobileMissionPlan& plan,
-                                      const ImageReaders* streamed) {
+                                      const ImageReaders* streamed,
+                                      std::optional<std::time_t> date) {
     writeDocument(os, plan, "MobilMissionLoadV4Schema.xsd", writeMobileMissionLoad,
-                  plan.MobilePlatform, streamed);
+                  plan.MobilePlatform, streamed, date);
     return os;
 }
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Runs the tool's JSON outputs (check, get, diff, info) over plans and platform files that
-read, fail and warn, validates every output against its schema in schemas/, and checks
-that the values stand where they belong.
+read, fail and warn, and a batch's manifest, validates every output against its schema in
+schemas/, and checks that the values stand where they belong.
 
 Usage: validate_outputs.py TOOL SCHEMA_DIR
 """
@@ -25,7 +25,7 @@ def load(name):
 
 store = {s["$id"]: s for s in map(load, ["common.schema.json", "check.schema.json",
                                          "get.schema.json", "diff.schema.json",
-                                         "info.schema.json"])}
+                                         "info.schema.json", "manifest.schema.json"])}
 validators = {}
 for schema in store.values():
     jsonschema.Draft202012Validator.check_schema(schema)
@@ -121,6 +121,20 @@ with tempfile.TemporaryDirectory() as work:
     diff = output("diff", "classic.xml", "failing.xml", status=1)
     expect("diff classic.xml failing.xml", [diff["same"], diff["differences"][0]["b"]],
            [False, "bogus"])
+
+    # A batch with a row that fails among rows that are written.
+    pathlib.Path("fleet.csv").write_text("base,name,TimeDateCfg/@zone,fl\r\n"
+                                         "r1,\"One, two\",EST,classic.fl\r\nr2,,bogus,\r\n")
+    run = tool("batch", "classic.xml", "fleet.csv", "--out", "plans", "--date", "2026-01-02")
+    if run.returncode != 1 or "fleet.csv:3:" not in run.stderr:
+        failures.append(f"batch: exit {run.returncode}, expected 1: {run.stderr}")
+    else:
+        manifest = json.loads(pathlib.Path("plans/manifest.json").read_text())
+        for error in validators["manifest"].iter_errors(manifest):
+            failures.append(f"manifest: {error.message} at {list(error.absolute_path)}")
+        if [row["status"] for row in manifest["rows"]] != ["written", "failed"]:
+            failures.append(f"manifest: rows {manifest['rows']}")
+        checked += 1
 
 print(f"{checked} outputs checked")
 for failure in failures:
