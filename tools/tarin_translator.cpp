@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "TarinTranslator/api/TarinTranslator.h"
+#include "tools/Completion.h"
 #include "tools/Help.h"
 #include "tools/Interrupts.h"
 #include "tools/Text.h"
@@ -44,7 +45,7 @@ const Command kCommands[] = {
     {"schema", kSchema, {}, kSchemaHelp, runSchema},
 };
 
-enum class Takes { Nothing, Text, RadioType, File };
+enum class Takes { Nothing, Text, RadioType, File, Path };
 
 struct KnownOption {
     const char* name;
@@ -57,7 +58,7 @@ const KnownOption kOptions[] = {
     {"-o", kSet, Takes::File},
     {"--in-place", kSet, Takes::Nothing},
     {"--backup", kSet, Takes::Nothing},
-    {"--remove", kSet, Takes::Text, true},
+    {"--remove", kSet, Takes::Path, true},
     {"--radio-type", kDefaults | kWrite | kReaders | kSettingReaders | kDescribe | kSchema,
      Takes::RadioType},
     {"--mobile", kDefaults | kWrite | kReaders | kSettingReaders | kDescribe | kSchema,
@@ -109,7 +110,7 @@ const Rule kRules[] = {
 };
 
 void checkValue(const KnownOption& known, const std::string& value) {
-    if (known.takes == Takes::Text) {
+    if (known.takes == Takes::Text || known.takes == Takes::Path) {
         if (std::optional<std::string> problem = xmlTextProblem(value))
             throw UsageError{std::string(known.name) + ": the text " + *problem};
     } else if (known.takes == Takes::RadioType) {
@@ -472,7 +473,21 @@ const Command* findCommand(const std::string& name) {
     return nullptr;
 }
 
+// --completion bash: the completion script, from the tables above.
+int printCompletion(const std::vector<std::string>& args) {
+    if (args.size() != 2 || args[1] != "bash")
+        throw UsageError{"--completion takes the name of a shell: bash"};
+    std::vector<CompletionOption> options;
+    for (const KnownOption& o : kOptions) {
+        const char* const values[] = {nullptr, "text", "radio-type", "file", "path"};
+        options.push_back({o.name, o.commands, values[static_cast<int>(o.takes)], o.repeatable});
+    }
+    printOut(bashCompletion(kCommands, options));
+    return 0;
+}
+
 int run(const std::vector<std::string>& args) {
+    if (!args.empty() && args[0] == "--completion") return printCompletion(args);
     const Command* command = args.empty() ? nullptr : findCommand(args[0]);
     for (const std::string& arg : args) {
         if (arg == "--") break;
