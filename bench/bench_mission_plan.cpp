@@ -62,6 +62,14 @@ void shell(const std::string& command) {
     }
 }
 
+// A call of the library measured: one that fails measures nothing, and ends the program.
+void require(bool ok, const char* what) {
+    if (!ok) {
+        std::fprintf(stderr, "%s failed\n", what);
+        std::exit(1);
+    }
+}
+
 void writeRandom(const fs::path& file, std::size_t size, uint64_t seed) {
     std::mt19937_64 random(seed);
     std::vector<uint64_t> words(size / 8);
@@ -208,8 +216,9 @@ int measureBatch(const std::string& tool, const std::string& self, const fs::pat
                 << "," << i % 19 << "\n";
     }
     const tarin::PlanTexts texts{L"Radio 1, fleet", L"", L"", L"", L"", L"1001", L""};
-    const double write = medianSeconds(std::max(runs, 20),
-                                       [&] { tarin::writeHandheldMissionPlan(base, texts, 146); });
+    const double write = medianSeconds(std::max(runs, 20), [&] {
+        require(tarin::writeHandheldMissionPlan(base, texts, 146), "write");
+    });
     const std::string batch = tool + " batch " + templateFile.string() + " " + fleet.string() +
                               " --out " + (dir / "plans").string() + " --date 2026-01-02";
     shell(batch + " --dry-run > /dev/null");
@@ -311,7 +320,9 @@ int main(int argc, char** argv) {
         report("write: command-line tool", toolWrite, encode, "base64 -w0");
         report(
             "write: C++ API writeHandheldMissionPlan",
-            medianSeconds(runs, [&] { tarin::writeHandheldMissionPlan(base, texts, radioType); }),
+            medianSeconds(
+                runs,
+                [&] { require(tarin::writeHandheldMissionPlan(base, texts, radioType), "write"); }),
             encode, "base64 -w0");
         report("parse: command-line tool",
                medianSeconds(runs,
@@ -320,24 +331,33 @@ int main(int argc, char** argv) {
                                        " --radio-type " + code);
                              }),
                decode, "base64 -d");
-        report(
-            "parse: C++ API unpackHandheldMissionPlanFile",
-            medianSeconds(runs, [&] { tarin::unpackHandheldMissionPlanFile(xml, out, radioType); }),
-            decode, "base64 -d");
-        // The same read asked why it would fail: the reason costs nothing when it succeeds.
-        report("parse: C++ API unpackMissionPlanFile (reasons)",
-               medianSeconds(
-                   runs,
-                   [&] {
-                       tarin::unpackMissionPlanFile(xml, out, tarin::ReadAs{false, radioType});
-                   }),
+        report("parse: C++ API unpackHandheldMissionPlanFile",
+               medianSeconds(runs,
+                             [&] {
+                                 require(tarin::unpackHandheldMissionPlanFile(xml, out, radioType),
+                                         "parse");
+                             }),
                decode, "base64 -d");
+        // The same read asked why it would fail: the reason costs nothing when it succeeds.
+        report(
+            "parse: C++ API unpackMissionPlanFile (reasons)",
+            medianSeconds(
+                runs,
+                [&] {
+                    require(
+                        tarin::unpackMissionPlanFile(xml, out, tarin::ReadAs{false, radioType}).ok,
+                        "parse");
+                }),
+            decode, "base64 -d");
         // The host hands the document over as wide text it already holds.
         const CString wideText(tarin::fromUtf8(readAll(xml)));
         const CString wideBase(tarin::fromUtf8(out.string()));
         report("parse: C entry point ParseMissionPlanData (wide)",
                medianSeconds(runs,
-                             [&] { ParseMissionPlanData(wideText, wideBase, false, radioType); }),
+                             [&] {
+                                 require(ParseMissionPlanData(wideText, wideBase, false, radioType),
+                                         "parse");
+                             }),
                decode, "base64 -d");
         if (readAll(dir / "out.fl") != readAll(dir / "plan.fl")) {
             std::fprintf(stderr, "round trip lost data\n");

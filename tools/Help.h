@@ -84,6 +84,8 @@ Options (the commands they apply to first):
                    batch: the output folder, the number of workers, check only
   -h, --help       show this help, or a command's help after the command
   -V, --version    show the version
+  --completion bash
+                   print the bash completion script (installed with the tool)
   An option's value follows it (--name T) or an equals sign (--name=T); '--' ends the
   options. An option that does not apply to the command or the kind of plan, or one given
   twice with different values, is a usage error; --help and --version take nothing but

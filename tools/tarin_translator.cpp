@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "TarinTranslator/api/TarinTranslator.h"
+#include "tools/Completion.h"
 #include "tools/Help.h"
 #include "tools/Interrupts.h"
 #include "tools/Text.h"
@@ -45,7 +46,7 @@ const Command kCommands[] = {
     {"batch", kBatch, {"TEMPLATE", "FLEET"}, kBatchHelp, runBatch},
 };
 
-enum class Takes { Nothing, Text, RadioType, File, Count, Date };
+enum class Takes { Nothing, Text, RadioType, File, Count, Date, Path };
 
 struct KnownOption {
     const char* name;
@@ -58,7 +59,7 @@ const KnownOption kOptions[] = {
     {"-o", kSet, Takes::File},
     {"--in-place", kSet, Takes::Nothing},
     {"--backup", kSet, Takes::Nothing},
-    {"--remove", kSet, Takes::Text, true},
+    {"--remove", kSet, Takes::Path, true},
     {"--radio-type", kDefaults | kWrite | kReaders | kSettingReaders | kDescribe | kSchema | kBatch,
      Takes::RadioType},
     {"--mobile", kDefaults | kWrite | kReaders | kSettingReaders | kDescribe | kSchema | kBatch,
@@ -115,7 +116,7 @@ const Rule kRules[] = {
 };
 
 void checkValue(const KnownOption& known, const std::string& value) {
-    if (known.takes == Takes::Text) {
+    if (known.takes == Takes::Text || known.takes == Takes::Path) {
         if (std::optional<std::string> problem = xmlTextProblem(value))
             throw UsageError{std::string(known.name) + ": the text " + *problem};
     } else if (known.takes == Takes::RadioType) {
@@ -490,7 +491,39 @@ const Command* findCommand(const std::string& name) {
     return nullptr;
 }
 
+// --completion bash: the completion script, from the tables above.
+int printCompletion(const std::vector<std::string>& args) {
+    if (args.size() != 2 || args[1] != "bash")
+        throw UsageError{"--completion takes the name of a shell: bash"};
+    std::vector<CompletionOption> options;
+    for (const KnownOption& o : kOptions) {
+        const char* value = "text";  // a text, a count or a date: nothing to offer
+        switch (o.takes) {
+            case Takes::Nothing:
+                value = nullptr;
+                break;
+            case Takes::RadioType:
+                value = "radio-type";
+                break;
+            case Takes::File:
+                value = "file";
+                break;
+            case Takes::Path:
+                value = "path";
+                break;
+            case Takes::Text:
+            case Takes::Count:
+            case Takes::Date:
+                break;
+        }
+        options.push_back({o.name, o.commands, value, o.repeatable});
+    }
+    printOut(bashCompletion(kCommands, options));
+    return 0;
+}
+
 int run(const std::vector<std::string>& args) {
+    if (!args.empty() && args[0] == "--completion") return printCompletion(args);
     const Command* command = args.empty() ? nullptr : findCommand(args[0]);
     for (const std::string& arg : args) {
         if (arg == "--") break;

@@ -10,26 +10,29 @@
 
 extern "C" {
 
-TARIN_API bool TarinRadioWrite(const CString& basePath, const CString& name,
-                               const CString& description, const CString& notes,
-                               const CString& author, const CString& locale, const CString& pin,
-                               const CString& aacVersion, int32_t domainMode);
+[[nodiscard]] TARIN_API bool TarinRadioWrite(const CString& basePath, const CString& name,
+                                             const CString& description, const CString& notes,
+                                             const CString& author, const CString& locale,
+                                             const CString& pin, const CString& aacVersion,
+                                             int32_t domainMode);
 
-TARIN_API bool QMRadioWrite(const CString& basePath, const CString& name,
-                            const CString& description, const CString& notes, const CString& author,
-                            const CString& locale, const CString& pin, const CString& aacVersion,
-                            uint32_t radioType);
+[[nodiscard]] TARIN_API bool QMRadioWrite(const CString& basePath, const CString& name,
+                                          const CString& description, const CString& notes,
+                                          const CString& author, const CString& locale,
+                                          const CString& pin, const CString& aacVersion,
+                                          uint32_t radioType);
 
-TARIN_API bool TarinMobileRadioWrite(const CString& basePath, const CString& name,
-                                     const CString& description, const CString& notes,
-                                     const CString& author, const CString& locale,
-                                     uint32_t radioType);
+[[nodiscard]] TARIN_API bool TarinMobileRadioWrite(const CString& basePath, const CString& name,
+                                                   const CString& description, const CString& notes,
+                                                   const CString& author, const CString& locale,
+                                                   uint32_t radioType);
 
-TARIN_API int32_t ParseTarinData(const CString& xmlText, const CString& basePath, bool mobile,
-                                 int32_t unused, bool toTempDir);
+[[nodiscard]] TARIN_API int32_t ParseTarinData(const CString& xmlText, const CString& basePath,
+                                               bool mobile, int32_t unused, bool toTempDir);
 
-TARIN_API int32_t ParseMissionPlanData(const CString& xmlText, const CString& basePath, bool mobile,
-                                       uint32_t radioType);
+[[nodiscard]] TARIN_API int32_t ParseMissionPlanData(const CString& xmlText,
+                                                     const CString& basePath, bool mobile,
+                                                     uint32_t radioType);
 
 TARIN_API void GetPlatformDataDefaultsCStr(CString& out);
 TARIN_API void GetPlatformDataDefaultsString(CString& out, uint32_t radioType);

@@ -52,11 +52,12 @@ class TARIN_API Configuration {
     // `as` says or, without it, as its MissionLoad element and sections imply: a plan as
     // unpacking reads it (the images only hashed), a platform file as repacking does (into
     // the defaults of the radio type). The result says whether it read and why not.
-    static Configuration read(std::string_view text, std::optional<ReadAs> as = std::nullopt);
+    [[nodiscard]] static Configuration read(std::string_view text,
+                                            std::optional<ReadAs> as = std::nullopt);
     // The same for the file `file` (or a pipe or FIFO), read whole first. Throws FileError
     // when it cannot be read.
-    static Configuration readFile(const std::filesystem::path& file,
-                                  std::optional<ReadAs> as = std::nullopt);
+    [[nodiscard]] static Configuration readFile(const std::filesystem::path& file,
+                                                std::optional<ReadAs> as = std::nullopt);
 
     const ReadResult& result() const;
     bool isPlan() const;
@@ -109,9 +110,9 @@ struct Difference {
 // then entries and sections that only one holds (by their highest element), then, when
 // both are plans, their texts, stamps (the date only `withDate`) and images. A
 // configuration whose read failed is compared as its document holds it.
-TARIN_API std::vector<Difference> compareConfigurations(const Configuration& a,
-                                                        const Configuration& b,
-                                                        bool withDate = false);
+[[nodiscard]] TARIN_API std::vector<Difference> compareConfigurations(const Configuration& a,
+                                                                      const Configuration& b,
+                                                                      bool withDate = false);
 
 // What a setting is, for a radio kind: how it is read, what its section's check admits,
 // its default and the radio groups whose documents carry it.
@@ -134,10 +135,12 @@ struct SettingDescription {
 
 // The settings `path` selects in the configuration of the radio kind `as` (its defaults,
 // with an entry in every list that takes entries); none when it selects nothing.
-TARIN_API std::vector<SettingDescription> describeSettings(std::string_view path, const ReadAs& as);
+[[nodiscard]] TARIN_API std::vector<SettingDescription> describeSettings(std::string_view path,
+                                                                         const ReadAs& as);
 // Up to `count` setting paths of that configuration nearest to `path`.
-TARIN_API std::vector<std::string> nearestSettingPaths(std::string_view path, const ReadAs& as,
-                                                       std::size_t count = 3);
+[[nodiscard]] TARIN_API std::vector<std::string> nearestSettingPaths(std::string_view path,
+                                                                     const ReadAs& as,
+                                                                     std::size_t count = 3);
 
 // An XML Schema (XSD 1.0) of the mission plans of the radio kind `as`, as UTF-8 text: the
 // elements and attributes the writer writes for that kind, names as enumerations of their
@@ -145,10 +148,10 @@ TARIN_API std::vector<std::string> nearestSettingPaths(std::string_view path, co
 // Every plan the writer writes for a record that passes its checks validates against it.
 // Where the schema is wider than one element's values (elements of one name that differ
 // by key) or narrower than what the readers take, its annotations say so.
-TARIN_API std::string missionPlanSchema(const ReadAs& as = {});
+[[nodiscard]] TARIN_API std::string missionPlanSchema(const ReadAs& as = {});
 
 // "PATH=VALUE" split at the first "=" outside brackets; nullopt without one.
-TARIN_API std::optional<SettingValue> parseAssignment(std::string_view text);
+[[nodiscard]] TARIN_API std::optional<SettingValue> parseAssignment(std::string_view text);
 
 // Changes of a plan's texts: each given text replaces the plan's (cut to what a plan keeps).
 struct PlanTextChanges {

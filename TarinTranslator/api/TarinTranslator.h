@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "TarinTranslator/api/Version.h"
 #include "TarinTranslator/host/Export.h"
 #include "TarinTranslator/host/Platform.h"
 
@@ -51,39 +52,40 @@ struct PlanTexts {
 // where the process may set them); a symbolic link stays one and the file it points to
 // is replaced. Each write or parse also removes the stale temporary files of the
 // directories it writes into (see removeStaleTemporaryFiles()).
-TARIN_API bool writeClassicMissionPlan(const std::filesystem::path& base, const PlanTexts& texts,
-                                       bool domain);
+[[nodiscard]] TARIN_API bool writeClassicMissionPlan(const std::filesystem::path& base,
+                                                     const PlanTexts& texts, bool domain);
 
 // The same for a handheld radio of the given radio type code.
-TARIN_API bool writeHandheldMissionPlan(const std::filesystem::path& base, const PlanTexts& texts,
-                                        uint32_t radioType);
+[[nodiscard]] TARIN_API bool writeHandheldMissionPlan(const std::filesystem::path& base,
+                                                      const PlanTexts& texts, uint32_t radioType);
 
 // The same for a mobile radio (pin and AAC version are not used).
-TARIN_API bool writeMobileMissionPlan(const std::filesystem::path& base, const PlanTexts& texts,
-                                      uint32_t radioType);
+[[nodiscard]] TARIN_API bool writeMobileMissionPlan(const std::filesystem::path& base,
+                                                    const PlanTexts& texts, uint32_t radioType);
 
 // Reads a handheld mission plan (the document's bytes, UTF-8 as in a file) and writes
 // base.fl, base.ee and base.pd. Without a radio type the plan is read as a classic one.
 // The three files are put in place together once all are written: on failure none of
 // the previous files is changed, a message goes to the message handler and the result
 // is false. A refused file (see writeClassicMissionPlan()) fails it the same way.
-TARIN_API bool unpackHandheldMissionPlan(std::string document, const std::filesystem::path& base,
-                                         std::optional<uint32_t> radioType = std::nullopt);
+[[nodiscard]] TARIN_API bool unpackHandheldMissionPlan(
+    std::string document, const std::filesystem::path& base,
+    std::optional<uint32_t> radioType = std::nullopt);
 
 // The same for a mobile mission plan; with `toTempDir` the three files go to the
 // system's temporary directory (temporaryDirectory()), named by `base`.
-TARIN_API bool unpackMobileMissionPlan(std::string document, const std::filesystem::path& base,
-                                       bool toTempDir,
-                                       std::optional<uint32_t> radioType = std::nullopt);
+[[nodiscard]] TARIN_API bool unpackMobileMissionPlan(
+    std::string document, const std::filesystem::path& base, bool toTempDir,
+    std::optional<uint32_t> radioType = std::nullopt);
 
 // The same, reading the document whole from a file, a pipe or a FIFO.
 // Throws FileError when it cannot be read.
-TARIN_API bool unpackHandheldMissionPlanFile(const std::filesystem::path& document,
-                                             const std::filesystem::path& base,
-                                             std::optional<uint32_t> radioType = std::nullopt);
-TARIN_API bool unpackMobileMissionPlanFile(const std::filesystem::path& document,
-                                           const std::filesystem::path& base, bool toTempDir,
-                                           std::optional<uint32_t> radioType = std::nullopt);
+[[nodiscard]] TARIN_API bool unpackHandheldMissionPlanFile(
+    const std::filesystem::path& document, const std::filesystem::path& base,
+    std::optional<uint32_t> radioType = std::nullopt);
+[[nodiscard]] TARIN_API bool unpackMobileMissionPlanFile(
+    const std::filesystem::path& document, const std::filesystem::path& base, bool toTempDir,
+    std::optional<uint32_t> radioType = std::nullopt);
 
 // ---- Reads that say why ------------------------------------------------------------
 //
@@ -110,7 +112,8 @@ struct ReadNote {
     std::string path;  // the setting's path (relative to platformConfig), when it names one
 };
 
-struct ReadResult {
+// What a read or a write says happened; a result that is not looked at is a warning.
+struct [[nodiscard]] ReadResult {
     bool ok = false;
     ReadNote reason;                 // why the read failed; empty text when it succeeded
     std::vector<ReadNote> warnings;  // what a read that succeeded left or dropped
@@ -164,7 +167,7 @@ struct PlanSummary {
 };
 // With `withBytes` false the images are described by size and digest only, and no copy of
 // them is held (the summary of a large plan then costs little beside its document).
-TARIN_API PlanSummary inspectMissionPlan(std::string document, bool withBytes = true);
+[[nodiscard]] TARIN_API PlanSummary inspectMissionPlan(std::string document, bool withBytes = true);
 
 // Writes base.xml from base.fl and base.ee, as the write functions above do, but with the
 // platform configuration read from `platformText` (a platform file as unpacking writes
@@ -194,21 +197,22 @@ TARIN_API ReadResult writeMissionPlanWithDefaults(const std::filesystem::path& b
 // the system's reason. A text (anything but an "image file") read from a pipe or a FIFO
 // ends at its first NUL byte unless it opens with a UTF-16 or UTF-32 byte order mark: no
 // document holds one, and a reader refuses it there.
-TARIN_API std::string readInputFile(const std::filesystem::path& file,
-                                    const std::string& what = "document");
+[[nodiscard]] TARIN_API std::string readInputFile(const std::filesystem::path& file,
+                                                  const std::string& what = "document");
 
 // The platformConfig text of a defaulted handheld record (classic without a radio type)
 // and of a defaulted mobile record; lines end in "\n".
-TARIN_API std::wstring handheldDefaults(std::optional<uint32_t> radioType = std::nullopt);
-TARIN_API std::wstring mobileDefaults();
+[[nodiscard]] TARIN_API std::wstring handheldDefaults(
+    std::optional<uint32_t> radioType = std::nullopt);
+[[nodiscard]] TARIN_API std::wstring mobileDefaults();
 // The same as written for a mobile radio of the given radio type (its Bluetooth settings
 // depend on it).
-TARIN_API std::wstring mobileDefaults(uint32_t radioType);
+[[nodiscard]] TARIN_API std::wstring mobileDefaults(uint32_t radioType);
 
 // The folder where `toTempDir` puts unpacked files, ending in "/": the first of $TMPDIR,
 // $TMP, $TEMP and $TEMPDIR that is set and not empty, else /tmp. It is not checked: files
 // written into one that does not exist fail with its name.
-TARIN_API std::string temporaryDirectory();
+[[nodiscard]] TARIN_API std::string temporaryDirectory();
 
 // Removes the temporary files of the writes in progress in this process (those writes
 // then fail). The library installs no signal handler: a program whose SIGINT or SIGTERM
