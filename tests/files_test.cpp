@@ -314,10 +314,10 @@ TEST_F(ParseSets, TargetsThatAreNotRegularFilesAreRefused) {
                 EXPECT_FALSE(TarinRadioWrite(fromUtf8((out / "r").string()).c_str(), L"", L"", L"",
                                              L"", L"", L"", L"", 0));
                 for (auto write : std::initializer_list<std::function<void()>>{
-                         [&] { writeClassicMissionPlan(out / "r", {}, false); },
+                         [&] { (void)writeClassicMissionPlan(out / "r", {}, false); },
                          [&] {
-                             writeMissionPlanFromPlatform(out / "r", toUtf8(handheldDefaults()), {},
-                                                          {});
+                             (void)writeMissionPlanFromPlatform(out / "r",
+                                                                toUtf8(handheldDefaults()), {}, {});
                          },
                      }) {
                     try {
@@ -452,7 +452,7 @@ TEST(ImageInputs, KindsOfFiles) {
         fs::remove_all(dir / "r.fl");
         c.make();
         try {
-            writeClassicMissionPlan(dir / "r", {}, false);
+            (void)writeClassicMissionPlan(dir / "r", {}, false);
             ADD_FAILURE() << c.message;
         } catch (const FileError& e) {
             std::string expected = c.message;

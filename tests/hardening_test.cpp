@@ -61,7 +61,7 @@ TEST_F(Hardening, DocumentChangingWhileItIsRead) {
                           writeFile(file, text);
                       }
                   });
-                  for (int i = 0; i < 60; ++i) unpackMissionPlanFile(file, dir / "out", {});
+                  for (int i = 0; i < 60; ++i) (void)unpackMissionPlanFile(file, dir / "out", {});
                   done = true;
                   changer.join();
                   return 0;
@@ -227,7 +227,7 @@ TEST_F(Hardening, WritesRefuseTextsThatXmlDoesNotAllow) {
         PlanTexts texts{L"ok", L"", L"", L"", L"", L"", L""};
         texts.*fields[i].first = std::wstring(L"ab") + bad[i % 4];
         try {
-            writeHandheldMissionPlan(dir / "w", texts, 146);
+            (void)writeHandheldMissionPlan(dir / "w", texts, 146);
             ADD_FAILURE() << "no TextError for " << fields[i].second;
         } catch (const TextError& e) {
             EXPECT_EQ(std::pair(e.text(), e.position()),
