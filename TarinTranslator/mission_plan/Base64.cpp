@@ -169,52 +169,39 @@ __attribute__((target("avx2"))) inline __m256i blockAvx2(const wchar_t* p) {
     return _mm256_permutevar8x32_epi32(bytes, _mm256_setr_epi32(0, 4, 1, 5, 2, 6, 3, 7));
 }
 
-// Whether every character of a block is in the alphabet, and its 6-bit values.
-struct Ssse3Tables {
-    __attribute__((target("ssse3"))) Ssse3Tables()
-        : lutLo(lane(kLowNibble)),
-          lutHi(lane(kHighNibble)),
-          roll(lane(kRowOffset)),
-          nibble(_mm_set1_epi8(0x0F)) {}
-    __m128i lutLo, lutHi, roll, nibble;
-};
-__attribute__((target("ssse3"))) inline bool valuesSsse3(__m128i text, const Ssse3Tables& t,
-                                                         __m128i& values) {
-    __m128i hi = _mm_and_si128(_mm_srli_epi32(text, 4), t.nibble);
-    __m128i lo = _mm_and_si128(text, t.nibble);
-    __m128i bad = _mm_and_si128(_mm_shuffle_epi8(t.lutLo, lo), _mm_shuffle_epi8(t.lutHi, hi));
+// Whether every character of a block is in the alphabet, and its 6-bit values. Inlined in
+// the loops, whose constants the compiler keeps in registers.
+__attribute__((target("ssse3"))) inline bool valuesSsse3(__m128i text, __m128i& values) {
+    const __m128i nibble = _mm_set1_epi8(0x0F);
+    __m128i hi = _mm_and_si128(_mm_srli_epi32(text, 4), nibble);
+    __m128i lo = _mm_and_si128(text, nibble);
+    __m128i bad = _mm_and_si128(_mm_shuffle_epi8(lane(kLowNibble), lo),
+                                _mm_shuffle_epi8(lane(kHighNibble), hi));
     if (_mm_movemask_epi8(_mm_cmpeq_epi8(bad, _mm_setzero_si128())) != 0xFFFF) return false;
     __m128i slash = _mm_cmpeq_epi8(text, _mm_set1_epi8('/'));
-    values = _mm_add_epi8(text, _mm_shuffle_epi8(t.roll, _mm_add_epi8(slash, hi)));
+    values = _mm_add_epi8(text, _mm_shuffle_epi8(lane(kRowOffset), _mm_add_epi8(slash, hi)));
     return true;
 }
-struct Avx2Tables {
-    __attribute__((target("avx2"))) Avx2Tables()
-        : lutLo(lanes(kLowNibble)),
-          lutHi(lanes(kHighNibble)),
-          roll(lanes(kRowOffset)),
-          nibble(_mm256_set1_epi8(0x0F)) {}
-    __m256i lutLo, lutHi, roll, nibble;
-};
-__attribute__((target("avx2"))) inline bool valuesAvx2(__m256i text, const Avx2Tables& t,
-                                                       __m256i& values) {
-    __m256i hi = _mm256_and_si256(_mm256_srli_epi32(text, 4), t.nibble);
-    __m256i lo = _mm256_and_si256(text, t.nibble);
-    if (!_mm256_testz_si256(_mm256_shuffle_epi8(t.lutLo, lo), _mm256_shuffle_epi8(t.lutHi, hi)))
+__attribute__((target("avx2"))) inline bool valuesAvx2(__m256i text, __m256i& values) {
+    const __m256i nibble = _mm256_set1_epi8(0x0F);
+    __m256i hi = _mm256_and_si256(_mm256_srli_epi32(text, 4), nibble);
+    __m256i lo = _mm256_and_si256(text, nibble);
+    if (!_mm256_testz_si256(_mm256_shuffle_epi8(lanes(kLowNibble), lo),
+                            _mm256_shuffle_epi8(lanes(kHighNibble), hi)))
         return false;
     __m256i slash = _mm256_cmpeq_epi8(text, _mm256_set1_epi8('/'));
-    values = _mm256_add_epi8(text, _mm256_shuffle_epi8(t.roll, _mm256_add_epi8(slash, hi)));
+    values =
+        _mm256_add_epi8(text, _mm256_shuffle_epi8(lanes(kRowOffset), _mm256_add_epi8(slash, hi)));
     return true;
 }
 
 template <class Unit>
 __attribute__((target("ssse3"))) void decodeSsse3(const Unit*& p, const Unit* end, uint8_t*& w) {
-    const Ssse3Tables tables;
     const __m128i pack = lane(kPack);
     __m128i values;
     // Two blocks left at least: the 16-byte store of a block's 12 bytes stays within
     // text.size() / 4 * 3 + 2, and in place within characters already read.
-    while (end - p >= 32 && valuesSsse3(blockSsse3(p), tables, values)) {
+    while (end - p >= 32 && valuesSsse3(blockSsse3(p), values)) {
         __m128i pairs = _mm_maddubs_epi16(values, _mm_set1_epi32(0x01400140));
         __m128i groups = _mm_madd_epi16(pairs, _mm_set1_epi32(0x00011000));
         _mm_storeu_si128(reinterpret_cast<__m128i*>(w), _mm_shuffle_epi8(groups, pack));
@@ -225,12 +212,11 @@ __attribute__((target("ssse3"))) void decodeSsse3(const Unit*& p, const Unit* en
 
 template <class Unit>
 __attribute__((target("avx2"))) void decodeAvx2(const Unit*& p, const Unit* end, uint8_t*& w) {
-    const Avx2Tables tables;
     const __m256i pack = lanes(kPack);
     const __m256i join = _mm256_setr_epi32(0, 1, 2, 4, 5, 6, 7, 7);
     __m256i values;
     // As for SSSE3: the 32-byte store of a block's 24 bytes needs a second block behind.
-    while (end - p >= 64 && valuesAvx2(blockAvx2(p), tables, values)) {
+    while (end - p >= 64 && valuesAvx2(blockAvx2(p), values)) {
         __m256i pairs = _mm256_maddubs_epi16(values, _mm256_set1_epi32(0x01400140));
         __m256i groups = _mm256_madd_epi16(pairs, _mm256_set1_epi32(0x00011000));
         __m256i bytes = _mm256_permutevar8x32_epi32(_mm256_shuffle_epi8(groups, pack), join);
@@ -243,15 +229,13 @@ __attribute__((target("avx2"))) void decodeAvx2(const Unit*& p, const Unit* end,
 // Moves `p` past whole blocks of alphabet characters.
 template <class Unit>
 __attribute__((target("ssse3"))) void spanSsse3(const Unit*& p, const Unit* end, int&) {
-    const Ssse3Tables tables;
     __m128i values;
-    while (end - p >= 16 && valuesSsse3(blockSsse3(p), tables, values)) p += 16;
+    while (end - p >= 16 && valuesSsse3(blockSsse3(p), values)) p += 16;
 }
 template <class Unit>
 __attribute__((target("avx2"))) void spanAvx2(const Unit*& p, const Unit* end, int&) {
-    const Avx2Tables tables;
     __m256i values;
-    while (end - p >= 32 && valuesAvx2(blockAvx2(p), tables, values)) p += 32;
+    while (end - p >= 32 && valuesAvx2(blockAvx2(p), values)) p += 32;
 }
 
 __attribute__((target("ssse3"))) void encodeSsse3(const uint8_t*& p, const uint8_t* end,
