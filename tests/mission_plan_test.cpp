@@ -424,6 +424,7 @@ TEST(WideDocuments, ReadAsTheirUtf8Text) {
         test::replaced(classic, blob, "<!--\xF0\x9F\x98\x80-->" + blob + "\xF0\x9F\x98\x80"),
         test::replaced(classic, blob, "<!-- <fl-data>AAAA</fl-data> -->" + blob),
         test::replaced(classic, blob, "<fl-data>AAAA</fl-data>" + blob),
+        test::replaced(classic, blob, test::repeated(blob, 20000)),
         test::replaced(classic, blob, "<fl-data>AQID</fl-data >"),
         test::replaced(classic, blob, "<fl-data a='1'>AQID</fl-data>"),
         test::replaced(classic, blob, "<fl-data>AQID</ee-data>"),

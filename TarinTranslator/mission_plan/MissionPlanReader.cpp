@@ -158,6 +158,20 @@ bool readMobileMissionLoad(pugi::xml_node load, MobilePlatformRecord& platform,
 
 namespace {
 
+// The BLOB text of `wide` (in the order of the text) that stands at `text`, a piece of
+// `within`, or null.
+const WideBlob* wideBlobAt(std::span<const WideBlob> wide, std::string_view within,
+                           std::string_view text) {
+    const std::less<> before;
+    if (wide.empty() || before(text.data(), within.data()) ||
+        !before(text.data(), within.data() + within.size()))
+        return nullptr;
+    const auto at = static_cast<std::size_t>(text.data() - within.data());
+    const auto blob = std::lower_bound(wide.begin(), wide.end(), at,
+                                       [](const WideBlob& b, std::size_t a) { return b.at < a; });
+    return blob != wide.end() && blob->at == at && text == "A" ? &*blob : nullptr;
+}
+
 // A buffer from the XML library's allocator, which a document takes over.
 struct ParserBuffer {
     explicit ParserBuffer(std::size_t size)
@@ -254,15 +268,13 @@ BlobDecoded decodeBlobElement(pugi::xml_node node, ByteVector& bytes,
             size += pieces.back().size();
         }
     }
-    if (pieces.size() == 1 && !digest) {
-        for (const WideBlob& blob : wide) {
-            if (pieces[0].data() != within.data() + blob.at) continue;
-            // Base64 characters and "=" only: the text decodes clean.
-            bytes.resize(blob.text.size() / 4 * 3 + 2);
-            bytes.resize(decodeBase64(blob.text, bytes.data()).size);
-            if (inPlace) *inPlace = {bytes.data(), bytes.size()};
-            return result;
-        }
+    if (const WideBlob* blob =
+            pieces.size() == 1 && !digest ? wideBlobAt(wide, within, pieces[0]) : nullptr) {
+        // Base64 characters and "=" only: the text decodes clean.
+        bytes.resize(blob->text.size() / 4 * 3 + 2);
+        bytes.resize(decodeBase64(blob->text, bytes.data()).size);
+        if (inPlace) *inPlace = {bytes.data(), bytes.size()};
+        return result;
     }
     const auto inside = [&](std::string_view piece) {
         return !piece.empty() && std::less_equal<>()(within.data(), piece.data()) &&
@@ -396,13 +408,8 @@ bool blobsAreImages(const pugi::xml_document& doc, const WideDocument& document)
                 };
                 if (std::none_of(std::begin(kBlobTags), std::end(kBlobTags), named)) continue;
                 const pugi::xml_node text = blob.first_child();
-                if (text.type() != pugi::node_pcdata || text.next_sibling()) continue;
-                const char* value = text.value();
-                const auto stands = [&](const WideBlob& wide) {
-                    return value == document.text.data() + wide.at;
-                };
-                found += std::string_view(value) == "A" &&
-                         std::any_of(document.blobs.begin(), document.blobs.end(), stands);
+                found += text.type() == pugi::node_pcdata && !text.next_sibling() &&
+                         wideBlobAt(document.blobs, document.text, text.value());
             }
     return found == document.blobs.size();
 }
