@@ -3,7 +3,10 @@
 // encoding and decoding the same images in the same run. The library flushes every file
 // it writes to the disk before putting it in place, so the references flush their files
 // too (`sync FILE`). Prints the median time of each step and its ratio to the reference,
-// and the peak memory of each step relative to the images' size.
+// and the peak memory of each step relative to the images' size. The host's entry points
+// (wide texts) are measured beside the C++ API: writes, parses, and the platform defaults
+// against the C++ functions that make them; for the wide parse also how far the resident
+// memory grows during the call.
 //
 // With --shapes it measures instead the peak memory of the tool's parse, check and info on
 // documents of awkward shapes (1 GiB of line breaks before the root element, a 200 MiB
@@ -109,8 +112,19 @@ long peakMemoryOf(const std::string& self, const std::string& command, const fs:
     return bytes;
 }
 
+// A figure of this process's /proc/self/status in bytes ("VmRSS", "VmHWM").
+long statusBytes(const std::string& field) {
+    std::ifstream in("/proc/self/status");
+    for (std::string line; std::getline(in, line);)
+        if (line.rfind(field + ":", 0) == 0)
+            return std::atol(line.c_str() + field.size() + 1) * 1024;
+    return -1;
+}
+
 // One call of the C++ API in a process of its own, so that its peak memory can be taken:
-// tarin_bench --api write BASE CODE | parse XML OUT CODE | reasons XML OUT CODE
+// tarin_bench --api write BASE CODE | parse XML OUT CODE | reasons XML OUT CODE |
+// wide XML OUT CODE | wide-growth XML OUT FILE CODE. The last writes to FILE how far the
+// resident memory grew during the call of the entry point, from just before it.
 int runApi(int argc, char** argv) {
     const std::string kind = argv[2];
     const auto code = static_cast<uint32_t>(std::atoi(argv[argc - 1]));
@@ -124,21 +138,42 @@ int runApi(int argc, char** argv) {
     if (kind == "reasons")
         return tarin::unpackMissionPlanFile(argv[3], argv[4], tarin::ReadAs{false, code}).ok ? 0
                                                                                              : 1;
-    if (kind == "wide") {
+    if (kind == "wide" || kind == "wide-growth") {
         // The host holds the document as wide text before it calls.
         const CString text(tarin::fromUtf8(readAll(argv[3])));
-        return ParseMissionPlanData(text, CString(tarin::fromUtf8(argv[4])), false, code) ? 0 : 1;
+        const CString out(tarin::fromUtf8(argv[4]));
+        const bool growth = kind == "wide-growth";
+        long before = 0;
+        if (growth) {
+            // The peak is counted from here on: reading and widening the document are not.
+            std::ofstream("/proc/self/clear_refs") << "5";
+            before = statusBytes("VmRSS");
+        }
+        const int32_t parsed = ParseMissionPlanData(text, out, false, code);
+        if (growth) std::ofstream(argv[5]) << statusBytes("VmHWM") - before;
+        return parsed ? 0 : 1;
     }
     return 2;
 }
 
+// A time in milliseconds, or microseconds where it is under ten milliseconds.
 void report(const char* what, double seconds, double reference, const char* against) {
-    std::printf("  %-48s %8.1f ms   %5.2f x %s\n", what, seconds * 1000, seconds / reference,
-                against);
+    const bool brief = seconds < 0.01;
+    std::printf("  %-56s %8.1f %s   %5.2f x %s\n", what, seconds * (brief ? 1e6 : 1e3),
+                brief ? "us" : "ms", seconds / reference, against);
+}
+
+// The median time of `calls` calls of `step`, for steps too short to time one at a time.
+double medianCallSeconds(int runs, int calls, const std::function<void()>& step) {
+    return medianSeconds(runs,
+                         [&] {
+                             for (int i = 0; i < calls; ++i) step();
+                         }) /
+           calls;
 }
 
 void reportPeak(const char* what, long bytes, double images) {
-    std::printf("  %-48s %8.1f MiB  %5.2f x the images\n", what, bytes / 1048576.0, bytes / images);
+    std::printf("  %-56s %8.1f MiB  %5.2f x the images\n", what, bytes / 1048576.0, bytes / images);
 }
 
 // Writes `file`: `head`, `count` copies of `fill`, then `tail`, without holding it whole.
@@ -279,6 +314,10 @@ int main(int argc, char** argv) {
     const fs::path base = dir / "plan", xml = dir / "plan.xml", out = dir / "out";
     writeRandom(dir / "plan.fl", flashBytes, 1);
     writeRandom(dir / "plan.ee", kEepromBytes, 2);
+    // A mobile plan's own base, whose images are the same files.
+    fs::create_hard_link(dir / "plan.fl", dir / "mobile.fl");
+    fs::create_hard_link(dir / "plan.ee", dir / "mobile.ee");
+    const CString wideMobile(tarin::fromUtf8((dir / "mobile").string()));
     const std::string d = dir.string(), self = fs::canonical("/proc/self/exe").string();
     const tarin::PlanTexts texts{L"Benchmark", L"benchmark images", L"", L"bench", L"en", L"",
                                  L"1.0"};
@@ -324,6 +363,37 @@ int main(int argc, char** argv) {
                 runs,
                 [&] { require(tarin::writeHandheldMissionPlan(base, texts, radioType), "write"); }),
             encode, "base64 -w0");
+        // The host's write entry points, with the texts as wide strings; the last one written
+        // is the plan of this radio type that the reads below take.
+        const CString wideBase(tarin::fromUtf8(base.string())), none(L"");
+        const CString name(L"Benchmark"), description(L"benchmark images"), author(L"bench"),
+            locale(L"en"), aac(L"1.0");
+        if (radioType == 0) {
+            report("write: C entry point TarinRadioWrite",
+                   medianSeconds(runs,
+                                 [&] {
+                                     require(TarinRadioWrite(wideBase, name, description, none,
+                                                             author, locale, none, aac, 2),
+                                             "write");
+                                 }),
+                   encode, "base64 -w0");
+            report("write: C entry point TarinMobileRadioWrite",
+                   medianSeconds(runs,
+                                 [&] {
+                                     require(TarinMobileRadioWrite(wideMobile, name, description,
+                                                                   none, author, locale, 0),
+                                             "write");
+                                 }),
+                   encode, "base64 -w0");
+        }
+        report("write: C entry point QMRadioWrite",
+               medianSeconds(runs,
+                             [&] {
+                                 require(QMRadioWrite(wideBase, name, description, none, author,
+                                                      locale, none, aac, radioType),
+                                         "write");
+                             }),
+               encode, "base64 -w0");
         report("parse: command-line tool",
                medianSeconds(runs,
                              [&] {
@@ -351,14 +421,44 @@ int main(int argc, char** argv) {
             decode, "base64 -d");
         // The host hands the document over as wide text it already holds.
         const CString wideText(tarin::fromUtf8(readAll(xml)));
-        const CString wideBase(tarin::fromUtf8(out.string()));
+        const CString wideOut(tarin::fromUtf8(out.string()));
         report("parse: C entry point ParseMissionPlanData (wide)",
                medianSeconds(runs,
                              [&] {
-                                 require(ParseMissionPlanData(wideText, wideBase, false, radioType),
+                                 require(ParseMissionPlanData(wideText, wideOut, false, radioType),
                                          "parse");
                              }),
                decode, "base64 -d");
+        if (radioType == 0) {
+            const CString wideMobileText(tarin::fromUtf8(readAll(dir / "mobile.xml")));
+            report("parse: C entry point ParseTarinData (wide, mobile)",
+                   medianSeconds(runs,
+                                 [&] {
+                                     require(
+                                         ParseTarinData(wideMobileText, wideOut, true, 0, false),
+                                         "parse");
+                                 }),
+                   decode, "base64 -d");
+        }
+        // The platform defaults as the host asks for them, against the C++ API's.
+        constexpr int kCalls = 20;
+        CString text;
+        const double defaults =
+            medianCallSeconds(runs, kCalls, [&] { text = tarin::handheldDefaults(radioType); });
+        report("defaults: C entry point GetPlatformDataDefaultsString",
+               medianCallSeconds(runs, kCalls,
+                                 [&] { GetPlatformDataDefaultsString(text, radioType); }),
+               defaults, "handheldDefaults");
+        if (radioType == 0) {
+            report("defaults: C entry point GetPlatformDataDefaultsCStr",
+                   medianCallSeconds(runs, kCalls, [&] { GetPlatformDataDefaultsCStr(text); }),
+                   defaults, "handheldDefaults");
+            report(
+                "defaults: C entry point GetMobilePlatformDataDefaultsCStr",
+                medianCallSeconds(runs, kCalls, [&] { GetMobilePlatformDataDefaultsCStr(text); }),
+                medianCallSeconds(runs, kCalls, [&] { text = tarin::mobileDefaults(); }),
+                "mobileDefaults");
+        }
         if (readAll(dir / "out.fl") != readAll(dir / "plan.fl")) {
             std::fprintf(stderr, "round trip lost data\n");
             return 1;
@@ -416,6 +516,12 @@ int main(int argc, char** argv) {
     reportPeak("parse: ParseMissionPlanData (holds wide text)",
                peakMemoryOf(self, api + "wide " + xml.string() + " " + out.string() + " 146", peak),
                images);
+    const fs::path growth = dir / "growth";
+    shell(api + "wide-growth " + xml.string() + " " + out.string() + " " + growth.string() +
+          " 146");
+    long grown = -1;
+    std::ifstream(growth) >> grown;
+    reportPeak("parse: ParseMissionPlanData, growth during the call", grown, images);
 
     fs::remove_all(dir);
     return 0;

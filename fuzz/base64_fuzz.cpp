@@ -1,7 +1,7 @@
 // The Base64 codec on every path this processor runs, against a plain decoder and encoder
 // written out here: the input is decoded as BLOB text (copying, in place, and into a
-// buffer of the documented size: bytes, result and where the walk stopped) and encoded as
-// bytes.
+// buffer of the documented size: bytes, result and where the walk stopped), as wide text
+// likewise, and encoded as bytes.
 
 #include <cstdio>
 #include <cstdlib>
@@ -108,6 +108,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
                     std::string_view(out.data(), o.size) == expected.bytes &&
                     guardIntact(out, room),
                 path, "decodeBase64 into a buffer");
+
+        // The same text as wide units: a byte beyond ASCII becomes a unit beyond 0xFF (or
+        // beyond 0x7FFFFFFF) that ends in an alphabet character, outside the alphabet still.
+        std::wstring wide(size, L'\0');
+        for (std::size_t i = 0; i < size; ++i)
+            wide[i] = data[i] < 0x80   ? wchar_t(data[i])
+                      : data[i] < 0xF0 ? wchar_t(data[i] << 8 | 'A')
+                                       : wchar_t(0x80000000u | 'A');
+        std::vector<char> fromWide(room + kGuard, '#');
+        const Base64Decoded w = decodeBase64(wide, reinterpret_cast<uint8_t*>(fromWide.data()));
+        require(w.clean == expected.clean && w.stop == expected.stop &&
+                    std::string_view(fromWide.data(), w.size) == expected.bytes &&
+                    guardIntact(fromWide, room),
+                path, "decodeBase64 of wide text");
+        const std::size_t alphabet = text.find_first_not_of(kAlphabet);
+        require(base64Span(wide) == (alphabet == std::string_view::npos ? size : alphabet), path,
+                "base64Span");
 
         std::vector<char> enc(base64Length(size) + kGuard, '#');
         base64Encode(data, size, enc.data());

@@ -3,11 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <thread>
 
+#include "Samples.h"
 #include "TarinTranslator/api/Exports.h"
 #include "TarinTranslator/api/TarinTranslator.h"
 #include "TarinTranslator/host/Services.h"
+#include "TarinTranslator/mission_plan/Base64.h"
 #include "TarinTranslator/mission_plan/MissionPlanDocument.h"
 #include "TestSupport.h"
 
@@ -289,6 +292,145 @@ TEST_F(EntryPoints, NumbersAreNotGroupedWhateverTheGlobalLocale) {
     ASSERT_EQ(probe, L"65,535") << "the host locale groups digits";
     EXPECT_EQ(grouped, expected);
     EXPECT_NE(xml().find(crlf(expected)), std::string::npos);
+}
+
+// ---- wide documents ---------------------------------------------------------------------
+
+// BLOB texts: clean ones, and a long one with a character outside the alphabet at each kind
+// of place in a vector block (first, inside, last, first of the next, in the tail).
+std::vector<std::wstring> blobTexts() {
+    std::vector<std::wstring> texts = {L"",
+                                       L"AQ==",
+                                       L"AQI=",
+                                       L"AQ==AAAA",
+                                       L"=",
+                                       L"A",
+                                       L"AQ==\n",
+                                       L"AQ\nID",
+                                       L"AQ\r\nID",
+                                       L"AQ ID",
+                                       L"AQ!D",
+                                       L"AQ\u00e9D",
+                                       L"AQ\U0001F600D",
+                                       L"AQ\0ID",
+                                       L"AQ&#65;D",
+                                       L"AQ<!-- c -->ID",
+                                       L"AQ<![CDATA[ID]]>",
+                                       L"<![CDATA[AQID]]>",
+                                       L"AQ<?p?>ID",
+                                       L"AQ<x/>ID"};
+    std::string encoded(base64Length(300), '\0');
+    std::vector<uint8_t> bytes(300);
+    for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<uint8_t>(i * 7);
+    base64Encode(bytes.data(), bytes.size(), encoded.data());
+    const std::wstring good = fromUtf8(encoded);
+    texts.push_back(good);
+    for (std::size_t at : {0, 15, 16, 31, 32, 63, 64, 130, 399})
+        for (wchar_t c : {L'!', L' ', L'=', wchar_t(0x141), wchar_t(0x1F600), wchar_t(0x80000041)})
+            texts.push_back(good.substr(0, at) + c + good.substr(at + 1));
+    return texts;
+}
+
+// Wide text decodes as its UTF-8 form does, on every path; the alphabet run is as long.
+TEST(WideBase64, DecodesAsItsUtf8Form) {
+    for (Base64Path path : supportedBase64Paths()) {
+        ASSERT_TRUE(setBase64Path(path));
+        for (const std::wstring& text : blobTexts()) {
+            const std::string utf8 = toUtf8(text);
+            std::vector<uint8_t> wide(text.size() / 4 * 3 + 2), narrow(utf8.size() / 4 * 3 + 2);
+            const Base64Decoded w = decodeBase64(text, wide.data()),
+                                n = decodeBase64(utf8, narrow.data());
+            EXPECT_EQ(std::pair(std::vector(wide.begin(), wide.begin() + w.size), w.clean),
+                      std::pair(std::vector(narrow.begin(), narrow.begin() + n.size), n.clean));
+            const std::size_t stray =
+                std::find_if(text.begin(), text.end(),
+                             [](wchar_t c) {
+                                 return uint32_t(c) > 0x7F ||
+                                        kBase64Alphabet.find(char(c)) == std::string_view::npos;
+                             }) -
+                text.begin();
+            EXPECT_EQ(base64Span(text), stray) << int(path);
+        }
+    }
+    setBase64Path(supportedBase64Paths().back());
+}
+
+// The parse entry points on wide text give what unpacking its UTF-8 text gives: result,
+// messages of every kind, and the files written, byte for byte.
+void expectAsUtf8(const std::wstring& wide, const std::string& what, bool unwritable = false) {
+    TempDir dir;
+    const std::filesystem::path base = dir / (unwritable ? "missing/p" : "p");
+    const CString host(fromUtf8(base.string()));
+    const auto outcome = [&](const std::function<int32_t()>& parse) {
+        std::vector<std::pair<MessageKind, std::wstring>> seen;
+        const MessageSink previous = setMessageSink([&](MessageKind kind, const std::wstring& m) {
+            seen.push_back({kind, m});
+        });
+        const int32_t result = parse();
+        setMessageSink(previous);
+        std::string files;
+        for (const char* suffix : {".fl", ".ee", ".pd"}) {
+            const std::filesystem::path file = base.string() + suffix;
+            files += std::filesystem::exists(file) ? readFile(file) + "|" : "none|";
+            std::filesystem::remove(file);
+        }
+        return std::tuple(result, seen, files);
+    };
+    for (const ReadAs& as :
+         {ReadAs{false, {}}, ReadAs{false, 146}, ReadAs{false, 151}, ReadAs{true, {}}}) {
+        const auto viaWide = outcome([&] {
+            return as.radioType ? ParseMissionPlanData(wide, host, false, *as.radioType)
+                                : ParseTarinData(wide, host, as.mobile, 0, false);
+        });
+        const auto viaUtf8 = outcome([&] {
+            return int32_t(as.mobile ? unpackMobileMissionPlan(toUtf8(wide), base, false)
+                                     : unpackHandheldMissionPlan(toUtf8(wide), base, as.radioType));
+        });
+        EXPECT_EQ(viaWide, viaUtf8) << what << " as " << as.mobile << as.radioType.value_or(0);
+    }
+}
+
+TEST(WideDocuments, ReadAsTheirUtf8Text) {
+    for (const auto& entry : std::filesystem::directory_iterator(TARIN_REGRESSIONS_DIR))
+        if (entry.is_regular_file())
+            expectAsUtf8(fromUtf8(readFile(entry.path())), entry.path().string());
+    const std::string classic = test::planDocument(0), hazard = test::planDocument(146);
+    const std::string blob = "<fl-data>AQID</fl-data>";
+    const std::wstring wide = fromUtf8(classic);
+    for (const std::wstring& text : blobTexts())
+        expectAsUtf8(std::wstring(wide).replace(wide.find(L"AQID"), 4, text), toUtf8(text));
+    std::vector<std::string> documents = {
+        hazard,
+        test::planDocument(151),
+        test::mobilePlanDocument(),
+        test::mobilePlanDocument(151),
+        test::planDocument(0, "\xF0\x9F\x98\x80"),
+        classic + "x",
+        test::replaced(classic, "v4.000", "v4.001"),
+        test::replaced(classic, blob, "<!--\xF0\x9F\x98\x80-->" + blob + "\xF0\x9F\x98\x80"),
+        test::replaced(classic, blob, "<!-- <fl-data>AAAA</fl-data> -->" + blob),
+        test::replaced(classic, blob, "<fl-data>AAAA</fl-data>" + blob),
+        test::replaced(classic, blob, test::repeated(blob, 20000)),
+        test::replaced(classic, blob, "<fl-data>AQID</fl-data >"),
+        test::replaced(classic, blob, "<fl-data a='1'>AQID</fl-data>"),
+        test::replaced(classic, blob, "<fl-data>AQID</ee-data>"),
+        test::replaced(classic, "<ee-data></ee-data>",
+                       "<ee-data><fl-data>AQID</fl-data></ee-data>"),
+        test::planDocument(0, "<fl-data>AAAA</fl-data>"),
+        test::replaced(hazard, "CorvanWifiRouter", "<![CDATA[<fl-data>AAAA</fl-data>]]>")};
+    for (uint32_t code : {0u, 146u, 151u}) {
+        MissionPlan plan;
+        plan.planRadioType = code;
+        plan.Platform = test::sampleRecord(code);
+        plan.Platform.flData = {1, 2, 3, 4, 5};
+        documents.push_back(test::documentOf(plan));
+    }
+    for (const std::string& document : documents) expectAsUtf8(fromUtf8(document), document);
+    expectAsUtf8(fromUtf8(classic), "a base in a missing directory", true);
+    // Units that are no characters: a surrogate, one beyond U+10FFFF, U+FFFE, NUL.
+    for (wchar_t c : {wchar_t(0xD800), wchar_t(0x110000), wchar_t(0xFFFE), wchar_t(0)})
+        for (const wchar_t* near : {L"AQID", L"</fl-data>", L"name='Plan'"})
+            expectAsUtf8(std::wstring(wide).insert(wide.find(near), 1, c), toUtf8(near));
 }
 
 }  // namespace

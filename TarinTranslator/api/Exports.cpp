@@ -1,5 +1,6 @@
 #include "TarinTranslator/api/Exports.h"
 
+#include "TarinTranslator/api/Internal.h"
 #include "TarinTranslator/api/TarinTranslator.h"
 
 namespace {
@@ -65,23 +66,22 @@ bool TarinMobileRadioWrite(const CString& basePath, const CString& name, const C
     });
 }
 
+// The document is read from the host's wide text: only what lies around the images is
+// converted to UTF-8.
 int32_t ParseTarinData(const CString& xmlText, const CString& basePath, bool mobile,
                        int32_t /*unused*/, bool toTempDir) {
-    std::string document = tarin::toUtf8(xmlText.str());
-    bool ok = mobile
-                  ? tarin::unpackMobileMissionPlan(std::move(document), pathOf(basePath), toTempDir)
-                  : tarin::unpackHandheldMissionPlan(std::move(document), pathOf(basePath));
-    return ok ? 1 : 0;
+    return tarin::detail::unpackWide(xmlText.str(), pathOf(basePath), tarin::ReadAs{mobile, {}},
+                                     mobile && toTempDir)
+               ? 1
+               : 0;
 }
 
 int32_t ParseMissionPlanData(const CString& xmlText, const CString& basePath, bool mobile,
                              uint32_t radioType) {
-    std::string document = tarin::toUtf8(xmlText.str());
-    bool ok =
-        mobile ? tarin::unpackMobileMissionPlan(std::move(document), pathOf(basePath), false,
-                                                radioType)
-               : tarin::unpackHandheldMissionPlan(std::move(document), pathOf(basePath), radioType);
-    return ok ? 1 : 0;
+    return tarin::detail::unpackWide(xmlText.str(), pathOf(basePath),
+                                     tarin::ReadAs{mobile, radioType}, false)
+               ? 1
+               : 0;
 }
 
 void GetPlatformDataDefaultsCStr(CString& out) {

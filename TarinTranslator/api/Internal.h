@@ -250,8 +250,10 @@ class ReadPlan {
         return as_.mobile ? readMobileMissionPlan(data, size, mobile_, &images_)
                           : readMissionPlan(data, size, handheld_, &images_);
     }
-    // The same on a document loaded from `text`.
-    bool read(const pugi::xml_document& doc, std::string_view text) {
+    // The same on a document loaded from `text`, which stands in for the BLOB texts `wide`.
+    bool read(const pugi::xml_document& doc, std::string_view text,
+              std::span<const WideBlob> wide = {}) {
+        images_.wide = wide;
         return as_.mobile ? readLoadedMobileMissionPlan(doc, text, mobile_, &images_)
                           : readLoadedMissionPlan(doc, text, handheld_, &images_);
     }
@@ -318,6 +320,12 @@ class DocumentText {
     ByteVector bytes_;
     char empty_[1] = {};
 };
+
+// Unpacks a document handed over as wide text: as its UTF-8 text would unpack, with the
+// BLOB texts decoded from the wide text where they can be, and written as BASE.fl, BASE.ee
+// and BASE.pd; false, with the message shown, when it does not read or cannot be written.
+bool unpackWide(std::wstring_view text, const std::filesystem::path& base, const ReadAs& as,
+                bool toTempDir);
 
 // Reads a platform file's text into `read`'s record; false with the log's reason when it
 // does not read.

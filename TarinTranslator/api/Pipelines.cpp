@@ -276,10 +276,9 @@ void explainKind(ReadResult& result, const ReadLog& log, const ReadAs& as, bool 
                                   (platformFile ? "platform file" : "plan") + " of " + radio;
 }
 
-bool unpack(char* data, std::size_t size, const std::filesystem::path& base, const ReadAs& as,
-            bool toTempDir) {
-    ReadPlan plan(as);
-    if (!plan.read(data, size)) {
+// What unpacking makes of a plan that `read` tells whether it read.
+bool unpacked(const ReadPlan& plan, bool read, const std::filesystem::path& base, bool toTempDir) {
+    if (!read) {
         showMessage(kParseFailureMessage);
         return false;
     }
@@ -290,6 +289,33 @@ bool unpack(char* data, std::size_t size, const std::filesystem::path& base, con
         return false;
     }
     return true;
+}
+
+bool unpack(char* data, std::size_t size, const std::filesystem::path& base, const ReadAs& as,
+            bool toTempDir) {
+    ReadPlan plan(as);
+    const bool read = plan.read(data, size);
+    return unpacked(plan, read, base, toTempDir);
+}
+
+bool unpackWide(std::wstring_view text, const std::filesystem::path& base, const ReadAs& as,
+                bool toTempDir) {
+    // A log that listens places what it finds in the whole UTF-8 text.
+    std::optional<WideDocument> document;
+    if (!readLog()) document = splitWideDocument(text);
+    if (document && !document->blobs.empty()) {
+        pugi::xml_document doc;
+        ReadPlan plan(as);
+        if (loadDocumentText(doc, document->text.data(), document->text.size()) &&
+            blobsAreImages(doc, *document)) {
+            const bool read = plan.read(doc, document->text, document->blobs);
+            return unpacked(plan, read, base, toTempDir);
+        }
+        // Whatever made it fail is read again in the whole text, which says what it is.
+        document.reset();
+    }
+    std::string utf8 = document ? std::move(document->text) : toUtf8(text);
+    return unpack(utf8.data(), utf8.size(), base, as, toTempDir);
 }
 
 ReadResult unpackWithResult(char* data, std::size_t size, const std::filesystem::path& base,

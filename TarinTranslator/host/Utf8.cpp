@@ -6,25 +6,8 @@
 namespace tarin {
 
 std::string toUtf8(std::wstring_view text) {
-    // Documents handed over as wide text run to tens of megabytes, almost all ASCII: both
-    // passes are plain loops that the compiler vectorises.
-    std::size_t length = 0;
-    for (wchar_t c : text) length += utf8Length(static_cast<char32_t>(c));
-    std::string out(length, '\0');
-    char* w = out.data();
-    for (std::size_t i = 0; i < text.size();) {
-        // Runs of ASCII, eight at a time.
-        if (i + 8 <= text.size()) {
-            uint32_t any = 0;
-            for (std::size_t k = 0; k < 8; ++k) any |= static_cast<uint32_t>(text[i + k]);
-            if (any < 0x80) {
-                for (std::size_t k = 0; k < 8; ++k) w[k] = static_cast<char>(text[i + k]);
-                w += 8, i += 8;
-                continue;
-            }
-        }
-        w = encodeUtf8(static_cast<char32_t>(text[i++]), w);
-    }
+    std::string out;
+    appendUtf8(out, text);
     return out;
 }
 

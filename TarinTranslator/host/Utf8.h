@@ -15,6 +15,7 @@
 //   gives nothing and moves past the first byte only; fromUtf8() puts U+FFFD there.
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -56,6 +57,29 @@ inline char* encodeUtf8(char32_t c, char* out) {
 inline void appendUtf8(std::string& out, char32_t c) {
     char bytes[4];
     out.append(bytes, encodeUtf8(c, bytes));
+}
+
+// Appends a whole text, by the rules above. Documents handed over as wide text run to tens
+// of megabytes, almost all ASCII: both passes are plain loops that the compiler vectorises.
+inline void appendUtf8(std::string& out, std::wstring_view text) {
+    std::size_t length = 0;
+    for (wchar_t c : text) length += utf8Length(static_cast<char32_t>(c));
+    const std::size_t start = out.size();
+    out.resize(start + length);
+    char* w = out.data() + start;
+    for (std::size_t i = 0; i < text.size();) {
+        // Runs of ASCII, eight at a time.
+        if (i + 8 <= text.size()) {
+            uint32_t any = 0;
+            for (std::size_t k = 0; k < 8; ++k) any |= static_cast<uint32_t>(text[i + k]);
+            if (any < 0x80) {
+                for (std::size_t k = 0; k < 8; ++k) w[k] = static_cast<char>(text[i + k]);
+                w += 8, i += 8;
+                continue;
+            }
+        }
+        w = encodeUtf8(static_cast<char32_t>(text[i++]), w);
+    }
 }
 
 // Decodes the UTF-8 sequence at `at` (before the end of `text`) and moves past it. A

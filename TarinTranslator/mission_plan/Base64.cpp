@@ -29,6 +29,15 @@ constexpr std::array<uint8_t, 256> makeDecodeTable() {
 
 constexpr std::array<uint8_t, 256> kDecode = makeDecodeTable();
 
+// The 6-bit value of a character of narrow or wide text, or kInvalid.
+inline uint8_t sextet(uint8_t c) {
+    return kDecode[c];
+}
+inline uint8_t sextet(wchar_t c) {
+    const auto unit = static_cast<uint32_t>(c);
+    return unit < kDecode.size() ? kDecode[unit] : kInvalid;
+}
+
 constexpr Base64Path kPaths[] = {Base64Path::Scalar, Base64Path::Ssse3, Base64Path::Avx2};
 
 std::atomic<Base64Path>& selectedPath() {
@@ -62,10 +71,11 @@ void encodeScalar(const uint8_t* p, const uint8_t* end, char* out) {
 
 // Decodes from `p` to the end or the first character outside the alphabet. `w` may
 // trail `p` in the same buffer: every group is read before its bytes are written.
-bool decodeScalar(const uint8_t*& p, const uint8_t* end, uint8_t*& w) {
+template <class Unit>
+bool decodeScalar(const Unit*& p, const Unit* end, uint8_t*& w) {
     // Whole groups of four first; the tail and any stop character are handled below.
     while (end - p >= 4) {
-        uint8_t a = kDecode[p[0]], b = kDecode[p[1]], c = kDecode[p[2]], d = kDecode[p[3]];
+        uint8_t a = sextet(p[0]), b = sextet(p[1]), c = sextet(p[2]), d = sextet(p[3]);
         if ((a | b | c | d) & 0xC0) break;  // kInvalid has the high bits set
         uint32_t v = (uint32_t{a} << 18) | (uint32_t{b} << 12) | (uint32_t{c} << 6) | d;
         w[0] = static_cast<uint8_t>(v >> 16);
@@ -78,7 +88,7 @@ bool decodeScalar(const uint8_t*& p, const uint8_t* end, uint8_t*& w) {
     int count = 0;
     bool clean = true;
     for (; p != end; ++p) {
-        uint8_t v = kDecode[*p];
+        uint8_t v = sextet(*p);
         if (v == kInvalid) {
             clean = *p == '=';
             break;
@@ -137,23 +147,61 @@ __attribute__((target("avx2"))) inline __m256i lanes(const LaneTable& t) {
     return _mm256_broadcastsi128_si256(lane(t));
 }
 
-__attribute__((target("ssse3"))) void decodeSsse3(const uint8_t*& p, const uint8_t* end,
-                                                  uint8_t*& w) {
-    const __m128i lutLo = lane(kLowNibble);
-    const __m128i lutHi = lane(kHighNibble);
-    const __m128i roll = lane(kRowOffset);
-    const __m128i pack = lane(kPack);
+// A block of characters as bytes. Wide text is narrowed with saturation: a unit beyond
+// 0xFF becomes 0xFF, one beyond 0x7FFFFFFF 0x00, neither of which is in the alphabet.
+__attribute__((target("ssse3"))) inline __m128i blockSsse3(const uint8_t* p) {
+    return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+}
+__attribute__((target("ssse3"))) inline __m128i blockSsse3(const wchar_t* p) {
+    const auto* q = reinterpret_cast<const __m128i*>(p);
+    return _mm_packus_epi16(_mm_packs_epi32(_mm_loadu_si128(q), _mm_loadu_si128(q + 1)),
+                            _mm_packs_epi32(_mm_loadu_si128(q + 2), _mm_loadu_si128(q + 3)));
+}
+__attribute__((target("avx2"))) inline __m256i blockAvx2(const uint8_t* p) {
+    return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
+}
+__attribute__((target("avx2"))) inline __m256i blockAvx2(const wchar_t* p) {
+    const auto* q = reinterpret_cast<const __m256i*>(p);
+    // The packs work within 128-bit lanes: the permute puts the four quarters in order.
+    const __m256i bytes = _mm256_packus_epi16(
+        _mm256_packs_epi32(_mm256_loadu_si256(q), _mm256_loadu_si256(q + 1)),
+        _mm256_packs_epi32(_mm256_loadu_si256(q + 2), _mm256_loadu_si256(q + 3)));
+    return _mm256_permutevar8x32_epi32(bytes, _mm256_setr_epi32(0, 4, 1, 5, 2, 6, 3, 7));
+}
+
+// Whether every character of a block is in the alphabet, and its 6-bit values. Inlined in
+// the loops, whose constants the compiler keeps in registers.
+__attribute__((target("ssse3"))) inline bool valuesSsse3(__m128i text, __m128i& values) {
     const __m128i nibble = _mm_set1_epi8(0x0F);
+    __m128i hi = _mm_and_si128(_mm_srli_epi32(text, 4), nibble);
+    __m128i lo = _mm_and_si128(text, nibble);
+    __m128i bad = _mm_and_si128(_mm_shuffle_epi8(lane(kLowNibble), lo),
+                                _mm_shuffle_epi8(lane(kHighNibble), hi));
+    if (_mm_movemask_epi8(_mm_cmpeq_epi8(bad, _mm_setzero_si128())) != 0xFFFF) return false;
+    __m128i slash = _mm_cmpeq_epi8(text, _mm_set1_epi8('/'));
+    values = _mm_add_epi8(text, _mm_shuffle_epi8(lane(kRowOffset), _mm_add_epi8(slash, hi)));
+    return true;
+}
+__attribute__((target("avx2"))) inline bool valuesAvx2(__m256i text, __m256i& values) {
+    const __m256i nibble = _mm256_set1_epi8(0x0F);
+    __m256i hi = _mm256_and_si256(_mm256_srli_epi32(text, 4), nibble);
+    __m256i lo = _mm256_and_si256(text, nibble);
+    if (!_mm256_testz_si256(_mm256_shuffle_epi8(lanes(kLowNibble), lo),
+                            _mm256_shuffle_epi8(lanes(kHighNibble), hi)))
+        return false;
+    __m256i slash = _mm256_cmpeq_epi8(text, _mm256_set1_epi8('/'));
+    values =
+        _mm256_add_epi8(text, _mm256_shuffle_epi8(lanes(kRowOffset), _mm256_add_epi8(slash, hi)));
+    return true;
+}
+
+template <class Unit>
+__attribute__((target("ssse3"))) void decodeSsse3(const Unit*& p, const Unit* end, uint8_t*& w) {
+    const __m128i pack = lane(kPack);
+    __m128i values;
     // Two blocks left at least: the 16-byte store of a block's 12 bytes stays within
     // text.size() / 4 * 3 + 2, and in place within characters already read.
-    while (end - p >= 32) {
-        __m128i text = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-        __m128i hi = _mm_and_si128(_mm_srli_epi32(text, 4), nibble);
-        __m128i lo = _mm_and_si128(text, nibble);
-        __m128i bad = _mm_and_si128(_mm_shuffle_epi8(lutLo, lo), _mm_shuffle_epi8(lutHi, hi));
-        if (_mm_movemask_epi8(_mm_cmpeq_epi8(bad, _mm_setzero_si128())) != 0xFFFF) break;
-        __m128i slash = _mm_cmpeq_epi8(text, _mm_set1_epi8('/'));
-        __m128i values = _mm_add_epi8(text, _mm_shuffle_epi8(roll, _mm_add_epi8(slash, hi)));
+    while (end - p >= 32 && valuesSsse3(blockSsse3(p), values)) {
         __m128i pairs = _mm_maddubs_epi16(values, _mm_set1_epi32(0x01400140));
         __m128i groups = _mm_madd_epi16(pairs, _mm_set1_epi32(0x00011000));
         _mm_storeu_si128(reinterpret_cast<__m128i*>(w), _mm_shuffle_epi8(groups, pack));
@@ -162,24 +210,13 @@ __attribute__((target("ssse3"))) void decodeSsse3(const uint8_t*& p, const uint8
     }
 }
 
-__attribute__((target("avx2"))) void decodeAvx2(const uint8_t*& p, const uint8_t* end,
-                                                uint8_t*& w) {
-    const __m256i lutLo = lanes(kLowNibble);
-    const __m256i lutHi = lanes(kHighNibble);
-    const __m256i roll = lanes(kRowOffset);
+template <class Unit>
+__attribute__((target("avx2"))) void decodeAvx2(const Unit*& p, const Unit* end, uint8_t*& w) {
     const __m256i pack = lanes(kPack);
     const __m256i join = _mm256_setr_epi32(0, 1, 2, 4, 5, 6, 7, 7);
-    const __m256i nibble = _mm256_set1_epi8(0x0F);
+    __m256i values;
     // As for SSSE3: the 32-byte store of a block's 24 bytes needs a second block behind.
-    while (end - p >= 64) {
-        __m256i text = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
-        __m256i hi = _mm256_and_si256(_mm256_srli_epi32(text, 4), nibble);
-        __m256i lo = _mm256_and_si256(text, nibble);
-        if (!_mm256_testz_si256(_mm256_shuffle_epi8(lutLo, lo), _mm256_shuffle_epi8(lutHi, hi)))
-            break;
-        __m256i slash = _mm256_cmpeq_epi8(text, _mm256_set1_epi8('/'));
-        __m256i values =
-            _mm256_add_epi8(text, _mm256_shuffle_epi8(roll, _mm256_add_epi8(slash, hi)));
+    while (end - p >= 64 && valuesAvx2(blockAvx2(p), values)) {
         __m256i pairs = _mm256_maddubs_epi16(values, _mm256_set1_epi32(0x01400140));
         __m256i groups = _mm256_madd_epi16(pairs, _mm256_set1_epi32(0x00011000));
         __m256i bytes = _mm256_permutevar8x32_epi32(_mm256_shuffle_epi8(groups, pack), join);
@@ -187,6 +224,18 @@ __attribute__((target("avx2"))) void decodeAvx2(const uint8_t*& p, const uint8_t
         p += 32;
         w += 24;
     }
+}
+
+// Moves `p` past whole blocks of alphabet characters.
+template <class Unit>
+__attribute__((target("ssse3"))) void spanSsse3(const Unit*& p, const Unit* end, int&) {
+    __m128i values;
+    while (end - p >= 16 && valuesSsse3(blockSsse3(p), values)) p += 16;
+}
+template <class Unit>
+__attribute__((target("avx2"))) void spanAvx2(const Unit*& p, const Unit* end, int&) {
+    __m256i values;
+    while (end - p >= 32 && valuesAvx2(blockAvx2(p), values)) p += 32;
 }
 
 __attribute__((target("ssse3"))) void encodeSsse3(const uint8_t*& p, const uint8_t* end,
@@ -239,10 +288,10 @@ __attribute__((target("avx2"))) void encodeAvx2(const uint8_t*& p, const uint8_t
 
 // Runs the steps of the selected vector path; each leaves less than its block to the
 // next, narrower one, and the rest goes to the scalar code.
-template <class Out>
-void vectorSteps(const uint8_t*& p, const uint8_t* end, Out& out,
-                 void (*avx2)(const uint8_t*&, const uint8_t*, Out&),
-                 void (*ssse3)(const uint8_t*&, const uint8_t*, Out&)) {
+template <class Unit, class Out>
+void vectorSteps(const Unit*& p, const Unit* end, Out& out,
+                 void (*avx2)(const Unit*&, const Unit*, Out&),
+                 void (*ssse3)(const Unit*&, const Unit*, Out&)) {
     switch (selectedPath().load(std::memory_order_relaxed)) {
         case Base64Path::Avx2:
             avx2(p, end, out);
@@ -303,16 +352,39 @@ void base64Encode(const uint8_t* data, std::size_t size, char* out) {
     encodeScalar(data, end, out);
 }
 
-Base64Decoded decodeBase64(std::string_view text, uint8_t* out) {
-    const auto* p = reinterpret_cast<const uint8_t*>(text.data());
-    const uint8_t* end = p + text.size();
+namespace {
+
+template <class Unit>
+Base64Decoded decodeUnits(const Unit* begin, std::size_t size, uint8_t* out) {
+    const Unit* p = begin;
+    const Unit* end = p + size;
     uint8_t* w = out;
 #ifdef TARIN_BASE64_X86
-    vectorSteps(p, end, w, decodeAvx2, decodeSsse3);
+    vectorSteps(p, end, w, decodeAvx2<Unit>, decodeSsse3<Unit>);
 #endif
     const bool clean = decodeScalar(p, end, w);
-    return {static_cast<std::size_t>(w - out), clean,
-            static_cast<std::size_t>(p - reinterpret_cast<const uint8_t*>(text.data()))};
+    return {static_cast<std::size_t>(w - out), clean, static_cast<std::size_t>(p - begin)};
+}
+
+}  // namespace
+
+Base64Decoded decodeBase64(std::string_view text, uint8_t* out) {
+    return decodeUnits(reinterpret_cast<const uint8_t*>(text.data()), text.size(), out);
+}
+
+Base64Decoded decodeBase64(std::wstring_view text, uint8_t* out) {
+    return decodeUnits(text.data(), text.size(), out);
+}
+
+std::size_t base64Span(std::wstring_view text) {
+    const wchar_t* p = text.data();
+    const wchar_t* end = p + text.size();
+#ifdef TARIN_BASE64_X86
+    int unused = 0;
+    vectorSteps(p, end, unused, spanAvx2<wchar_t>, spanSsse3<wchar_t>);
+#endif
+    while (p != end && sextet(*p) != kInvalid) ++p;
+    return static_cast<std::size_t>(p - text.data());
 }
 
 bool decodeBlob(std::string_view text, ByteVector& out) {

@@ -42,6 +42,13 @@ struct Base64Decoded {
 // itself: Base64 shrinks, and the write position never overtakes the read position.
 Base64Decoded decodeBase64(std::string_view text, uint8_t* out);
 
+// The same on wide text, a character a unit: the bytes and cleanness are those of the
+// text's UTF-8 form; `stop` counts units.
+Base64Decoded decodeBase64(std::wstring_view text, uint8_t* out);
+
+// The number of alphabet characters ("=" is not one) that `text` begins with.
+std::size_t base64Span(std::wstring_view text);
+
 // Decodes the BLOB text in `text[0, size)` into the start of the same buffer.
 inline Base64Decoded decodeBlobInPlace(char* text, std::size_t size) {
     return decodeBase64(std::string_view(text, size), reinterpret_cast<uint8_t*>(text));

@@ -11,6 +11,7 @@
 #include <pugixml.hpp>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "TarinTranslator/model/HandheldPlatform.h"
@@ -60,6 +61,30 @@ inline constexpr unsigned kDocumentParseOptions =
 // names is not followed). False when the text is not a well-formed document.
 bool loadDocumentText(pugi::xml_document& doc, char* data, std::size_t size);
 
+// A BLOB element's text that the document's UTF-8 text does not hold: it stays in the wide
+// text the document was handed over as, and one "A" stands for it at `at` in the UTF-8.
+struct WideBlob {
+    std::size_t at;
+    std::wstring_view text;  // Base64 characters and "=" only
+};
+
+// A wide document's text in UTF-8, with each BLOB text that is one run of Base64 characters
+// and "=" (between <fl-data> and </fl-data>, or <ee-data> and </ee-data>) left in the wide
+// text. Empty where such a start tag is not followed by such a text and its end tag: the
+// document is then converted whole.
+struct WideDocument {
+    std::string text;
+    std::vector<WideBlob> blobs;
+};
+std::optional<WideDocument> splitWideDocument(std::wstring_view text);
+
+// Whether each BLOB text of `document`, loaded into `doc`, is the whole text of an fl-data
+// or ee-data element below missionPlan/*/ecpWaveformConfig, which only the decoding of the
+// images reads. The XML checks and the parser treat a run of Base64 characters in such an
+// element's text alike whatever its length, so the document then reads as its whole text
+// would.
+bool blobsAreImages(const pugi::xml_document& doc, const WideDocument& document);
+
 // The images of a plan decoded in the document's own text rather than into the record:
 // views of the bytes, valid while the text is.
 struct ImageViews {
@@ -80,6 +105,8 @@ struct ImageViews {
         std::string sha256;
     };
     Digest eeDigest, flDigest;
+    // BLOB texts that `text` stands in for, decoded from the wide text into the record.
+    std::span<const WideBlob> wide;
 };
 
 // Readers. The handheld reader uses plan.planRadioType, the mobile reader
@@ -110,14 +137,16 @@ struct BlobDecoded {
 
 // Decodes the text of a BLOB element, all its text and CDATA children in order, into
 // `bytes`, or, with `inPlace` and a text that lies within `within` (the document's buffer
-// parsed in place), where it stands, leaving a view of the bytes there. Reports nothing.
+// parsed in place), where it stands, leaving a view of the bytes there. A text that is one
+// of `wide` (in `within`) is decoded from its wide text into `bytes`. Reports nothing.
 BlobDecoded decodeBlobElement(pugi::xml_node node, ByteVector& bytes,
                               std::span<const uint8_t>* inPlace = nullptr,
-                              std::string_view within = {}, ImageViews::Digest* digest = nullptr);
+                              std::string_view within = {}, ImageViews::Digest* digest = nullptr,
+                              std::span<const WideBlob> wide = {});
 
 // decodeBlobElement, with problems reported as the reader's messages and reasons.
 bool ParseBlobData(pugi::xml_node node, ByteVector& bytes,
                    std::span<const uint8_t>* inPlace = nullptr, std::string_view within = {},
-                   ImageViews::Digest* digest = nullptr);
+                   ImageViews::Digest* digest = nullptr, std::span<const WideBlob> wide = {});
 
 }  // namespace tarin

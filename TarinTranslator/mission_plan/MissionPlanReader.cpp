@@ -128,7 +128,7 @@ bool readWaveforms(pugi::xml_node load, ByteVector& ee, ByteVector& fl, ImageVie
         if (ambiguous) return false;
         *reached = static_cast<bool>(node);
         if (!ParseBlobData(node, *bytes, inPlace ? view : nullptr, within,
-                           views.digestOnly ? digest : nullptr))
+                           views.digestOnly ? digest : nullptr, views.wide))
             return false;
     }
     return true;
@@ -157,6 +157,20 @@ bool readMobileMissionLoad(pugi::xml_node load, MobilePlatformRecord& platform,
 }  // namespace
 
 namespace {
+
+// The BLOB text of `wide` (in the order of the text) that stands at `text`, a piece of
+// `within`, or null.
+const WideBlob* wideBlobAt(std::span<const WideBlob> wide, std::string_view within,
+                           std::string_view text) {
+    const std::less<> before;
+    if (wide.empty() || before(text.data(), within.data()) ||
+        !before(text.data(), within.data() + within.size()))
+        return nullptr;
+    const auto at = static_cast<std::size_t>(text.data() - within.data());
+    const auto blob = std::lower_bound(wide.begin(), wide.end(), at,
+                                       [](const WideBlob& b, std::size_t a) { return b.at < a; });
+    return blob != wide.end() && blob->at == at && text == "A" ? &*blob : nullptr;
+}
 
 // A buffer from the XML library's allocator, which a document takes over.
 struct ParserBuffer {
@@ -237,7 +251,7 @@ bool loadDocumentText(pugi::xml_document& doc, char* data, std::size_t size) {
 
 BlobDecoded decodeBlobElement(pugi::xml_node node, ByteVector& bytes,
                               std::span<const uint8_t>* inPlace, std::string_view within,
-                              ImageViews::Digest* digest) {
+                              ImageViews::Digest* digest, std::span<const WideBlob> wide) {
     BlobDecoded result;
     // The text is that of every text and CDATA child, in order; the parser keeps no
     // comments or processing instructions, which therefore split it.
@@ -253,6 +267,14 @@ BlobDecoded decodeBlobElement(pugi::xml_node node, ByteVector& bytes,
             pieces.emplace_back(child.value());
             size += pieces.back().size();
         }
+    }
+    if (const WideBlob* blob =
+            pieces.size() == 1 && !digest ? wideBlobAt(wide, within, pieces[0]) : nullptr) {
+        // Base64 characters and "=" only: the text decodes clean.
+        bytes.resize(blob->text.size() / 4 * 3 + 2);
+        bytes.resize(decodeBase64(blob->text, bytes.data()).size);
+        if (inPlace) *inPlace = {bytes.data(), bytes.size()};
+        return result;
     }
     const auto inside = [&](std::string_view piece) {
         return !piece.empty() && std::less_equal<>()(within.data(), piece.data()) &&
@@ -315,12 +337,13 @@ BlobDecoded decodeBlobElement(pugi::xml_node node, ByteVector& bytes,
 }
 
 bool ParseBlobData(pugi::xml_node node, ByteVector& bytes, std::span<const uint8_t>* inPlace,
-                   std::string_view within, ImageViews::Digest* digest) {
+                   std::string_view within, ImageViews::Digest* digest,
+                   std::span<const WideBlob> wide) {
     if (!node) {
         report("ParseBlobData", "No parent node for BLOB data!");
         return false;
     }
-    const BlobDecoded decoded = decodeBlobElement(node, bytes, inPlace, within, digest);
+    const BlobDecoded decoded = decodeBlobElement(node, bytes, inPlace, within, digest, wide);
     if (decoded.problem == BlobDecoded::None) return true;
     report("ParseBlobData", "Error while parsing BLOB");
     if (decoded.problem == BlobDecoded::HoldsElement)
@@ -332,6 +355,63 @@ bool ParseBlobData(pugi::xml_node node, ByteVector& bytes, std::span<const uint8
                       tarin::quoted(decoded.character) + ", is not Base64",
                   log->offsetOf(decoded.where), ReasonCode::BadBlob);
     return false;
+}
+
+namespace {
+
+// The BLOB elements whose text a wide document's UTF-8 may leave in the wide text.
+struct BlobTags {
+    const char* name;
+    std::wstring_view start, end;
+};
+constexpr BlobTags kBlobTags[] = {{"fl-data", L"<fl-data>", L"</fl-data>"},
+                                  {"ee-data", L"<ee-data>", L"</ee-data>"}};
+
+}  // namespace
+
+std::optional<WideDocument> splitWideDocument(std::wstring_view text) {
+    WideDocument document;
+    std::size_t converted = 0;  // the wide text before this is in document.text
+    for (std::size_t at = text.find(L'<'); at != std::wstring_view::npos;
+         at = text.find(L'<', at)) {
+        const std::wstring_view rest = text.substr(at);
+        const auto tags =
+            std::find_if(std::begin(kBlobTags), std::end(kBlobTags),
+                         [&](const BlobTags& t) { return rest.starts_with(t.start); });
+        if (tags == std::end(kBlobTags)) {
+            ++at;
+            continue;
+        }
+        const std::size_t start = at + tags->start.size();
+        std::size_t end = start + base64Span(text.substr(start));
+        while (end < text.size() && text[end] == L'=') end += 1 + base64Span(text.substr(end + 1));
+        if (!text.substr(end).starts_with(tags->end)) return std::nullopt;
+        if (end > start) {
+            appendUtf8(document.text, text.substr(converted, start - converted));
+            document.blobs.push_back({document.text.size(), text.substr(start, end - start)});
+            document.text += 'A';
+            converted = end;
+        }
+        at = end;
+    }
+    appendUtf8(document.text, text.substr(converted));
+    return document;
+}
+
+bool blobsAreImages(const pugi::xml_document& doc, const WideDocument& document) {
+    std::size_t found = 0;
+    for (pugi::xml_node load : doc.child("missionPlan").children())
+        for (pugi::xml_node waveforms : load.children("ecpWaveformConfig"))
+            for (pugi::xml_node blob : waveforms.children()) {
+                const auto named = [&](const BlobTags& t) {
+                    return std::string_view(blob.name()) == t.name;
+                };
+                if (std::none_of(std::begin(kBlobTags), std::end(kBlobTags), named)) continue;
+                const pugi::xml_node text = blob.first_child();
+                found += text.type() == pugi::node_pcdata && !text.next_sibling() &&
+                         wideBlobAt(document.blobs, document.text, text.value());
+            }
+    return found == document.blobs.size();
 }
 
 namespace {
