@@ -8,7 +8,6 @@
 #include <sys/wait.h>
 
 #include <cstdio>
-#include <regex>
 
 #include "TarinTranslator/host/CsvTable.h"
 #include "TestSupport.h"
@@ -177,20 +176,6 @@ TEST_F(Batch, SameBytesWhateverTheWorkersAndADryRunWritesNothing) {
             << entry.path();
     EXPECT_EQ(tool("batch t.xml fleet.csv --out one --date 2026-02-30"), 2);
     EXPECT_EQ(tool("batch t.xml fleet.csv --out one", "SOURCE_DATE_EPOCH=soon"), 2);
-}
-
-TEST_F(Batch, HelpOptionsAreInTheManualPage) {
-    const std::string man = std::regex_replace(readFile(TARIN_MAN_PAGE), std::regex(R"(\\-)"), "-");
-    const std::string command = std::string(TARIN_TOOL_PATH) + " batch --help";
-    FILE* pipe = ::popen(command.c_str(), "r");
-    std::string help;
-    char buffer[4096];
-    while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) help.append(buffer, n);
-    EXPECT_EQ(::pclose(pipe), 0);
-    std::smatch option;
-    for (std::string rest = help; std::regex_search(rest, option, std::regex(R"(--[a-z][a-z-]*)"));
-         rest = option.suffix())
-        EXPECT_NE(man.find(option.str()), std::string::npos) << option.str();
 }
 
 }  // namespace

@@ -299,26 +299,12 @@ TEST_F(EntryPoints, NumbersAreNotGroupedWhateverTheGlobalLocale) {
 // BLOB texts: clean ones, and a long one with a character outside the alphabet at each kind
 // of place in a vector block (first, inside, last, first of the next, in the tail).
 std::vector<std::wstring> blobTexts() {
-    std::vector<std::wstring> texts = {L"",
-                                       L"AQ==",
-                                       L"AQI=",
-                                       L"AQ==AAAA",
-                                       L"=",
-                                       L"A",
-                                       L"AQ==\n",
-                                       L"AQ\nID",
-                                       L"AQ\r\nID",
-                                       L"AQ ID",
-                                       L"AQ!D",
-                                       L"AQ\u00e9D",
-                                       L"AQ\U0001F600D",
-                                       L"AQ\0ID",
-                                       L"AQ&#65;D",
-                                       L"AQ<!-- c -->ID",
-                                       L"AQ<![CDATA[ID]]>",
-                                       L"<![CDATA[AQID]]>",
-                                       L"AQ<?p?>ID",
-                                       L"AQ<x/>ID"};
+    // clang-format off
+    std::vector<std::wstring> texts = {L"", L"AQ==", L"AQI=", L"AQ==AAAA", L"=", L"A", L"AQ==\n",
+        L"AQ\nID", L"AQ\r\nID", L"AQ ID", L"AQ!D", L"AQ\u00e9D", L"AQ\U0001F600D",
+        std::wstring(L"AQ\0ID", 5), L"AQ&#65;D", L"AQ<!-- c -->ID", L"AQ<![CDATA[ID]]>",
+        L"<![CDATA[AQID]]>", L"AQ<?p?>ID", L"AQ<x/>ID"};
+    // clang-format on
     std::string encoded(base64Length(300), '\0');
     std::vector<uint8_t> bytes(300);
     for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<uint8_t>(i * 7);

@@ -364,9 +364,10 @@ TEST_F(Tool, HelpVersionDefaultsAndTheManualPage) {
     std::string man = readFile(TARIN_MAN_PAGE);
     man = std::regex_replace(man, std::regex(R"(\\f[BIRP])"), "");
     man = std::regex_replace(man, std::regex(R"(\\-)"), "-");
-    for (const char* args : {"--help", "-h", "defaults --help", "write --help", "parse -h",
-                             "check --help", "info --help", "get --help", "set --help",
-                             "diff --help", "describe --help", "show --help", "schema --help"}) {
+    for (const char* args :
+         {"--help", "-h", "defaults --help", "write --help", "parse -h", "check --help",
+          "info --help", "get --help", "set --help", "diff --help", "describe --help",
+          "show --help", "schema --help", "batch --help"}) {
         Outcome help = run(args);
         EXPECT_EQ(help.status, 0) << args;
         EXPECT_EQ(help.err, "") << args;
