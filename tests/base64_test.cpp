@@ -23,7 +23,20 @@ std::string encode(const Bytes& bytes) {
 // The bytes decoded and whether the text was clean Base64 to its end.
 using Decoded = std::pair<Bytes, bool>;
 
-// Decodes both copying and in place; the two must agree.
+// `text` as wide units: ASCII as it is, the other bytes as units of one byte, of three and
+// of four (negative as 32-bit integers); those beyond a byte end in the byte of 'A', which a
+// decoder that kept only the low byte would take.
+std::wstring wideUnits(std::string_view text) {
+    std::wstring wide;
+    for (const unsigned char c : text)
+        wide += wchar_t(c < 0xC0   ? c
+                        : c < 0xE0 ? c << 16 | 'A'
+                                   : int32_t(0x80000000u | c << 8 | 'A'));
+    return wide;
+}
+
+// Decodes copying, in place and from wide units; the three must agree, and the wide
+// alphabet run ends where the copy stops.
 Decoded decode(std::string_view text) {
     ByteVector copied;
     bool clean = decodeBlob(text, copied);
@@ -31,6 +44,13 @@ Decoded decode(std::string_view text) {
     Base64Decoded inPlace = decodeBlobInPlace(buffer.data(), buffer.size());
     EXPECT_EQ(inPlace.clean, clean) << "in place: " << text.substr(0, 80);
     EXPECT_EQ(buffer.substr(0, inPlace.size), std::string(copied.begin(), copied.end()));
+    const std::wstring wide = wideUnits(text);
+    Bytes fromWide(wide.size() / 4 * 3 + 2);
+    const Base64Decoded w = decodeBase64(wide, fromWide.data());
+    fromWide.resize(w.size);
+    EXPECT_EQ(std::pair(fromWide, w.clean), std::pair(Bytes(copied.begin(), copied.end()), clean))
+        << "wide: " << text.substr(0, 80);
+    EXPECT_EQ(base64Span(wide), std::min(text.find_first_not_of(kBase64Alphabet), text.size()));
     return {Bytes(copied.begin(), copied.end()), clean};
 }
 

@@ -317,30 +317,6 @@ std::vector<std::wstring> blobTexts() {
     return texts;
 }
 
-// Wide text decodes as its UTF-8 form does, on every path; the alphabet run is as long.
-TEST(WideBase64, DecodesAsItsUtf8Form) {
-    for (Base64Path path : supportedBase64Paths()) {
-        ASSERT_TRUE(setBase64Path(path));
-        for (const std::wstring& text : blobTexts()) {
-            const std::string utf8 = toUtf8(text);
-            std::vector<uint8_t> wide(text.size() / 4 * 3 + 2), narrow(utf8.size() / 4 * 3 + 2);
-            const Base64Decoded w = decodeBase64(text, wide.data()),
-                                n = decodeBase64(utf8, narrow.data());
-            EXPECT_EQ(std::pair(std::vector(wide.begin(), wide.begin() + w.size), w.clean),
-                      std::pair(std::vector(narrow.begin(), narrow.begin() + n.size), n.clean));
-            const std::size_t stray =
-                std::find_if(text.begin(), text.end(),
-                             [](wchar_t c) {
-                                 return uint32_t(c) > 0x7F ||
-                                        kBase64Alphabet.find(char(c)) == std::string_view::npos;
-                             }) -
-                text.begin();
-            EXPECT_EQ(base64Span(text), stray) << int(path);
-        }
-    }
-    setBase64Path(supportedBase64Paths().back());
-}
-
 // The parse entry points on wide text give what unpacking its UTF-8 text gives: result,
 // messages of every kind, and the files written, byte for byte.
 void expectAsUtf8(const std::wstring& wide, const std::string& what, bool unwritable = false) {
