@@ -4,8 +4,11 @@
 
 #include "TarinTranslator/api/Batch.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 
@@ -105,6 +108,16 @@ TEST_F(Batch, RefusalsNameTheirPlaceAndWriteNothing) {
         EXPECT_FALSE(std::filesystem::exists(dir / "out"));
     }
     EXPECT_EQ(tool("batch t.xml fleet.csv --out out"), 2);
+    // A folder another batch holds.
+    std::filesystem::create_directory(dir / "out");
+    const int held = ::open((dir / "out").c_str(), O_RDONLY | O_DIRECTORY);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    const BatchResult locked = batch("base\nr1\n");
+    ::close(held);
+    ASSERT_TRUE(locked.stopped);
+    EXPECT_EQ(locked.stopped->reason.text.rfind("another batch is writing into this folder", 0),
+              0u);
+    EXPECT_TRUE(batch("base\nr1\n").allWritten());
 }
 
 TEST_F(Batch, AFailedRowLeavesTheOthersWritten) {
