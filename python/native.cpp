@@ -12,7 +12,9 @@
 #include <stdlib.h>
 
 #include <cerrno>
+#include <cmath>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -23,6 +25,7 @@
 #include <utility>
 #include <vector>
 
+#include "TarinTranslator/api/Batch.h"
 #include "TarinTranslator/api/Settings.h"
 #include "TarinTranslator/api/TarinTranslator.h"
 
@@ -522,13 +525,64 @@ void setSink(const py::object& sink) {
 }
 
 // ---- batch ---------------------------------------------------------------------------
-//
-// BATCH: the batch API (api/Batch.h) is bound here once it is merged, as batch(...).
-// Its work runs under py::gil_scoped_release like the calls above; its progress callback
-// takes the GIL back (py::gil_scoped_acquire) to call the Python callable, and a Python
-// exception raised there is kept (py::error_already_set), stops the batch, and is thrown
-// again once the batch has returned. Its stub goes into __init__.pyi, its tests into
-// test_tarin_translator.py (BATCH marks both places).
+
+// The last second a date stamp holds: 9999-12-31T23:59:59Z.
+constexpr long long kLastStampSecond = 253402300799;
+
+// The date of a batch's documents: seconds since 1970 UTC (int), or a datetime (a naive
+// one taken as local time, as datetime.timestamp() takes it); None for the time of writing.
+std::optional<std::time_t> batchDateOf(const py::object& date) {
+    if (date.is_none()) return std::nullopt;
+    long long seconds = 0;
+    int overflow = 0;
+    if (PyLong_Check(date.ptr()) && !PyBool_Check(date.ptr())) {
+        seconds = PyLong_AsLongLongAndOverflow(date.ptr(), &overflow);
+        if (seconds == -1 && PyErr_Occurred()) throw py::error_already_set();
+    } else if (py::hasattr(date, "timestamp")) {
+        seconds = static_cast<long long>(std::floor(py::cast<double>(date.attr("timestamp")())));
+    } else {
+        throw py::type_error(
+            "batch(): date is an int (seconds since 1970 UTC) or a datetime, not " +
+            py::cast<std::string>(py::str(py::type::handle_of(date).attr("__name__"))));
+    }
+    if (overflow || seconds < 0 || seconds > kLastStampSecond)
+        throw py::value_error("batch(): date " + py::cast<std::string>(py::repr(date)) +
+                              " is not from 1970 to 9999 (UTC)");
+    return seconds;
+}
+
+// Writes a fleet of plans. The batch runs without the GIL; progress takes it back for each
+// call, in the calling thread, where a pending signal's handler runs too (Ctrl-C). What
+// either raises (py::error_already_set) stops the batch and is raised again, unchanged,
+// once the workers are joined. A stop raises ReadError.
+BatchResult batch(const py::object& templateFile, const py::object& fleet, const py::object& out,
+                  unsigned jobs, bool dryRun, const py::object& date,
+                  std::optional<uint32_t> radioType, bool mobile, const py::object& progress) {
+    const fs::path templatePath = pathOf(templateFile), fleetPath = pathOf(fleet);
+    BatchOptions options;
+    options.out = pathOf(out);
+    options.jobs = jobs;
+    options.dryRun = dryRun;
+    options.date = batchDateOf(date);
+    options.as = askedReadAs(radioType, mobile);
+    if (!progress.is_none() && !PyCallable_Check(progress.ptr()))
+        throw py::type_error("batch(): progress is not callable");
+    // The caller's argument keeps the callable alive: a handle, with no reference to count
+    // without the GIL.
+    const py::handle callback = progress;
+    options.progress = [callback](std::size_t done, std::size_t total) {
+        py::gil_scoped_acquire locked;
+        if (PyErr_CheckSignals() != 0) throw py::error_already_set();
+        if (!callback.is_none()) callback(done, total);
+    };
+    BatchResult result;
+    {
+        py::gil_scoped_release unlocked;
+        result = writeBatch(templatePath, fleetPath, options);
+    }
+    if (result.stopped) raiseReadError(result.stopped->reason, pathStr(result.stopped->file));
+    return result;
+}
 
 // ---- result types --------------------------------------------------------------------
 
@@ -543,6 +597,17 @@ PlanSummary::Image imageOf(const ImageDigest& d) {
 }
 
 const char* const kSettingKinds[] = {"on-off", "name", "number", "text", "other"};
+
+const char* batchStatus(BatchRow::Status status) {
+    switch (status) {
+        case BatchRow::Status::Written:
+            return "written";
+        case BatchRow::Status::Checked:
+            return "checked";
+        default:
+            return "failed";
+    }
+}
 
 void bindTypes(py::module_& m) {
     py::class_<ReadAs>(m, "ReadAs",
@@ -706,6 +771,77 @@ void bindTypes(py::module_& m) {
                         d.b ? py::object(strOf(*d.b)) : py::none());
         });
 
+    py::class_<BatchFile>(m, "BatchFile",
+                          "A file of a batch: its name, size and SHA-256. A dry run reads no "
+                          "document and no image of a row's own: their size and sha256 are "
+                          "None.")
+        .def_property_readonly(
+            "name", [](const BatchFile& f) { return strOf(f.name); },
+            "The file as the fleet or the batch names it: BASE.xml, a cell of fl or ee, or the "
+            "template's path.")
+        .def_property_readonly(
+            "size",
+            [](const BatchFile& f) { return f.sha256.empty() ? py::none() : py::cast(f.size); },
+            "The number of bytes, or None.")
+        .def_property_readonly(
+            "sha256", [](const BatchFile& f) { return strOrNone(f.sha256); },
+            "The SHA-256 of the bytes, lower-case hexadecimal, or None.")
+        .def("__repr__", [](const BatchFile& f) {
+            return py::str("BatchFile({!r}, size={})")
+                .format(strOf(f.name), f.sha256.empty() ? py::none() : py::cast(f.size));
+        });
+
+    py::class_<BatchRow>(m, "BatchRow", "A row of a batch's fleet, and what became of it.")
+        .def_readonly("line", &BatchRow::line, "The line where the row starts in the fleet file.")
+        .def_property_readonly(
+            "base", [](const BatchRow& r) { return strOf(r.base); },
+            "The output's name: the plan is BASE.xml in the batch's folder.")
+        .def_property_readonly(
+            "status", [](const BatchRow& r) { return batchStatus(r.status); },
+            "'written', 'checked' (a dry run) or 'failed'.")
+        .def_property_readonly(
+            "reason",
+            [](const BatchRow& r) {
+                return r.status == BatchRow::Status::Failed ? py::cast(r.reason) : py::none();
+            },
+            "Why it failed (a Note: the cell's line and column in the fleet file, the column's "
+            "name in path), or None.")
+        .def_property_readonly(
+            "document",
+            [](const BatchRow& r) {
+                return r.document && r.status != BatchRow::Status::Failed ? py::cast(*r.document)
+                                                                          : py::none();
+            },
+            "The plan written or checked (a BatchFile), or None for a failed row.")
+        .def_property_readonly(
+            "flash",
+            [](const BatchRow& r) {
+                return r.status == BatchRow::Status::Failed ? py::none() : py::cast(r.flash);
+            },
+            "The flash image it holds, the template's or the row's (a BatchFile), or None for "
+            "a failed row.")
+        .def_property_readonly(
+            "eeprom",
+            [](const BatchRow& r) {
+                return r.status == BatchRow::Status::Failed ? py::none() : py::cast(r.eeprom);
+            },
+            "The EEPROM image it holds (a BatchFile), or None for a failed row.")
+        .def("__repr__", [](const BatchRow& r) {
+            return py::str("BatchRow(line={}, base={!r}, status={!r})")
+                .format(r.line, strOf(r.base), batchStatus(r.status));
+        });
+
+    py::class_<BatchResult>(m, "BatchResult", "What a batch wrote (batch()).")
+        .def_readonly("rows", &BatchResult::rows, "The rows (BatchRows), in the fleet's order.")
+        .def_readonly("template", &BatchResult::templateFile,
+                      "The template's path, size and SHA-256 (a BatchFile).")
+        .def_property_readonly("all_written", &BatchResult::allWritten,
+                               "Whether no row failed (in a dry run: every row was checked).")
+        .def("__repr__", [](const BatchResult& r) {
+            return py::str("BatchResult(rows={}, all_written={})")
+                .format(r.rows.size(), r.allWritten());
+        });
+
     using D = SettingDescription;
     py::class_<D>(m, "SettingDescription", "What a setting is, for a radio kind (describe()).")
         .def_readonly("path", &D::path, "Its path.")
@@ -858,6 +994,32 @@ selects none.)");
 
     m.def("schema", &schema, py::kw_only(), py::arg("radio_type") = py::none(),
           py::arg("mobile") = false, "An XML Schema of the mission plans of the radio kind (str).");
+
+    m.def("batch", &batch, py::arg("template"), py::arg("fleet"), py::arg("out"), py::kw_only(),
+          py::arg("jobs") = 0u, py::arg("dry_run") = false, py::arg("date") = py::none(),
+          py::arg("radio_type") = py::none(), py::arg("mobile") = false,
+          py::arg("progress") = py::none(),
+          R"(Writes a plan for each row of the CSV table `fleet` from the mission plan `template`
+into the folder `out` (made when missing), then out/manifest.json; returns a BatchResult.
+
+The fleet's header names the columns: base (required: the plan is OUT/BASE.xml), the plan
+texts (name, description, notes, author, locale, pin, aac-version), fl and ee (image files,
+relative to the fleet's folder), and setting paths as get_settings() prints them. An empty
+cell keeps the template's value; "<empty>" sets an empty text. `jobs` workers write the
+rows (0: one per processor); `dry_run` checks every row and writes nothing. `date` (int
+seconds since 1970 UTC, or a datetime) stamps every document, and makes two runs write the
+same bytes; None stamps the time of writing. The template is read as radio_type and mobile
+say or, without them, as it implies.
+
+A row whose values or images do not read fails alone (BatchRow.reason). Raises ReadError,
+writing nothing, for a template that does not read or is no plan, a fleet that is not CSV,
+an unknown or repeated column, a base that is empty, not a file name or repeated, and an
+`out` that cannot be made or is locked by another batch (code 'file-error'); also, rows
+written, for a manifest that cannot be written. Raises OSError when the template or the
+fleet cannot be read. progress(done, total) is called after each row, in the calling
+thread: an exception it raises stops the batch (the rows being written are finished, the
+rows already written stay, no manifest is written) and comes out of batch() as it was
+raised; so does KeyboardInterrupt.)");
 
     m.def("temporary_directory", &temporaryDirectory,
           "Where unpack(..., to_temp_dir=True) writes: $TMPDIR, $TMP, $TEMP or $TEMPDIR, else "

@@ -1,16 +1,19 @@
 // Batches: the CSV reader's quoting rules, the refusals before anything is written, rows
 // that fail among rows that are written, dry runs, the same bytes whatever the number of
-// workers, and the tool's exit statuses.
+// workers, an exception from progress, and the tool's exit statuses.
 
 #include "TarinTranslator/api/Batch.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
+#include <fstream>
+#include <stdexcept>
 
 #include "TarinTranslator/host/CsvTable.h"
 #include "TestSupport.h"
@@ -189,6 +192,31 @@ TEST_F(Batch, SameBytesWhateverTheWorkersAndADryRunWritesNothing) {
             << entry.path();
     EXPECT_EQ(tool("batch t.xml fleet.csv --out one --date 2026-02-30"), 2);
     EXPECT_EQ(tool("batch t.xml fleet.csv --out one", "SOURCE_DATE_EPOCH=soon"), 2);
+}
+
+// progress throws once the first row is written, while the one worker waits for the
+// second row's image from a FIFO that progress feeds: that row is finished, the third is
+// not started, no manifest is written, and the folder is unlocked again.
+TEST_F(Batch, AnExceptionFromProgressStopsTheBatch) {
+    ASSERT_EQ(::mkfifo((dir / "slow.fl").c_str(), 0600), 0);
+    BatchOptions options;
+    options.jobs = 1;
+    std::vector<std::size_t> told;
+    options.progress = [&](std::size_t done, std::size_t total) {
+        told.push_back(done);
+        told.push_back(total);
+        std::ofstream(dir / "slow.fl") << std::string(1000, 's');
+        throw std::out_of_range("stop here");
+    };
+    try {
+        (void)batch("base,fl\nr1,\nr2,slow.fl\nr3,\n", options);
+        ADD_FAILURE() << "progress's exception did not come out";
+    } catch (const std::out_of_range& e) {
+        EXPECT_STREQ(e.what(), "stop here");
+    }
+    EXPECT_EQ(told, (std::vector<std::size_t>{1, 3}));
+    EXPECT_EQ(test::entries(dir / "out"), "r1.xml r2.xml");
+    EXPECT_TRUE(batch("base\nr1\n").allWritten());
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include <atomic>
 #include <condition_variable>
 #include <cwctype>
+#include <exception>
 #include <locale>
 #include <map>
 #include <mutex>
@@ -425,7 +426,9 @@ void fail(BatchRow& row, const CsvRow& cells, const std::vector<Column>& columns
     row.document.reset();
 }
 
-// Runs the rows on `jobs` workers; progress is told from this thread.
+// Runs the rows on `jobs` workers; progress is told from this thread. An exception here
+// (progress's own, or a worker that does not start) stops handing out rows: the workers
+// finish the rows they hold and are joined before it goes on.
 void runRows(const Batch& batch, const std::vector<CsvRow>& rows, std::vector<BatchRow>& out,
              unsigned jobs) {
     const std::size_t total = rows.size() - 1;
@@ -452,16 +455,24 @@ void runRows(const Batch& batch, const std::vector<CsvRow>& rows, std::vector<Ba
         }
     };
     std::vector<std::thread> workers;
-    for (unsigned w = 0; w < std::min<std::size_t>(jobs, total); ++w) workers.emplace_back(work);
-    std::size_t told = 0;
-    while (told < total) {
-        std::unique_lock<std::mutex> lock(mutex);
-        changed.wait(lock, [&] { return done > told; });
-        told = done;
-        lock.unlock();
-        if (batch.options.progress) batch.options.progress(told, total);
+    std::exception_ptr thrown;
+    try {
+        for (unsigned w = 0; w < std::min<std::size_t>(jobs, total); ++w)
+            workers.emplace_back(work);
+        std::size_t told = 0;
+        while (told < total) {
+            std::unique_lock<std::mutex> lock(mutex);
+            changed.wait(lock, [&] { return done > told; });
+            told = done;
+            lock.unlock();
+            if (batch.options.progress) batch.options.progress(told, total);
+        }
+    } catch (...) {
+        thrown = std::current_exception();
+        next = total;
     }
     for (std::thread& worker : workers) worker.join();
+    if (thrown) std::rethrow_exception(thrown);
 }
 
 // ---- the manifest ----------------------------------------------------------------------

@@ -47,7 +47,9 @@ struct BatchOptions {
     // How reasons name the fleet file ("FLEET:LINE:COLUMN"); empty: its path.
     std::string fleetName;
     // Called after each row is done, from the thread that called writeBatch: rows done of
-    // all rows.
+    // all rows. An exception thrown by progress stops the batch and comes out of
+    // writeBatch: no row is started after it, the rows being written are finished, and
+    // rows already written stay; no manifest is written.
     std::function<void(std::size_t done, std::size_t total)> progress;
 };
 
@@ -105,7 +107,8 @@ struct BatchResult {
 // is locked by another batch. A row whose value or image does not read fails alone, and
 // the others are written.
 //
-// Throws FileError when the template or the fleet cannot be read.
+// Throws FileError when the template or the fleet cannot be read, and what
+// options.progress throws.
 TARIN_API BatchResult writeBatch(const std::filesystem::path& templateFile,
                                  const std::filesystem::path& fleet, const BatchOptions& options);
 

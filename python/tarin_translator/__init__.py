@@ -3,7 +3,8 @@
 Write a mission plan from waveform images (write_plan), unpack one into its images and
 platform file (unpack), check it, look into it (info), read its settings (read,
 get_settings), change them (set_settings), compare two configurations (diff), describe a
-setting, and produce default configurations (defaults) and XML Schemas (schema).
+setting, produce default configurations (defaults) and XML Schemas (schema), and write a
+fleet of plans from one template and a CSV table (batch).
 
 Paths are str or os.PathLike; a document, platform file or image given as bytes is the
 content itself. A read that fails raises ReadError; a file that cannot be read or written
@@ -22,6 +23,9 @@ from ._native import (
     DEFAULT_DOMAIN,
     NOTES_LENGTH,
     PLAN_TEXT_LENGTH,
+    BatchFile,
+    BatchResult,
+    BatchRow,
     CheckResult,
     Configuration,
     Difference,
@@ -33,6 +37,7 @@ from ._native import (
     ReadError,
     SettingDescription,
     __version__,
+    batch,
     check,
     defaults,
     describe,
@@ -49,12 +54,14 @@ from ._native import (
     write_plan,
 )
 
-# BATCH: batch is imported and listed here once it is bound.
 __all__ = [
     "AAC_VERSION_LENGTH",
     "DEFAULT_DOMAIN",
     "NOTES_LENGTH",
     "PLAN_TEXT_LENGTH",
+    "BatchFile",
+    "BatchResult",
+    "BatchRow",
     "CheckResult",
     "Configuration",
     "Difference",
@@ -65,6 +72,7 @@ __all__ = [
     "ReadAs",
     "ReadError",
     "SettingDescription",
+    "batch",
     "check",
     "defaults",
     "describe",

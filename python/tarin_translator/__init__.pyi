@@ -1,5 +1,6 @@
 # Types of the package tarin_translator, for editors and type checkers.
 
+import datetime
 import os
 from typing import Callable, Iterable, Literal, Mapping, Optional, Tuple, Union
 
@@ -268,4 +269,54 @@ def remove_stale_temporary_files(dir: StrPath) -> int:
 def set_message_sink(sink: Optional[Callable[[str, str], None]]) -> None:
     """Sends the library's messages to sink(kind, message); None discards them."""
 
-# BATCH: the stub of batch goes here once it is bound.
+class BatchFile:
+    """A file of a batch: its name, size and SHA-256 (None where a dry run did not read it)."""
+
+    @property
+    def name(self) -> str: ...
+    @property
+    def size(self) -> Optional[int]: ...
+    @property
+    def sha256(self) -> Optional[str]: ...
+
+class BatchRow:
+    """A row of a batch's fleet, and what became of it."""
+
+    @property
+    def line(self) -> int: ...
+    @property
+    def base(self) -> str: ...
+    @property
+    def status(self) -> Literal["written", "checked", "failed"]: ...
+    @property
+    def reason(self) -> Optional[Note]: ...
+    @property
+    def document(self) -> Optional[BatchFile]: ...
+    @property
+    def flash(self) -> Optional[BatchFile]: ...
+    @property
+    def eeprom(self) -> Optional[BatchFile]: ...
+
+class BatchResult:
+    """What a batch wrote (batch())."""
+
+    @property
+    def rows(self) -> list[BatchRow]: ...
+    @property
+    def template(self) -> BatchFile: ...
+    @property
+    def all_written(self) -> bool: ...
+
+def batch(
+    template: StrPath,
+    fleet: StrPath,
+    out: StrPath,
+    *,
+    jobs: int = 0,
+    dry_run: bool = False,
+    date: Union[int, datetime.datetime, None] = None,
+    radio_type: Optional[int] = None,
+    mobile: bool = False,
+    progress: Optional[Callable[[int, int], object]] = None,
+) -> BatchResult:
+    """Writes a plan for each row of the CSV table `fleet` from `template` into `out`."""

@@ -1,5 +1,6 @@
 """The Python module: each function once, each kind of failure once, two reads in threads."""
 
+import datetime
 import errno
 import hashlib
 import os
@@ -108,6 +109,8 @@ class TarinTranslatorTest(unittest.TestCase):
             ("no setting", lambda: tt.get_settings(self.plans["classic"], "No/@such"),
              "no-setting", 0),
             ("describe nothing", lambda: tt.describe("No/@such"), "no-setting", 0),
+            ("batch stops", lambda: tt.batch(self.plans["hazard"], self.fleet(
+                "unknown", "base,No/@such\nr1,x\n"), self.path("unknown-out")), "no-setting", 1),
             ("bad value", lambda: tt.set_settings(
                 self.plans["hazard"], {"TimeDateCfg/@zone": "nowhere"}, output=self.path("y")),
              None, 0),
@@ -122,7 +125,8 @@ class TarinTranslatorTest(unittest.TestCase):
                 self.assertEqual(error.code, code)
             self.assertGreaterEqual(error.line, line)
             self.assertIsInstance(error.column, int)
-        self.assertFalse(self.path("y").exists() or self.path("x.xml").exists())
+        self.assertFalse(self.path("y").exists() or self.path("x.xml").exists()
+                         or self.path("unknown-out").exists())
 
     def test_file_errors(self):
         missing = self.path("missing")
@@ -155,6 +159,8 @@ class TarinTranslatorTest(unittest.TestCase):
                                                        output=self.path("t")), ValueError),
             ("unknown text", lambda: tt.write_plan(self.path("t"), title="x"), TypeError),
             ("negative radio type", lambda: tt.defaults(radio_type=-1), TypeError),
+            ("date before 1970", lambda: tt.batch("t", "f", "o", date=-1), ValueError),
+            ("date as a text", lambda: tt.batch("t", "f", "o", date="2026-01-02"), TypeError),
         ]
         for case, call, kind in cases:
             with self.subTest(case), self.assertRaises(kind):
@@ -197,7 +203,69 @@ class TarinTranslatorTest(unittest.TestCase):
         self.assertEqual([r.group for r in results], ["classic", "hazard"])
         self.assertTrue(all(r.check.ok for r in results))
 
-    # BATCH: the tests of batch (progress, and an exception raised in the callback) go here.
+    def fleet(self, name, text):
+        """A fleet file in its own folder, beside an image own.fl."""
+        folder = self.path(name)
+        folder.mkdir()
+        (folder / "own.fl").write_bytes(EEPROM)
+        (folder / "fleet.csv").write_text(text)
+        return folder / "fleet.csv"
+
+    def test_batch(self):
+        plan = self.plans["hazard"]
+        fleet = self.fleet("fleet", "base,name,TimeDateCfg/@zone,fl\n"
+                                    "r1,One,,\nr2,,Mars,\nr3,,,own.fl\n")
+        template = hashlib.sha256(plan.read_bytes()).hexdigest()
+        flash, own = hashlib.sha256(FLASH).hexdigest(), hashlib.sha256(EEPROM).hexdigest()
+        cases = {
+            "written": ({}, "written", True),
+            "dry run": ({"dry_run": True}, "checked", False),
+        }
+        for case, (args, done, digests) in cases.items():
+            with self.subTest(case):
+                out = self.path(f"batch-{case.replace(' ', '-')}")
+                calls = []
+                result = tt.batch(plan, fleet, out, jobs=2, date=1767323045,
+                                  progress=lambda *call: calls.append(call), **args)
+                self.assertEqual((result.template.sha256, result.all_written), (template, False))
+                self.assertEqual([(r.line, r.base, r.status) for r in result.rows],
+                                 [(2, "r1", done), (3, "r2", "failed"), (4, "r3", done)])
+                failed = result.rows[1]
+                self.assertEqual((failed.reason.code, failed.reason.path, failed.reason.line,
+                                  failed.reason.column, failed.document, failed.flash),
+                                 ("not-a-name", "TimeDateCfg/@zone", 3, 5, None, None))
+                self.assertEqual([r.flash.sha256 for r in (result.rows[0], result.rows[2])],
+                                 [flash, own if digests else None])
+                self.assertEqual(calls[-1], (3, 3))
+                self.assertEqual(calls, sorted(set(calls)))
+                written = out / "r1.xml"
+                self.assertEqual(written.exists(), digests)
+                if digests:
+                    self.assertEqual(result.rows[0].document.sha256,
+                                     hashlib.sha256(written.read_bytes()).hexdigest())
+                    self.assertEqual(tt.info(written).texts["name"], "One")
+                    self.assertEqual(tt.info(out / "r3.xml", with_images=True).flash.data, EEPROM)
+        # The same date as a datetime: the same bytes.
+        when = datetime.datetime(2026, 1, 2, 3, 4, 5, tzinfo=datetime.timezone.utc)
+        tt.batch(plan, fleet, self.path("batch-again"), date=when)
+        for name in ("r1.xml", "r3.xml", "manifest.json"):
+            self.assertEqual((self.path("batch-again") / name).read_bytes(),
+                             (self.path("batch-written") / name).read_bytes())
+
+    def test_batch_progress_exception_stops_it(self):
+        fleet = self.fleet("stopped", "base\n" + "".join(f"r{i}\n" for i in range(8)))
+        out = self.path("stopped-out")
+        raised = LookupError("enough")
+
+        def progress(done, total):
+            raise raised
+
+        with self.assertRaises(LookupError) as caught:
+            tt.batch(self.plans["hazard"], fleet, out, jobs=2, progress=progress)
+        self.assertIs(caught.exception, raised)
+        self.assertFalse((out / "manifest.json").exists())
+        # The folder's lock went with the batch.
+        self.assertTrue(tt.batch(self.plans["hazard"], fleet, out).all_written)
 
 
 if __name__ == "__main__":
