@@ -164,6 +164,10 @@ TEST_F(Batch, AFailedRowLeavesTheOthersWritten) {
     EXPECT_EQ(tool("batch t.xml fleet.csv --out out2"), 1);
     EXPECT_EQ(tool("batch t.xml fleet.csv --out out3 --dry-run"), 1);
     EXPECT_FALSE(std::filesystem::exists(dir / "out3"));
+    BatchOptions dry;
+    dry.dryRun = true;
+    EXPECT_EQ(batch(csv, dry).rows[3].status, BatchRow::Status::Failed)
+        << "a dry run sees the link";
 }
 
 TEST_F(Batch, SameBytesWhateverTheWorkersAndADryRunWritesNothing) {
